@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include <variant>
+
+// One cell of the dataset: empty, a text or a 64-bit float. Assigning a cell replaces its value
+// and its type together.
+using Cell = std::variant<std::monostate, QString, double>;
+
+inline bool isEmpty(const Cell& cell) { return std::holds_alternative<std::monostate>(cell); }
+inline bool isText(const Cell& cell) { return std::holds_alternative<QString>(cell); }
+inline bool isNumber(const Cell& cell) { return std::holds_alternative<double>(cell); }

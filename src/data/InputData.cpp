@@ -1,0 +1,19 @@
+#include "data/InputData.h"
+
+#include "data/DataTable.h"
+#include "data/EntryBoxes.h"
+#include "data/NumericPrefix.h"
+
+void inputData(const EntryBoxes& boxes, DataTable& table)
+{
+    for (int c = 1; c <= DataTable::DataColumns; ++c)
+        table(0, c) = boxes.columnLabel(c);
+    for (int r = 1; r <= DataTable::DataRows; ++r) {
+        table(r, 0) = boxes.rowLabel(r);
+        for (int c = 1; c <= DataTable::DataColumns; ++c)
+            table(r, c) = numericPrefix(boxes.value(r, c));
+    }
+    for (auto which : {Description::Title, Description::Unit, Description::Source,
+                       Description::Note, Description::Author})
+        table(DataTable::DescriptionRow, static_cast<int>(which)) = boxes.description(which);
+}

@@ -1,0 +1,55 @@
+#include "data/NumberFormat.h"
+
+#include "data/NumericPrefix.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <string>
+
+QString generalNumber(double value, int digits)
+{
+    if (value == 0.0)
+        return QStringLiteral("0"); // also for -0
+
+    // Scientific form rounded to the significant digits, e.g. "-1.234568e+07".
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
+    const std::string scientific(buffer, result.ptr);
+    const std::size_t e = scientific.find('e');
+    const bool negative = scientific.front() == '-';
+    const int exponent = std::atoi(scientific.c_str() + e + 1);
+
+    std::string mantissa; // significant digits without the point, trailing zeros dropped
+    for (std::size_t i = negative ? 1 : 0; i < e; ++i)
+        if (scientific[i] != '.')
+            mantissa += scientific[i];
+    while (mantissa.size() > 1 && mantissa.back() == '0')
+        mantissa.pop_back();
+
+    std::string text = negative ? "-" : "";
+    if (exponent >= digits || exponent < -4) {
+        text += mantissa.substr(0, 1);
+        if (mantissa.size() > 1)
+            text += '.' + mantissa.substr(1);
+        const int magnitude = std::abs(exponent);
+        text += exponent < 0 ? "E-" : "E+";
+        if (magnitude < 10)
+            text += '0';
+        text += std::to_string(magnitude);
+    } else if (exponent < 0) {
+        text += "0." + std::string(-exponent - 1, '0') + mantissa;
+    } else {
+        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+        if (mantissa.size() <= integerDigits)
+            text += mantissa + std::string(integerDigits - mantissa.size(), '0');
+        else
+            text += mantissa.substr(0, integerDigits) + '.' + mantissa.substr(integerDigits);
+    }
+    return QString::fromLatin1(text);
+}
+
+QString grandTotalText(float total)
+{
+    return generalNumber(numericPrefix(generalNumber(total, SingleDigits)), DoubleDigits);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// Significant digits of the general number form for 64-bit and 32-bit floats.
+inline constexpr int DoubleDigits = 15;
+inline constexpr int SingleDigits = 7;
+
+// The general number form: the shortest decimal text of the value rounded to `digits`
+// significant digits, with the point as decimal separator, a leading 0 before the point of a
+// magnitude below 1 and no thousands separators. Magnitudes of 10^digits and above, and non-zero
+// magnitudes below 10^-4, take the exponent form with a signed exponent of at least two digits
+// (1.234568E+07, 1E-05).
+QString generalNumber(double value, int digits = DoubleDigits);
+
+// The grand total as the chart shows it: written with the 7 digits of a 32-bit float, read back
+// and written again with 15 digits, so 12345678 shows as 12345680.
+QString grandTotalText(float total);

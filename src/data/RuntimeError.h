@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// A failure of an action that has no handling of its own: it carries the error's number and
+// description, the action stops, and the window reports it in a message box.
+struct RuntimeError {
+    int number = 0;
+    QString description;
+
+    static RuntimeError overflow();
+    static RuntimeError divisionByZero();
+
+    // The text shown to the user, number and description together.
+    QString message() const;
+};
+
+// Rounds a 64-bit result to the 32-bit float it is stored in; a value beyond the 32-bit range
+// (or no value at all) is an overflow rather than an infinity.
+float toSingle(double value);

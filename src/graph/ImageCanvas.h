@@ -1,0 +1,59 @@
+#pragma once
+
+#include "graph/Canvas.h"
+
+#include <QFont>
+#include <QImage>
+
+#include <functional>
+
+class QPainter;
+
+// The canvas of the program: a QImage holds the persistent picture at 15 twips a pixel, under
+// it lies an optional background picture at the top-left corner that cls() keeps.
+class ImageCanvas : public Canvas {
+public:
+    ImageCanvas(int widthTwips, int heightTwips, QRgb backColor);
+
+    void cls() override;
+    void setBackColor(QRgb colour) override;
+    void setDrawWidth(int pixels) override { drawWidth_ = pixels; }
+    void setFillStyle(FillStyle style) override { fillStyle_ = style; }
+    void setFillColor(QRgb colour) override { fillColor_ = colour; }
+    void setCurrentX(float x) override { currentX_ = x; }
+    void setCurrentY(float y) override { currentY_ = y; }
+    void print(const QString& text) override;
+    void line(LineForm form, float x1, float y1, float x2, float y2, QRgb colour = 0) override;
+    void setHeight(float twips) override;
+
+    // The canvas's picture: background colour, background picture and drawing.
+    const QImage& image() const { return image_; }
+    // Shows `picture` at the top-left corner under the drawing; the drawing is erased.
+    void setPicture(const QImage& picture);
+
+    int drawWidth() const { return drawWidth_; }
+    FillStyle fillStyle() const { return fillStyle_; }
+    QRgb fillColor() const { return fillColor_; }
+    QRgb backColor() const { return backColor_; }
+    float currentX() const { return currentX_; }
+    float currentY() const { return currentY_; }
+
+    // Called after every change of the picture, so that a widget showing it can repaint.
+    void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
+
+private:
+    void erase();
+    void outline(QPainter& painter, const QRect& box, QRgb colour) const;
+    void notify() const;
+
+    QImage image_;
+    QImage picture_;
+    QFont font_;
+    QRgb backColor_;
+    int drawWidth_ = 1;
+    FillStyle fillStyle_ = FillStyle::Transparent;
+    QRgb fillColor_ = qRgb(0, 0, 0);
+    float currentX_ = 0;
+    float currentY_ = 0;
+    std::function<void()> changed_;
+};

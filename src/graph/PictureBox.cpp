@@ -1,0 +1,26 @@
+#include "graph/PictureBox.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(int widthTwips, int heightTwips, QRgb backColor, QWidget* parent)
+    : QWidget(parent)
+    , canvas_(widthTwips, heightTwips, backColor)
+{
+    setObjectName(QStringLiteral("Pic"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(canvas_.image().size());
+    canvas_.setChangeListener([this] {
+        if (size() != canvas_.image().size())
+            resize(canvas_.image().size());
+        update();
+    });
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QImage& image = canvas_.image();
+    painter.fillRect(rect(), QColor::fromRgb(canvas_.backColor()));
+    painter.drawImage(event->rect().topLeft(), image, event->rect());
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "data/DataTable.h"
+#include "data/InputData.h"
+#include "data/MemoryBoxes.h"
+#include "graph/ChartState.h"
+#include "graph/ColourChart.h"
+#include "graph/RecordingCanvas.h"
+
+#include <initializer_list>
+
+// A table typed into memory boxes and charted onto a recording surface.
+struct ChartFixture {
+    MemoryBoxes boxes;
+    DataTable table;
+    ChartState state;
+    RecordingSurface surface;
+
+    void setRow(int row, std::initializer_list<double> values)
+    {
+        int c = 1;
+        for (double v : values)
+            boxes.setValue(row, c++, QString::number(v, 'g', 17));
+    }
+
+    void drawColour(GraphSize size = GraphSize::Standard)
+    {
+        surface.pic.ops.clear();
+        inputData(boxes, table);
+        drawColourChart(state, table, boxes, surface, size);
+    }
+
+    // The operations drawn after the grand total text: the bars and their labels.
+    QStringList barOps() const
+    {
+        const QStringList& ops = surface.pic.ops;
+        for (qsizetype i = 0; i < ops.size(); ++i)
+            if (ops[i].contains(QStringLiteral("(総計：")))
+                return ops.mid(i + 1);
+        return {};
+    }
+};

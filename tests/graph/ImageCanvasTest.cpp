@@ -1,0 +1,209 @@
+#include "ChartFixture.h"
+
+#include "graph/Form2.h"
+#include "graph/ImageCanvas.h"
+#include "graph/Twips.h"
+
+#include "Printers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr QRgb White = 0xFFFFFF; // pixels compare without alpha
+constexpr QRgb Black = 0x000000;
+
+QRgb pixelAt(const ImageCanvas& canvas, double xTwips, double yTwips)
+{
+    return canvas.image().pixel(toPixels(xTwips), toPixels(yTwips)) & 0xFFFFFF;
+}
+
+// A graph surface over an image canvas of the graph window's creation size.
+struct ImageSurface : GraphSurface {
+    ImageCanvas pic{Form2::CanvasWidth, Form2::CanvasHeight, qRgb(0xE0, 0xE0, 0xE0)};
+    Canvas& canvas() override { return pic; }
+    void setWindowHeight(int) override {}
+};
+
+TEST(ImageCanvasChart, SegmentsScaleAndLegendShowTheirColours)
+{
+    ChartFixture f;
+    f.setRow(1, {30, 20, 50});
+    f.setRow(2, {900});
+    ImageSurface surface;
+    inputData(f.boxes, f.table);
+    drawColourChart(f.state, f.table, f.boxes, surface, GraphSize::Standard);
+    const ImageCanvas& pic = surface.pic;
+
+    EXPECT_EQ(pic.image().size(), QSize(457, 505));
+    EXPECT_EQ(pixelAt(pic, 2300, 950), 0xFF0000u);
+    EXPECT_EQ(pixelAt(pic, 3550, 950), 0xFFFF00u);
+    EXPECT_EQ(pixelAt(pic, 5300, 950), 0x00FF00u);
+    EXPECT_EQ(pixelAt(pic, 4000, 3450), 0xFF0000u); // bar 2
+    EXPECT_EQ(pixelAt(pic, 3050, 950), Black);      // outline between segments 1 and 2
+    EXPECT_EQ(pixelAt(pic, 4000, 1200), Black);     // outline between bars 1 and 2
+
+    for (double x : {1700.0, 3300.0, 5000.0, 6500.0})
+        EXPECT_EQ(pixelAt(pic, x, 6000), Black) << "scale line at " << x;
+    EXPECT_EQ(pixelAt(pic, 1800, 5940), White) << "between ticks";
+    EXPECT_EQ(pixelAt(pic, 2050, 5960), Black) << "tick";
+
+    const QRgb keys[] = {0xFF0000, 0xFFFF00, 0x00FF00, 0x0000FF, 0x00FFFF, 0xFF00FF,
+                         0xC0C0C0, 0x808000, 0x008000, 0x800080, 0x008080, 0x800000};
+    for (int k = 1; k <= 12; ++k) {
+        const int x = 1550 + 1250 * ((k - 1) % 4) + 50;
+        const int y = 6400 + 200 * ((k - 1) / 4) + 75;
+        EXPECT_EQ(pixelAt(pic, x, y), keys[k - 1]) << "legend key " << k;
+    }
+    EXPECT_EQ(pixelAt(pic, 6800, 7500), White); // background
+}
+
+// The interior of a 40 x 40 pixel box drawn with one fill style, as a grid of black or not.
+struct Hatch {
+    static constexpr int Size = 40;
+    QImage image;
+
+    explicit Hatch(FillStyle style)
+    {
+        ImageCanvas canvas(Size * 2 * TwipsPerPixel, Size * 2 * TwipsPerPixel, White);
+        canvas.setFillColor(Black);
+        canvas.setFillStyle(style);
+        canvas.line(LineForm::Box, 150, 150, (Size + 10) * TwipsPerPixel, (Size + 10) * TwipsPerPixel);
+        image = canvas.image().copy(12, 12, Size - 4, Size - 4);
+    }
+    bool black(int x, int y) const { return (image.pixel(x, y) & 0xFFFFFF) == Black; }
+    bool anyFullRow() const { return anyLine(true); }
+    bool anyFullColumn() const { return anyLine(false); }
+    int count() const
+    {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += black(x, y);
+        return n;
+    }
+    // Some black pixel continues diagonally up to the right (/) or down to the right (\).
+    bool diagonal(int dy) const
+    {
+        for (int y = 2; y < image.height() - 2; ++y)
+            for (int x = 0; x < image.width() - 2; ++x)
+                if (black(x, y) && black(x + 1, y + dy) && black(x + 2, y + 2 * dy) &&
+                    !black(x + 1, y) && !black(x, y + dy))
+                    return true;
+        return false;
+    }
+
+private:
+    bool anyLine(bool rows) const
+    {
+        for (int i = 0; i < Size - 4; ++i) {
+            bool full = true;
+            for (int j = 0; j < Size - 4 && full; ++j)
+                full = rows ? black(j, i) : black(i, j);
+            if (full)
+                return true;
+        }
+        return false;
+    }
+};
+
+TEST(ImageCanvasFill, EachStyleShowsItsPattern)
+{
+    const int area = (Hatch::Size - 4) * (Hatch::Size - 4);
+    EXPECT_EQ(Hatch(FillStyle::Solid).count(), area);
+    EXPECT_EQ(Hatch(FillStyle::Transparent).count(), 0);
+
+    const Hatch horizontal(FillStyle::Horizontal);
+    EXPECT_TRUE(horizontal.anyFullRow());
+    EXPECT_FALSE(horizontal.anyFullColumn());
+
+    const Hatch vertical(FillStyle::Vertical);
+    EXPECT_TRUE(vertical.anyFullColumn());
+    EXPECT_FALSE(vertical.anyFullRow());
+
+    const Hatch upward(FillStyle::UpwardDiagonal);
+    EXPECT_TRUE(upward.diagonal(-1)) << "4 rises from lower left to upper right";
+    EXPECT_FALSE(upward.diagonal(+1));
+
+    const Hatch downward(FillStyle::DownwardDiagonal);
+    EXPECT_TRUE(downward.diagonal(+1)) << "5 falls from upper left to lower right";
+    EXPECT_FALSE(downward.diagonal(-1));
+
+    const Hatch cross(FillStyle::Cross);
+    EXPECT_TRUE(cross.anyFullRow());
+    EXPECT_TRUE(cross.anyFullColumn());
+
+    const Hatch diagonalCross(FillStyle::DiagonalCross);
+    EXPECT_TRUE(diagonalCross.diagonal(-1));
+    EXPECT_TRUE(diagonalCross.diagonal(+1));
+    EXPECT_FALSE(diagonalCross.anyFullRow());
+
+    for (FillStyle style : {FillStyle::Horizontal, FillStyle::Vertical, FillStyle::UpwardDiagonal,
+                            FillStyle::DownwardDiagonal, FillStyle::Cross, FillStyle::DiagonalCross}) {
+        const int n = Hatch(style).count();
+        EXPECT_GT(n, area / 20) << static_cast<int>(style);
+        EXPECT_LT(n, area / 2) << static_cast<int>(style);
+    }
+}
+
+TEST(ImageCanvas, ClsKeepsTheBackgroundPictureAndResetsTheTextPosition)
+{
+    ImageCanvas canvas(1500, 1500, qRgb(0xE0, 0xE0, 0xE0));
+    QImage picture(10, 10, QImage::Format_RGB32);
+    picture.fill(qRgb(1, 2, 3));
+    canvas.setPicture(picture);
+    canvas.line(LineForm::FilledBox, 0, 0, 1500, 1500, qRgb(9, 9, 9));
+    canvas.setCurrentX(300);
+    canvas.setCurrentY(300);
+    canvas.cls();
+
+    EXPECT_EQ(canvas.image().pixel(5, 5) & 0xFFFFFF, qRgb(1, 2, 3) & 0xFFFFFF);
+    EXPECT_EQ(canvas.image().pixel(50, 50) & 0xFFFFFF, 0xE0E0E0u);
+    EXPECT_EQ(canvas.currentX(), 0.f);
+    EXPECT_EQ(canvas.currentY(), 0.f);
+
+    canvas.setBackColor(White);
+    EXPECT_EQ(canvas.image().pixel(50, 50) & 0xFFFFFF, White);
+    EXPECT_EQ(canvas.image().pixel(5, 5) & 0xFFFFFF, qRgb(1, 2, 3) & 0xFFFFFF);
+}
+
+TEST(ImageCanvas, PrintDrawsBelowAndRightOfThePositionThenMovesToTheNextLine)
+{
+    ImageCanvas canvas(3000, 1500, White);
+    canvas.setCurrentX(600);
+    canvas.setCurrentY(300);
+    canvas.print(QStringLiteral("HHH"));
+    EXPECT_EQ(canvas.currentX(), 0.f);
+    EXPECT_GE(canvas.currentY(), 300.f + 165);
+    EXPECT_LE(canvas.currentY(), 300.f + 240);
+
+    const QImage& image = canvas.image();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) != White)
+                ink |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.left(), 40);
+    EXPECT_GE(ink.top(), 20);
+    EXPECT_LE(ink.top(), 25);
+    EXPECT_LE(ink.bottom(), 20 + 13);
+}
+
+TEST(ImageCanvas, LineWidthAndHeightChanges)
+{
+    ImageCanvas canvas(1500, 1500, White);
+    canvas.setDrawWidth(2);
+    canvas.line(LineForm::Line, 150, 750, 1350, 750);
+    int thickness = 0;
+    for (int y = 45; y <= 55; ++y)
+        thickness += (canvas.image().pixel(50, y) & 0xFFFFFF) == Black;
+    EXPECT_EQ(thickness, 2);
+
+    canvas.setHeight(3000);
+    EXPECT_EQ(canvas.image().height(), 200);
+    EXPECT_EQ(canvas.image().pixel(50, 50) & 0xFFFFFF, Black) << "drawing kept";
+    EXPECT_EQ(canvas.image().pixel(50, 150) & 0xFFFFFF, White);
+}
+
+} // namespace
