@@ -3,8 +3,7 @@
 #include <benchmark/benchmark.h>
 
 // The benchmarks draw text, which needs an application; no display is used.
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

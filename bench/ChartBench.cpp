@@ -11,8 +11,7 @@
 namespace {
 
 // A full table: 10 rows of 12 values, every label and text filled.
-MemoryBoxes fullTable()
-{
+MemoryBoxes fullTable() {
     MemoryBoxes boxes;
     for (int r = 1; r <= 10; ++r) {
         boxes.setRowLabel(r, QStringLiteral("行ラベル %1").arg(r));
@@ -35,8 +34,7 @@ struct BenchSurface : GraphSurface {
     void setWindowHeight(int) override {}
 };
 
-void BM_ColourChart(benchmark::State& run)
-{
+void BM_ColourChart(benchmark::State& run) {
     const MemoryBoxes boxes = fullTable();
     DataTable table;
     inputData(boxes, table);
@@ -49,8 +47,7 @@ void BM_ColourChart(benchmark::State& run)
 }
 BENCHMARK(BM_ColourChart)->Unit(benchmark::kMicrosecond);
 
-void BM_InputData(benchmark::State& run)
-{
+void BM_InputData(benchmark::State& run) {
     const MemoryBoxes boxes = fullTable();
     DataTable table;
     for (auto _ : run) {

@@ -4,8 +4,7 @@
 
 // Every test binary runs inside one QApplication; without a display it uses the offscreen
 // platform.
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

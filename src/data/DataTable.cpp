@@ -2,8 +2,7 @@
 
 #include "data/NumericPrefix.h"
 
-double DataTable::number(int r, int c) const
-{
+double DataTable::number(int r, int c) const {
     const Cell& cell = (*this)(r, c);
     if (const double* value = std::get_if<double>(&cell))
         return *value;

@@ -4,8 +4,7 @@
 #include "data/EntryBoxes.h"
 #include "data/NumericPrefix.h"
 
-void inputData(const EntryBoxes& boxes, DataTable& table)
-{
+void inputData(const EntryBoxes& boxes, DataTable& table) {
     for (int c = 1; c <= DataTable::DataColumns; ++c)
         table(0, c) = boxes.columnLabel(c);
     for (int r = 1; r <= DataTable::DataRows; ++r) {

@@ -6,15 +6,14 @@
 #include <cstdlib>
 #include <string>
 
-QString generalNumber(double value, int digits)
-{
+QString generalNumber(double value, int digits) {
     if (value == 0.0)
         return QStringLiteral("0"); // also for -0
 
     // Scientific form rounded to the significant digits, e.g. "-1.234568e+07".
     char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::scientific, digits - 1);
     const std::string scientific(buffer, result.ptr);
     const std::size_t e = scientific.find('e');
     const bool negative = scientific.front() == '-';
@@ -49,7 +48,6 @@ QString generalNumber(double value, int digits)
     return QString::fromLatin1(text);
 }
 
-QString grandTotalText(float total)
-{
+QString grandTotalText(float total) {
     return generalNumber(numericPrefix(generalNumber(total, SingleDigits)), DoubleDigits);
 }

@@ -15,18 +15,17 @@ namespace {
 // conversion ignores wherever they stand.
 class Reader {
 public:
-    explicit Reader(QStringView text) : text_(text) {}
+    explicit Reader(QStringView text)
+        : text_(text) {}
 
-    char16_t peek()
-    {
+    char16_t peek() {
         while (pos_ < text_.size() && isSkipped(text_[pos_].unicode()))
             ++pos_;
         return pos_ < text_.size() ? text_[pos_].unicode() : u'\0';
     }
     void advance() { ++pos_; }
 
-    bool accept(char16_t upper)
-    {
+    bool accept(char16_t upper) {
         const char16_t c = peek();
         if (c != upper && c != upper + (u'a' - u'A'))
             return false;
@@ -35,8 +34,7 @@ public:
     }
 
     // Appends the run of decimal digits that follows; returns how many there were.
-    int digits(std::string& out)
-    {
+    int digits(std::string& out) {
         int count = 0;
         for (char16_t c = peek(); c >= u'0' && c <= u'9'; c = peek()) {
             out += static_cast<char>(c);
@@ -53,8 +51,7 @@ private:
     qsizetype pos_ = 0;
 };
 
-int digitValue(char16_t c)
-{
+int digitValue(char16_t c) {
     if (c >= u'0' && c <= u'9')
         return c - u'0';
     if (c >= u'a' && c <= u'f')
@@ -64,8 +61,7 @@ int digitValue(char16_t c)
     return 99;
 }
 
-double readRadixInteger(Reader& reader, int radix)
-{
+double readRadixInteger(Reader& reader, int radix) {
     double value = 0;
     for (int d = digitValue(reader.peek()); d < radix; d = digitValue(reader.peek())) {
         value = value * radix + d;
@@ -77,8 +73,7 @@ double readRadixInteger(Reader& reader, int radix)
 }
 
 // strtod that reads the point whatever locale the application runs in.
-double parseCLocale(const std::string& number)
-{
+double parseCLocale(const std::string& number) {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
     errno = 0;
     const double value = strtod_l(number.c_str(), nullptr, cLocale);
@@ -89,8 +84,7 @@ double parseCLocale(const std::string& number)
 
 } // namespace
 
-double numericPrefix(QStringView text)
-{
+double numericPrefix(QStringView text) {
     Reader reader(text);
     if (reader.peek() == u'&') {
         reader.advance();

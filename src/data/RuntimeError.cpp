@@ -2,17 +2,19 @@
 
 #include <cmath>
 
-RuntimeError RuntimeError::overflow() { return {6, QStringLiteral("オーバーフローしました。")}; }
+RuntimeError RuntimeError::overflow() {
+    return {6, QStringLiteral("オーバーフローしました。")};
+}
 
-RuntimeError RuntimeError::divisionByZero() { return {11, QStringLiteral("0 で除算しました。")}; }
+RuntimeError RuntimeError::divisionByZero() {
+    return {11, QStringLiteral("0 で除算しました。")};
+}
 
-QString RuntimeError::message() const
-{
+QString RuntimeError::message() const {
     return QStringLiteral("実行時エラー '%1':\n\n%2").arg(number).arg(description);
 }
 
-float toSingle(double value)
-{
+float toSingle(double value) {
     const auto single = static_cast<float>(value);
     if (!std::isfinite(single))
         throw RuntimeError::overflow();

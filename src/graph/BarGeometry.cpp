@@ -4,8 +4,7 @@
 #include "data/RuntimeError.h"
 #include "graph/ChartState.h"
 
-std::optional<BarSpan> layoutBar(ChartState& state, const DataTable& table, int n)
-{
+std::optional<BarSpan> layoutBar(ChartState& state, const DataTable& table, int n) {
     const double rowTotal = state.rowTotal[n];
     if (rowTotal == 0) {
         state.barHeight[n] = 0;
@@ -33,7 +32,6 @@ std::optional<BarSpan> layoutBar(ChartState& state, const DataTable& table, int 
     return BarSpan{static_cast<float>(top), static_cast<float>(top + state.barHeight[n])};
 }
 
-float segmentX(const ChartState& state, int n, int c)
-{
+float segmentX(const ChartState& state, int n, int c) {
     return static_cast<float>(state.plot.left + (c == 0 ? 0.0 : double(state.segEnd[n][c])));
 }

@@ -6,15 +6,13 @@
 #include "data/RuntimeError.h"
 #include "graph/Canvas.h"
 
-void writeText(Canvas& pic, float x, float y, const QString& text)
-{
+void writeText(Canvas& pic, float x, float y, const QString& text) {
     pic.setCurrentX(x);
     pic.setCurrentY(y);
     pic.print(text);
 }
 
-void fillColorTable(ChartState& state)
-{
+void fillColorTable(ChartState& state) {
     state.colorTable = {
         0,
         qRgb(0xFF, 0x00, 0x00), // light red
@@ -36,8 +34,7 @@ void fillColorTable(ChartState& state)
     };
 }
 
-void applyChartSize(ChartState& state, GraphSurface& surface, GraphSize selected)
-{
+void applyChartSize(ChartState& state, GraphSurface& surface, GraphSize selected) {
     state.plot.left = 1550;
     state.plot.top = 700;
     state.plot.width = 5000;
@@ -51,8 +48,7 @@ void applyChartSize(ChartState& state, GraphSurface& surface, GraphSize selected
 
 namespace {
 
-void drawScale(const PlotGeometry& plot, Canvas& pic)
-{
+void drawScale(const PlotGeometry& plot, Canvas& pic) {
     const int b = plot.bottom();
     const auto tickX = [&plot](int i) {
         return static_cast<float>(plot.width / 10.0 * i + plot.left);
@@ -70,8 +66,7 @@ void drawScale(const PlotGeometry& plot, Canvas& pic)
 } // namespace
 
 void drawChartFrame(const PlotGeometry& plot, Canvas& pic, const EntryBoxes& boxes,
-                    const LegendKey& drawKey)
-{
+                    const LegendKey& drawKey) {
     const int b = plot.bottom();
     const int margin = plot.left - 1300;
     drawScale(plot, pic);
@@ -96,8 +91,7 @@ void drawChartFrame(const PlotGeometry& plot, Canvas& pic, const EntryBoxes& box
               QLatin1Char('[') + boxes.description(Description::Author) + QLatin1Char(']'));
 }
 
-void computeTotals(ChartState& state, const DataTable& table)
-{
+void computeTotals(ChartState& state, const DataTable& table) {
     for (int r = 1; r <= DataTable::DataRows; ++r) {
         double sum = 0;
         for (int c = 1; c <= DataTable::DataColumns; ++c)
@@ -110,8 +104,7 @@ void computeTotals(ChartState& state, const DataTable& table)
             state.grandTotal = toSingle(table.number(i, j) + state.grandTotal);
 }
 
-void drawGrandTotal(const ChartState& state, Canvas& pic, const EntryBoxes& boxes)
-{
+void drawGrandTotal(const ChartState& state, Canvas& pic, const EntryBoxes& boxes) {
     writeText(pic, state.plot.left, state.plot.top - 200,
               QStringLiteral("(総計：") + grandTotalText(state.grandTotal) +
                   boxes.description(Description::Unit) + QLatin1Char(')'));

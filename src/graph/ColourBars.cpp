@@ -7,8 +7,7 @@
 #include "graph/ChartFrame.h"
 
 void drawColourRow(ChartState& state, const DataTable& table, const EntryBoxes& boxes, Canvas& pic,
-                   int n)
-{
+                   int n) {
     const std::optional<BarSpan> bar = layoutBar(state, table, n);
     if (!bar)
         return;

@@ -6,8 +6,7 @@
 #include "graph/ColourBars.h"
 
 void drawColourChart(ChartState& state, const DataTable& table, const EntryBoxes& boxes,
-                     GraphSurface& surface, GraphSize selected)
-{
+                     GraphSurface& surface, GraphSize selected) {
     fillColorTable(state);
     Canvas& pic = surface.canvas();
     pic.setDrawWidth(1);

@@ -1,7 +1,6 @@
 #include "graph/Fonts.h"
 
-void registerFontSubstitutes()
-{
+void registerFontSubstitutes() {
     static const bool registered = [] {
         QFont::insertSubstitution(GothicFamily, QStringLiteral("IPAPGothic"));
         QFont::insertSubstitution(SerifFamily, QStringLiteral("Liberation Serif"));
@@ -11,16 +10,14 @@ void registerFontSubstitutes()
     (void)registered;
 }
 
-QFont ninePointFont(const QString& family)
-{
+QFont ninePointFont(const QString& family) {
     registerFontSubstitutes();
     QFont font(family);
     font.setPointSize(9);
     return font;
 }
 
-QFont chartFont()
-{
+QFont chartFont() {
     QFont font = ninePointFont(GothicFamily);
     font.setPixelSize(12);
     return font;

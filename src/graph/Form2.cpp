@@ -5,8 +5,7 @@
 
 Form2::Form2(QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , pic_(new PictureBox(CanvasWidth, CanvasHeight, qRgb(0xE0, 0xE0, 0xE0), this))
-{
+    , pic_(new PictureBox(CanvasWidth, CanvasHeight, qRgb(0xE0, 0xE0, 0xE0), this)) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("量率グラフ"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -14,16 +13,23 @@ Form2::Form2(QWidget* parent)
     pic_->move(0, 0);
 }
 
-Canvas& Form2::canvas() { return pic_->canvas(); }
+Canvas& Form2::canvas() {
+    return pic_->canvas();
+}
 
-ImageCanvas& Form2::picture() { return pic_->canvas(); }
+ImageCanvas& Form2::picture() {
+    return pic_->canvas();
+}
 
-int Form2::frameHeight() const
-{
+int Form2::frameHeight() const {
     const int frame = frameGeometry().height() - geometry().height();
     return isVisible() && frame > 0 ? frame * TwipsPerPixel : UnknownFrameHeight;
 }
 
-void Form2::setWindowHeight(int twips) { resize(width(), toPixels(twips - frameHeight())); }
+void Form2::setWindowHeight(int twips) {
+    resize(width(), toPixels(twips - frameHeight()));
+}
 
-int Form2::windowHeight() const { return height() * TwipsPerPixel + frameHeight(); }
+int Form2::windowHeight() const {
+    return height() * TwipsPerPixel + frameHeight();
+}

@@ -15,8 +15,7 @@ struct SizeHeights {
     int canvasHeight;
 };
 
-constexpr SizeHeights heightsOf(GraphSize size)
-{
+constexpr SizeHeights heightsOf(GraphSize size) {
     switch (size) {
     case GraphSize::Tall:
         return {8000, 11000, 10575};

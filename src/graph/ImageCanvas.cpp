@@ -13,8 +13,7 @@ namespace {
 constexpr QRgb Foreground = qRgb(0, 0, 0);
 constexpr int DotsPerMeter = 3780; // 96 dots per inch
 
-Qt::BrushStyle brushStyle(FillStyle style)
-{
+Qt::BrushStyle brushStyle(FillStyle style) {
     switch (style) {
     case FillStyle::Solid:
         return Qt::SolidPattern;
@@ -36,8 +35,7 @@ Qt::BrushStyle brushStyle(FillStyle style)
     return Qt::NoBrush;
 }
 
-QImage blankImage(int width, int height)
-{
+QImage blankImage(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     image.setDotsPerMeterX(DotsPerMeter);
     image.setDotsPerMeterY(DotsPerMeter);
@@ -45,8 +43,7 @@ QImage blankImage(int width, int height)
 }
 
 // The pixel box with corners at the two points, in either order, both edges included.
-QRect pixelBox(float x1, float y1, float x2, float y2)
-{
+QRect pixelBox(float x1, float y1, float x2, float y2) {
     const QPoint a(toPixels(x1), toPixels(y1));
     const QPoint b(toPixels(x2), toPixels(y2));
     return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
@@ -58,13 +55,11 @@ QRect pixelBox(float x1, float y1, float x2, float y2)
 ImageCanvas::ImageCanvas(int widthTwips, int heightTwips, QRgb backColor)
     : image_(blankImage(toPixels(widthTwips), toPixels(heightTwips)))
     , font_(chartFont())
-    , backColor_(backColor)
-{
+    , backColor_(backColor) {
     erase();
 }
 
-void ImageCanvas::erase()
-{
+void ImageCanvas::erase() {
     image_.fill(backColor_);
     if (!picture_.isNull()) {
         QPainter painter(&image_);
@@ -75,36 +70,35 @@ void ImageCanvas::erase()
     notify();
 }
 
-void ImageCanvas::cls() { erase(); }
+void ImageCanvas::cls() {
+    erase();
+}
 
-void ImageCanvas::setBackColor(QRgb colour)
-{
+void ImageCanvas::setBackColor(QRgb colour) {
     backColor_ = colour;
     erase();
 }
 
-void ImageCanvas::setPicture(const QImage& picture)
-{
+void ImageCanvas::setPicture(const QImage& picture) {
     picture_ = picture;
     erase();
 }
 
-void ImageCanvas::print(const QString& text)
-{
+void ImageCanvas::print(const QString& text) {
     const QFontMetrics metrics(font_);
     {
         QPainter painter(&image_);
         painter.setFont(font_);
         painter.setPen(QColor::fromRgb(Foreground));
-        painter.drawText(QPointF(toPixels(currentX_), toPixels(currentY_) + metrics.ascent()), text);
+        painter.drawText(QPointF(toPixels(currentX_), toPixels(currentY_) + metrics.ascent()),
+                         text);
     }
     currentX_ = 0;
     currentY_ += static_cast<float>(metrics.height() * TwipsPerPixel);
     notify();
 }
 
-void ImageCanvas::outline(QPainter& painter, const QRect& box, QRgb colour) const
-{
+void ImageCanvas::outline(QPainter& painter, const QRect& box, QRgb colour) const {
     QPen pen(QColor::fromRgb(colour), drawWidth_);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
@@ -112,8 +106,7 @@ void ImageCanvas::outline(QPainter& painter, const QRect& box, QRgb colour) cons
     painter.drawRect(box.left(), box.top(), box.width() - 1, box.height() - 1);
 }
 
-void ImageCanvas::line(LineForm form, float x1, float y1, float x2, float y2, QRgb colour)
-{
+void ImageCanvas::line(LineForm form, float x1, float y1, float x2, float y2, QRgb colour) {
     QPainter painter(&image_);
     switch (form) {
     case LineForm::Line:
@@ -138,8 +131,7 @@ void ImageCanvas::line(LineForm form, float x1, float y1, float x2, float y2, QR
     notify();
 }
 
-void ImageCanvas::setHeight(float twips)
-{
+void ImageCanvas::setHeight(float twips) {
     const int height = toPixels(twips);
     if (height == image_.height())
         return;
@@ -152,8 +144,7 @@ void ImageCanvas::setHeight(float twips)
     notify();
 }
 
-void ImageCanvas::notify() const
-{
+void ImageCanvas::notify() const {
     if (changed_)
         changed_();
 }

@@ -5,8 +5,7 @@
 
 PictureBox::PictureBox(int widthTwips, int heightTwips, QRgb backColor, QWidget* parent)
     : QWidget(parent)
-    , canvas_(widthTwips, heightTwips, backColor)
-{
+    , canvas_(widthTwips, heightTwips, backColor) {
     setObjectName(QStringLiteral("Pic"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(canvas_.image().size());
@@ -17,8 +16,7 @@ PictureBox::PictureBox(int widthTwips, int heightTwips, QRgb backColor, QWidget*
     });
 }
 
-void PictureBox::paintEvent(QPaintEvent* event)
-{
+void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QImage& image = canvas_.image();
     painter.fillRect(rect(), QColor::fromRgb(canvas_.backColor()));

@@ -8,9 +8,10 @@
 // twips. This is the one place where twips become pixels.
 inline constexpr int TwipsPerPixel = 15;
 
-inline int toPixels(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
+inline int toPixels(double twips) {
+    return static_cast<int>(std::lround(twips / TwipsPerPixel));
+}
 
-inline QRect twipsRect(int left, int top, int width, int height)
-{
+inline QRect twipsRect(int left, int top, int width, int height) {
     return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
 }

@@ -1,5 +1,5 @@
-#include "data/DataTable.h"
 #include "data/InputData.h"
+#include "data/DataTable.h"
 #include "data/MemoryBoxes.h"
 #include "data/RuntimeError.h"
 
@@ -12,8 +12,7 @@ namespace {
 const Description AllDescriptions[] = {Description::Title, Description::Unit, Description::Source,
                                        Description::Note, Description::Author};
 
-TEST(InputData, EmptyBoxesGiveZerosAndEmptyTextsAndLeaveUnusedCells)
-{
+TEST(InputData, EmptyBoxesGiveZerosAndEmptyTextsAndLeaveUnusedCells) {
     DataTable table;
     table(0, 0) = QStringLiteral("kept");
     table(11, 6) = 7.0;
@@ -35,8 +34,7 @@ TEST(InputData, EmptyBoxesGiveZerosAndEmptyTextsAndLeaveUnusedCells)
     EXPECT_TRUE(isEmpty(table(11, 12)));
 }
 
-TEST(InputData, EveryBoxFeedsItsOwnCell)
-{
+TEST(InputData, EveryBoxFeedsItsOwnCell) {
     MemoryBoxes boxes;
     for (int r = 1; r <= 10; ++r) {
         boxes.setRowLabel(r, QStringLiteral(" row %1 ").arg(r));
@@ -68,8 +66,7 @@ TEST(InputData, EveryBoxFeedsItsOwnCell)
     EXPECT_EQ(table, first);
 }
 
-TEST(InputData, ValuesPassThroughTheNumericPrefix)
-{
+TEST(InputData, ValuesPassThroughTheNumericPrefix) {
     MemoryBoxes boxes;
     boxes.setValue(2, 1, QStringLiteral("abc"));
     boxes.setValue(2, 2, QStringLiteral(" 7.5 "));
@@ -84,8 +81,7 @@ TEST(InputData, ValuesPassThroughTheNumericPrefix)
         EXPECT_EQ(table(2, c), Cell{expected[c - 1]}) << c;
 }
 
-TEST(InputData, OverflowStopsAtTheBoxAndKeepsWhatWasTyped)
-{
+TEST(InputData, OverflowStopsAtTheBoxAndKeepsWhatWasTyped) {
     MemoryBoxes boxes;
     boxes.setValue(3, 5, QStringLiteral("1e400"));
     boxes.setValue(3, 4, QStringLiteral("8"));
@@ -101,8 +97,8 @@ TEST(InputData, OverflowStopsAtTheBoxAndKeepsWhatWasTyped)
     } catch (const RuntimeError& error) {
         EXPECT_EQ(error.number, 6);
     }
-    EXPECT_EQ(table(3, 4), Cell{8.0});               // before the box: new value
-    EXPECT_EQ(table(3, 6), Cell{1.0});               // after it: untouched
+    EXPECT_EQ(table(3, 4), Cell{8.0}); // before the box: new value
+    EXPECT_EQ(table(3, 6), Cell{1.0}); // after it: untouched
     EXPECT_EQ(table(11, 1), Cell{QStringLiteral("old title")});
     EXPECT_EQ(boxes.value(3, 5), QStringLiteral("1e400")); // the box keeps its text
 }

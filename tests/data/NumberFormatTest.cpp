@@ -18,8 +18,7 @@ struct Case {
 
 class GeneralNumber : public ::testing::TestWithParam<Case> {};
 
-TEST_P(GeneralNumber, WritesTheShortestForm)
-{
+TEST_P(GeneralNumber, WritesTheShortestForm) {
     const Case& c = GetParam();
     EXPECT_EQ(generalNumber(c.value, c.digits).toStdString(), c.text);
 }
@@ -28,21 +27,20 @@ INSTANTIATE_TEST_SUITE_P(
     Values, GeneralNumber,
     ::testing::Values(
         Case{0, 15, "0"}, Case{-0.0, 15, "0"}, Case{2.5, 15, "2.5"}, Case{-3, 15, "-3"},
-        Case{0.5, 15, "0.5"}, Case{-0.25, 15, "-0.25"}, Case{12, 15, "12"},
-        Case{100, 15, "100"}, Case{0.1 + 0.2, 15, "0.3"}, Case{1.0 / 3, 15, "0.333333333333333"},
+        Case{0.5, 15, "0.5"}, Case{-0.25, 15, "-0.25"}, Case{12, 15, "12"}, Case{100, 15, "100"},
+        Case{0.1 + 0.2, 15, "0.3"}, Case{1.0 / 3, 15, "0.333333333333333"},
         Case{123456789012345, 15, "123456789012345"},
         Case{999999999999999.9, 15, "1E+15"}, // rounding carries into the exponent form
         Case{1e15, 15, "1E+15"}, Case{1234567890123456, 15, "1.23456789012346E+15"},
         Case{-1.5e20, 15, "-1.5E+20"}, Case{1e100, 15, "1E+100"}, Case{1e-100, 15, "1E-100"},
         Case{0.0001, 15, "0.0001"}, Case{0.00012345, 15, "0.00012345"}, Case{1e-5, 15, "1E-05"},
-        Case{-2.5e-7, 15, "-2.5E-07"}, Case{std::numeric_limits<double>::max(), 15,
-                                               "1.79769313486232E+308"},
+        Case{-2.5e-7, 15, "-2.5E-07"},
+        Case{std::numeric_limits<double>::max(), 15, "1.79769313486232E+308"},
         // seven digits, as for a 32-bit float
         Case{12345678, 7, "1.234568E+07"}, Case{1234567, 7, "1234567"}, Case{1234.5, 7, "1234.5"},
         Case{double(0.1f), 7, "0.1"}, Case{9999999.6, 7, "1E+07"}, Case{-3, 7, "-3"}));
 
-TEST(GrandTotalText, IsShownWithTheDigitsOfASingle)
-{
+TEST(GrandTotalText, IsShownWithTheDigitsOfASingle) {
     EXPECT_EQ(grandTotalText(12345678.f), QStringLiteral("12345680"));
     EXPECT_EQ(grandTotalText(1234.5f), QStringLiteral("1234.5"));
     EXPECT_EQ(grandTotalText(0.5f), QStringLiteral("0.5"));
@@ -53,10 +51,9 @@ TEST(GrandTotalText, IsShownWithTheDigitsOfASingle)
     EXPECT_EQ(grandTotalText(3e-6f), QStringLiteral("3E-06"));
 }
 
-TEST(GeneralNumber, ReadsBackToTheSameValueUpTo15Digits)
-{
-    for (double value : {0.5, -0.25, 123456789012345.0, 1e-5, 1.25e17, 3.14159265358979,
-                         -9.87654321e-12, 42.0}) {
+TEST(GeneralNumber, ReadsBackToTheSameValueUpTo15Digits) {
+    for (double value :
+         {0.5, -0.25, 123456789012345.0, 1e-5, 1.25e17, 3.14159265358979, -9.87654321e-12, 42.0}) {
         EXPECT_EQ(numericPrefix(generalNumber(value)), value) << value;
     }
 }

@@ -16,23 +16,20 @@ struct ChartFixture {
     ChartState state;
     RecordingSurface surface;
 
-    void setRow(int row, std::initializer_list<double> values)
-    {
+    void setRow(int row, std::initializer_list<double> values) {
         int c = 1;
         for (double v : values)
             boxes.setValue(row, c++, QString::number(v, 'g', 17));
     }
 
-    void drawColour(GraphSize size = GraphSize::Standard)
-    {
+    void drawColour(GraphSize size = GraphSize::Standard) {
         surface.pic.ops.clear();
         inputData(boxes, table);
         drawColourChart(state, table, boxes, surface, size);
     }
 
     // The operations drawn after the grand total text: the bars and their labels.
-    QStringList barOps() const
-    {
+    QStringList barOps() const {
         const QStringList& ops = surface.pic.ops;
         for (qsizetype i = 0; i < ops.size(); ++i)
             if (ops[i].contains(QStringLiteral("(総計：")))

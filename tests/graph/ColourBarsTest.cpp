@@ -6,8 +6,7 @@
 
 namespace {
 
-QString box(int form, double x1, double y1, double x2, double y2, const char* colour = nullptr)
-{
+QString box(int form, double x1, double y1, double x2, double y2, const char* colour = nullptr) {
     QString op = QStringLiteral("line(%1, %2, %3, %4, %5")
                      .arg(form)
                      .arg(QString::number(x1, 'g', 9), QString::number(y1, 'g', 9),
@@ -17,8 +16,7 @@ QString box(int form, double x1, double y1, double x2, double y2, const char* co
     return op + QLatin1Char(')');
 }
 
-TEST(ColourBars, WorkedExampleOperationByOperation)
-{
+TEST(ColourBars, WorkedExampleOperationByOperation) {
     ChartFixture f;
     f.setRow(1, {30, 20, 50});
     f.setRow(2, {900});
@@ -46,15 +44,16 @@ TEST(ColourBars, WorkedExampleOperationByOperation)
         expected << box(38, ends[c - 1], 700, ends[c], 1200, colours[c - 1]);
     for (int c = 1; c <= 12; ++c)
         expected << box(20, ends[c - 1], 700, ends[c], 1200);
-    expected << "setCurrentX(250)" << "setCurrentY(700)" << "print(250, 700, 一行目)";
+    expected << "setCurrentX(250)"
+             << "setCurrentY(700)"
+             << "print(250, 700, 一行目)";
     // bar 2 starts where bar 1 ends and fills the rest of the plot area
     expected << box(38, 1550, 1200, 6550, 5700, "#ff0000");
 
     EXPECT_EQ(f.barOps().mid(0, expected.size()), expected);
 }
 
-TEST(ColourBars, EmptyRowsDrawNothingAndLeaveNoGap)
-{
+TEST(ColourBars, EmptyRowsDrawNothingAndLeaveNoGap) {
     ChartFixture f;
     f.setRow(1, {10});
     f.setRow(2, {99});
@@ -67,11 +66,11 @@ TEST(ColourBars, EmptyRowsDrawNothingAndLeaveNoGap)
     const QStringList bars = f.barOps();
     EXPECT_TRUE(bars.contains(box(38, 1550, 700, 6550, 3200, "#ff0000")));
     EXPECT_TRUE(bars.contains(box(38, 1550, 3200, 6550, 5700, "#ff0000")));
-    EXPECT_EQ(f.surface.pic.only("print").size() - 23, 2); // two row labels besides the 23 texts of the frame
+    EXPECT_EQ(f.surface.pic.only("print").size() - 23,
+              2); // two row labels besides the 23 texts of the frame
 }
 
-TEST(ColourBars, OnlyRowOneFillsThePlotArea)
-{
+TEST(ColourBars, OnlyRowOneFillsThePlotArea) {
     ChartFixture f;
     f.setRow(1, {0, 0, 0, 0, 7});
     f.drawColour();
@@ -83,8 +82,7 @@ TEST(ColourBars, OnlyRowOneFillsThePlotArea)
     EXPECT_EQ(bars[6], box(38, 6550, 700, 6550, 5700, "#ff00ff"));
 }
 
-TEST(ColourBars, NegativeValueRunsBackOverTheSegmentBefore)
-{
+TEST(ColourBars, NegativeValueRunsBackOverTheSegmentBefore) {
     ChartFixture f;
     f.setRow(1, {50, -10, 60});
     f.drawColour();
@@ -95,8 +93,7 @@ TEST(ColourBars, NegativeValueRunsBackOverTheSegmentBefore)
     EXPECT_EQ(bars[3], box(38, 3550, 700, 6550, 5700, "#00ff00"));
 }
 
-TEST(ColourBars, NegativeRowTotalExtendsUpwards)
-{
+TEST(ColourBars, NegativeRowTotalExtendsUpwards) {
     ChartFixture f;
     f.setRow(1, {100});
     f.setRow(2, {-20});
@@ -108,8 +105,7 @@ TEST(ColourBars, NegativeRowTotalExtendsUpwards)
     EXPECT_TRUE(bars.contains(box(38, 1550, 4700, 6550, 5700, "#ff0000")));
 }
 
-TEST(ColourBars, AllNegativeTableDrawsTheBarsOfItsAbsoluteValues)
-{
+TEST(ColourBars, AllNegativeTableDrawsTheBarsOfItsAbsoluteValues) {
     ChartFixture positive;
     ChartFixture negative;
     const std::vector<std::vector<double>> rows = {{3, 1, 4}, {1, 5, 9, 2}, {}, {6, 5, 3, 5, 8}};
@@ -125,8 +121,7 @@ TEST(ColourBars, AllNegativeTableDrawsTheBarsOfItsAbsoluteValues)
     EXPECT_EQ(positive.barOps(), negative.barOps());
 }
 
-TEST(ColourBars, HeightsScaleWithTheTallAndWideSizes)
-{
+TEST(ColourBars, HeightsScaleWithTheTallAndWideSizes) {
     for (auto [size, plotHeight] : {std::pair{GraphSize::Tall, 8000}, {GraphSize::Wide, 2000}}) {
         ChartFixture f;
         f.state.plot.height = static_cast<std::int16_t>(plotHeight);
@@ -135,7 +130,8 @@ TEST(ColourBars, HeightsScaleWithTheTallAndWideSizes)
         f.drawColour(size);
         EXPECT_EQ(f.state.barHeight[1], plotHeight / 2.f);
         EXPECT_EQ(f.state.segEnd[1][1], 1250.f);
-        EXPECT_TRUE(f.barOps().contains(QStringLiteral("print(250, %1, )").arg(700 + plotHeight / 2)));
+        EXPECT_TRUE(
+            f.barOps().contains(QStringLiteral("print(250, %1, )").arg(700 + plotHeight / 2)));
     }
 }
 

@@ -10,12 +10,10 @@
 
 namespace {
 
-const char* const KeyColours[] = {"#ff0000", "#ffff00", "#00ff00", "#0000ff",
-                                  "#00ffff", "#ff00ff", "#c0c0c0", "#808000",
-                                  "#008000", "#800080", "#008080", "#800000"};
+const char* const KeyColours[] = {"#ff0000", "#ffff00", "#00ff00", "#0000ff", "#00ffff", "#ff00ff",
+                                  "#c0c0c0", "#808000", "#008000", "#800080", "#008080", "#800000"};
 
-TEST(ColourChart, PreparesTheCanvasAndAppliesTheStandardSize)
-{
+TEST(ColourChart, PreparesTheCanvasAndAppliesTheStandardSize) {
     ChartFixture f;
     f.state.plot.height = 2000; // left by an earlier size option
     f.drawColour();
@@ -28,8 +26,7 @@ TEST(ColourChart, PreparesTheCanvasAndAppliesTheStandardSize)
     EXPECT_EQ(f.state.colorTable[16], qRgb(128, 128, 128));
 }
 
-TEST(ColourChart, DrawsTheFrameAtTheStandardPositions)
-{
+TEST(ColourChart, DrawsTheFrameAtTheStandardPositions) {
     ChartFixture f;
     f.boxes.setDescription(Description::Title, QStringLiteral("Title"));
     f.boxes.setDescription(Description::Unit, QStringLiteral("kg"));
@@ -45,8 +42,11 @@ TEST(ColourChart, DrawsTheFrameAtTheStandardPositions)
     for (int i = 0; i <= 10; ++i)
         expected << QStringLiteral("line(4, %1, 5920, %1, 6000)").arg(1550 + 500 * i);
     expected << "line(4, 1550, 6000, 6550, 6000)"
-             << "print(6450, 6200, %)" << "print(1550, 6020, 0)" << "print(3970, 6020, 50)"
-             << "print(6350, 6020, 100)" << "print(250, 200, Title)"
+             << "print(6450, 6200, %)"
+             << "print(1550, 6020, 0)"
+             << "print(3970, 6020, 50)"
+             << "print(6350, 6020, 100)"
+             << "print(250, 200, Title)"
              << "line(4, 250, 400, 6550, 400)";
     for (int k = 1; k <= 12; ++k) {
         const int x = 1550 + 1250 * ((k - 1) % 4);
@@ -59,9 +59,12 @@ TEST(ColourChart, DrawsTheFrameAtTheStandardPositions)
                         .arg(KeyColours[k - 1]);
         expected << QStringLiteral("print(%1, %2, L%3)").arg(x + 150).arg(y).arg(k);
     }
-    expected << "print(5350, 500, (単位：kg))" << "print(250, 7000, 出典：src)"
-             << "print(250, 7200, 注：note)" << "print(250, 6400, 作成者：)"
-             << "print(250, 6600, [me])" << "print(1550, 500, (総計：1234kg))";
+    expected << "print(5350, 500, (単位：kg))"
+             << "print(250, 7000, 出典：src)"
+             << "print(250, 7200, 注：note)"
+             << "print(250, 6400, 作成者：)"
+             << "print(250, 6600, [me])"
+             << "print(1550, 500, (総計：1234kg))";
 
     QStringList ops = f.surface.pic.ops;
     ops.removeIf([](const QString& op) { return op.startsWith(QStringLiteral("setCurrent")); });
@@ -70,24 +73,22 @@ TEST(ColourChart, DrawsTheFrameAtTheStandardPositions)
     EXPECT_EQ(ops.mid(frameStart, expected.size()), expected);
 }
 
-TEST(ColourChart, EmptyTableDrawsOnlyTheFrameWithFixedTexts)
-{
+TEST(ColourChart, EmptyTableDrawsOnlyTheFrameWithFixedTexts) {
     ChartFixture f;
     f.drawColour();
     const QStringList texts = f.surface.pic.texts();
     for (const char* fixed : {"(単位：)", "出典：", "注：", "作成者：", "[]", "(総計：0)"}) {
         const QString ending = QStringLiteral(", %1)").arg(QString::fromUtf8(fixed));
-        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
-                                [&](const QString& t) { return t.endsWith(ending); }))
-            << fixed;
+        EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const QString& t) {
+            return t.endsWith(ending);
+        })) << fixed;
     }
     EXPECT_TRUE(f.barOps().isEmpty());
     EXPECT_EQ(f.surface.pic.only("line(38").size(), 12); // the legend keys
     EXPECT_EQ(f.state.grandTotal, 0.f);
 }
 
-TEST(ColourChart, TallAndWideSizesMoveEverythingBelowThePlotAndKeepTheWindow)
-{
+TEST(ColourChart, TallAndWideSizesMoveEverythingBelowThePlotAndKeepTheWindow) {
     for (auto [size, plotHeight] : {std::pair{GraphSize::Tall, 8000}, {GraphSize::Wide, 2000}}) {
         ChartFixture f;
         f.state.plot.height = static_cast<std::int16_t>(plotHeight);
@@ -96,8 +97,8 @@ TEST(ColourChart, TallAndWideSizesMoveEverythingBelowThePlotAndKeepTheWindow)
         const int b = 700 + plotHeight;
         EXPECT_TRUE(f.surface.pic.only("setWindowHeight").isEmpty());
         EXPECT_TRUE(f.surface.pic.only("setHeight").isEmpty());
-        EXPECT_TRUE(f.surface.pic.ops.contains(
-            QStringLiteral("line(4, 1550, %1, 6550, %1)").arg(b + 300)));
+        EXPECT_TRUE(
+            f.surface.pic.ops.contains(QStringLiteral("line(4, 1550, %1, 6550, %1)").arg(b + 300)));
         EXPECT_TRUE(f.surface.pic.texts().contains(
             QStringLiteral("print(250, %1, 作成者：)").arg(b + 700)));
         EXPECT_TRUE(f.surface.pic.ops.contains(
@@ -105,8 +106,7 @@ TEST(ColourChart, TallAndWideSizesMoveEverythingBelowThePlotAndKeepTheWindow)
     }
 }
 
-TEST(ColourChart, RowTotalsRoundOnceAndTheGrandTotalAfterEveryAddition)
-{
+TEST(ColourChart, RowTotalsRoundOnceAndTheGrandTotalAfterEveryAddition) {
     ChartFixture f;
     f.setRow(1, {16777216, 1, 1});
     f.drawColour();
@@ -114,13 +114,13 @@ TEST(ColourChart, RowTotalsRoundOnceAndTheGrandTotalAfterEveryAddition)
     EXPECT_EQ(f.state.grandTotal, 16777216.f);
 }
 
-TEST(ColourChart, GrandTotalTextShowsSevenDigits)
-{
+TEST(ColourChart, GrandTotalTextShowsSevenDigits) {
     ChartFixture f;
     f.boxes.setDescription(Description::Unit, QStringLiteral("kg"));
     f.setRow(1, {12345678});
     f.drawColour();
-    EXPECT_TRUE(f.surface.pic.texts().contains(QStringLiteral("print(1550, 500, (総計：12345680kg))")));
+    EXPECT_TRUE(
+        f.surface.pic.texts().contains(QStringLiteral("print(1550, 500, (総計：12345680kg))")));
 }
 
 struct Failure {
@@ -132,8 +132,7 @@ struct Failure {
 
 class ColourChartFailure : public ::testing::TestWithParam<Failure> {};
 
-TEST_P(ColourChartFailure, IsReportedAndStopsTheChart)
-{
+TEST_P(ColourChartFailure, IsReportedAndStopsTheChart) {
     const Failure& p = GetParam();
     ChartFixture f;
     for (std::size_t r = 0; r < p.rows.size(); ++r) {
@@ -149,17 +148,16 @@ TEST_P(ColourChartFailure, IsReportedAndStopsTheChart)
     }
     const bool totalDrawn = !f.surface.pic.only("print(1550, 500, (総計").isEmpty();
     EXPECT_EQ(totalDrawn, p.totalDrawn) << p.name;
-    EXPECT_EQ(f.surface.pic.only("line(20").size(), 0) << p.name; // no bar outlines
+    EXPECT_EQ(f.surface.pic.only("line(20").size(), 0) << p.name;  // no bar outlines
     EXPECT_EQ(f.surface.pic.only("line(38").size(), 12) << p.name; // only the legend keys
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ColourChartFailure,
-    ::testing::Values(
-        Failure{"row total beyond a single", {{3e38, 3e38}}, 6, false},
-        Failure{"grand total beyond a single", {{3e38}, {3e38}}, 6, false},
-        Failure{"row total beyond a double", {{1.7e308, 1.7e308}}, 6, false},
-        Failure{"zero grand total under non-zero rows", {{}, {5}, {-5}}, 11, true},
-        Failure{"width beyond a single", {{1e36, -1e36, 1}}, 6, true}));
+    ::testing::Values(Failure{"row total beyond a single", {{3e38, 3e38}}, 6, false},
+                      Failure{"grand total beyond a single", {{3e38}, {3e38}}, 6, false},
+                      Failure{"row total beyond a double", {{1.7e308, 1.7e308}}, 6, false},
+                      Failure{"zero grand total under non-zero rows", {{}, {5}, {-5}}, 11, true},
+                      Failure{"width beyond a single", {{1e36, -1e36, 1}}, 6, true}));
 
 } // namespace

@@ -13,8 +13,7 @@ namespace {
 constexpr QRgb White = 0xFFFFFF; // pixels compare without alpha
 constexpr QRgb Black = 0x000000;
 
-QRgb pixelAt(const ImageCanvas& canvas, double xTwips, double yTwips)
-{
+QRgb pixelAt(const ImageCanvas& canvas, double xTwips, double yTwips) {
     return canvas.image().pixel(toPixels(xTwips), toPixels(yTwips)) & 0xFFFFFF;
 }
 
@@ -25,8 +24,7 @@ struct ImageSurface : GraphSurface {
     void setWindowHeight(int) override {}
 };
 
-TEST(ImageCanvasChart, SegmentsScaleAndLegendShowTheirColours)
-{
+TEST(ImageCanvasChart, SegmentsScaleAndLegendShowTheirColours) {
     ChartFixture f;
     f.setRow(1, {30, 20, 50});
     f.setRow(2, {900});
@@ -63,19 +61,18 @@ struct Hatch {
     static constexpr int Size = 40;
     QImage image;
 
-    explicit Hatch(FillStyle style)
-    {
+    explicit Hatch(FillStyle style) {
         ImageCanvas canvas(Size * 2 * TwipsPerPixel, Size * 2 * TwipsPerPixel, White);
         canvas.setFillColor(Black);
         canvas.setFillStyle(style);
-        canvas.line(LineForm::Box, 150, 150, (Size + 10) * TwipsPerPixel, (Size + 10) * TwipsPerPixel);
+        canvas.line(LineForm::Box, 150, 150, (Size + 10) * TwipsPerPixel,
+                    (Size + 10) * TwipsPerPixel);
         image = canvas.image().copy(12, 12, Size - 4, Size - 4);
     }
     bool black(int x, int y) const { return (image.pixel(x, y) & 0xFFFFFF) == Black; }
     bool anyFullRow() const { return anyLine(true); }
     bool anyFullColumn() const { return anyLine(false); }
-    int count() const
-    {
+    int count() const {
         int n = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -83,8 +80,7 @@ struct Hatch {
         return n;
     }
     // Some black pixel continues diagonally up to the right (/) or down to the right (\).
-    bool diagonal(int dy) const
-    {
+    bool diagonal(int dy) const {
         for (int y = 2; y < image.height() - 2; ++y)
             for (int x = 0; x < image.width() - 2; ++x)
                 if (black(x, y) && black(x + 1, y + dy) && black(x + 2, y + 2 * dy) &&
@@ -94,8 +90,7 @@ struct Hatch {
     }
 
 private:
-    bool anyLine(bool rows) const
-    {
+    bool anyLine(bool rows) const {
         for (int i = 0; i < Size - 4; ++i) {
             bool full = true;
             for (int j = 0; j < Size - 4 && full; ++j)
@@ -107,8 +102,7 @@ private:
     }
 };
 
-TEST(ImageCanvasFill, EachStyleShowsItsPattern)
-{
+TEST(ImageCanvasFill, EachStyleShowsItsPattern) {
     const int area = (Hatch::Size - 4) * (Hatch::Size - 4);
     EXPECT_EQ(Hatch(FillStyle::Solid).count(), area);
     EXPECT_EQ(Hatch(FillStyle::Transparent).count(), 0);
@@ -138,16 +132,16 @@ TEST(ImageCanvasFill, EachStyleShowsItsPattern)
     EXPECT_TRUE(diagonalCross.diagonal(+1));
     EXPECT_FALSE(diagonalCross.anyFullRow());
 
-    for (FillStyle style : {FillStyle::Horizontal, FillStyle::Vertical, FillStyle::UpwardDiagonal,
-                            FillStyle::DownwardDiagonal, FillStyle::Cross, FillStyle::DiagonalCross}) {
+    for (FillStyle style :
+         {FillStyle::Horizontal, FillStyle::Vertical, FillStyle::UpwardDiagonal,
+          FillStyle::DownwardDiagonal, FillStyle::Cross, FillStyle::DiagonalCross}) {
         const int n = Hatch(style).count();
         EXPECT_GT(n, area / 20) << static_cast<int>(style);
         EXPECT_LT(n, area / 2) << static_cast<int>(style);
     }
 }
 
-TEST(ImageCanvas, ClsKeepsTheBackgroundPictureAndResetsTheTextPosition)
-{
+TEST(ImageCanvas, ClsKeepsTheBackgroundPictureAndResetsTheTextPosition) {
     ImageCanvas canvas(1500, 1500, qRgb(0xE0, 0xE0, 0xE0));
     QImage picture(10, 10, QImage::Format_RGB32);
     picture.fill(qRgb(1, 2, 3));
@@ -167,8 +161,7 @@ TEST(ImageCanvas, ClsKeepsTheBackgroundPictureAndResetsTheTextPosition)
     EXPECT_EQ(canvas.image().pixel(5, 5) & 0xFFFFFF, qRgb(1, 2, 3) & 0xFFFFFF);
 }
 
-TEST(ImageCanvas, PrintDrawsBelowAndRightOfThePositionThenMovesToTheNextLine)
-{
+TEST(ImageCanvas, PrintDrawsBelowAndRightOfThePositionThenMovesToTheNextLine) {
     ImageCanvas canvas(3000, 1500, White);
     canvas.setCurrentX(600);
     canvas.setCurrentY(300);
@@ -190,8 +183,7 @@ TEST(ImageCanvas, PrintDrawsBelowAndRightOfThePositionThenMovesToTheNextLine)
     EXPECT_LE(ink.bottom(), 20 + 13);
 }
 
-TEST(ImageCanvas, LineWidthAndHeightChanges)
-{
+TEST(ImageCanvas, LineWidthAndHeightChanges) {
     ImageCanvas canvas(1500, 1500, White);
     canvas.setDrawWidth(2);
     canvas.line(LineForm::Line, 150, 750, 1350, 750);

@@ -1,52 +1,53 @@
 #include "graph/RecordingCanvas.h"
 
 namespace {
-QString num(float value) { return QString::number(value, 'g', 9); }
-QString colour(QRgb rgb) { return QStringLiteral("#%1").arg(rgb & 0xFFFFFF, 6, 16, QLatin1Char('0')); }
+QString num(float value) {
+    return QString::number(value, 'g', 9);
+}
+QString colour(QRgb rgb) {
+    return QStringLiteral("#%1").arg(rgb & 0xFFFFFF, 6, 16, QLatin1Char('0'));
+}
 } // namespace
 
-void RecordingCanvas::cls()
-{
+void RecordingCanvas::cls() {
     x_ = y_ = 0;
     ops << QStringLiteral("cls()");
 }
 
-void RecordingCanvas::setBackColor(QRgb c)
-{
+void RecordingCanvas::setBackColor(QRgb c) {
     x_ = y_ = 0;
     ops << QStringLiteral("setBackColor(%1)").arg(colour(c));
 }
 
-void RecordingCanvas::setDrawWidth(int pixels) { ops << QStringLiteral("setDrawWidth(%1)").arg(pixels); }
+void RecordingCanvas::setDrawWidth(int pixels) {
+    ops << QStringLiteral("setDrawWidth(%1)").arg(pixels);
+}
 
-void RecordingCanvas::setFillStyle(FillStyle style)
-{
+void RecordingCanvas::setFillStyle(FillStyle style) {
     ops << QStringLiteral("setFillStyle(%1)").arg(static_cast<int>(style));
 }
 
-void RecordingCanvas::setFillColor(QRgb c) { ops << QStringLiteral("setFillColor(%1)").arg(colour(c)); }
+void RecordingCanvas::setFillColor(QRgb c) {
+    ops << QStringLiteral("setFillColor(%1)").arg(colour(c));
+}
 
-void RecordingCanvas::setCurrentX(float x)
-{
+void RecordingCanvas::setCurrentX(float x) {
     x_ = x;
     ops << QStringLiteral("setCurrentX(%1)").arg(num(x));
 }
 
-void RecordingCanvas::setCurrentY(float y)
-{
+void RecordingCanvas::setCurrentY(float y) {
     y_ = y;
     ops << QStringLiteral("setCurrentY(%1)").arg(num(y));
 }
 
-void RecordingCanvas::print(const QString& text)
-{
+void RecordingCanvas::print(const QString& text) {
     ops << QStringLiteral("print(%1, %2, %3)").arg(num(x_), num(y_), text);
     x_ = 0;
     y_ += 180;
 }
 
-void RecordingCanvas::line(LineForm form, float x1, float y1, float x2, float y2, QRgb c)
-{
+void RecordingCanvas::line(LineForm form, float x1, float y1, float x2, float y2, QRgb c) {
     QString op = QStringLiteral("line(%1, %2, %3, %4, %5")
                      .arg(static_cast<int>(form))
                      .arg(num(x1), num(y1), num(x2), num(y2));
@@ -55,10 +56,11 @@ void RecordingCanvas::line(LineForm form, float x1, float y1, float x2, float y2
     ops << op + QLatin1Char(')');
 }
 
-void RecordingCanvas::setHeight(float twips) { ops << QStringLiteral("setHeight(%1)").arg(num(twips)); }
+void RecordingCanvas::setHeight(float twips) {
+    ops << QStringLiteral("setHeight(%1)").arg(num(twips));
+}
 
-QStringList RecordingCanvas::only(const QString& prefix) const
-{
+QStringList RecordingCanvas::only(const QString& prefix) const {
     QStringList matching;
     for (const QString& op : ops)
         if (op.startsWith(prefix))
@@ -66,9 +68,10 @@ QStringList RecordingCanvas::only(const QString& prefix) const
     return matching;
 }
 
-QStringList RecordingCanvas::texts() const { return only(QStringLiteral("print(")); }
+QStringList RecordingCanvas::texts() const {
+    return only(QStringLiteral("print("));
+}
 
-void RecordingSurface::setWindowHeight(int twips)
-{
+void RecordingSurface::setWindowHeight(int twips) {
     pic.ops << QStringLiteral("setWindowHeight(%1)").arg(twips);
 }

@@ -1,0 +1,129 @@
+#include "app/Form1.h"
+
+#include "app/Dialogs.h"
+#include "data/InputData.h"
+#include "data/RuntimeError.h"
+#include "graph/ColourChart.h"
+#include "graph/Form2.h"
+#include "graph/SizeOption.h"
+#include "graph/Twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace {
+std::size_t descriptionIndex(Description which) {
+    return static_cast<std::size_t>(which) - 1;
+}
+} // namespace
+
+Form1::Form1(Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent)
+    , dialogs_(dialogs) {
+    createGrid();
+    createLabelBoxes();
+    createDescriptions();
+    createSizeChoice();
+    createButtons();
+    createDecorations();
+    applyTabOrder();
+
+    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
+            &Form1::drawColourChartCommand);
+    const GraphSize sizes[] = {GraphSize::Standard, GraphSize::Tall, GraphSize::Wide};
+    for (std::size_t i = 0; i < options_.size(); ++i)
+        connect(options_[i], &QRadioButton::clicked, this,
+                [this, size = sizes[i]] { chooseSize(size); });
+
+    values_[0][0]->setFocus();
+}
+
+Form1::~Form1() {
+    delete form2_;
+}
+
+QString Form1::value(int row, int column) const {
+    return values_.at(row - 1).at(column - 1)->text();
+}
+
+QString Form1::rowLabel(int row) const {
+    return rowLabels_.at(row - 1)->text();
+}
+
+QString Form1::columnLabel(int column) const {
+    return columnLabels_.at(column - 1)->text();
+}
+
+QString Form1::description(Description which) const {
+    return descriptions_.at(descriptionIndex(which))->text();
+}
+
+void Form1::setValue(int row, int column, const QString& text) {
+    values_.at(row - 1).at(column - 1)->setText(text);
+}
+
+void Form1::setRowLabel(int row, const QString& text) {
+    rowLabels_.at(row - 1)->setText(text);
+}
+
+void Form1::setColumnLabel(int column, const QString& text) {
+    columnLabels_.at(column - 1)->setText(text);
+}
+
+void Form1::setDescription(Description which, const QString& text) {
+    descriptions_.at(descriptionIndex(which))->setText(text);
+}
+
+GraphSize Form1::selectedSize() const {
+    if (options_[1]->isChecked())
+        return GraphSize::Tall;
+    if (options_[2]->isChecked())
+        return GraphSize::Wide;
+    return GraphSize::Standard;
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Closing the entry window ends the program, the graph window included.
+    if (form2_)
+        form2_->close();
+    event->accept();
+}
+
+Form2& Form1::graphWindow() {
+    if (!form2_) {
+        form2_ = new Form2;
+        form2_->setWindowIcon(windowIcon());
+        // Top right of the screen, clear of the entry window's buttons.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            form2_->move(area.right() + 1 - form2_->width(), area.top());
+        }
+    }
+    return *form2_;
+}
+
+template <class Action> void Form1::runAction(Action&& action) {
+    try {
+        action();
+    } catch (const RuntimeError& error) {
+        dialogs_.reportError(this, error);
+    }
+}
+
+void Form1::drawColourChartCommand() {
+    runAction([this] {
+        inputData(*this, table_);
+        Form2& graph = graphWindow();
+        graph.show();
+        graph.raise();
+        drawColourChart(chart_, table_, *this, graph, selectedSize());
+    });
+}
+
+void Form1::chooseSize(GraphSize size) {
+    applySizeOption(chart_.plot, graphWindow(), size);
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "data/DataTable.h"
+#include "data/EntryBoxes.h"
+#include "graph/ChartState.h"
+#include "graph/GraphSize.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <utility>
+#include <vector>
+
+class Dialogs;
+class Form2;
+class QLineEdit;
+class QRadioButton;
+
+// The entry window: the grid of value boxes with their row and column labels, the description
+// boxes, the command buttons and the size choice. It owns the dataset and the chart values, and
+// the graph window from its first use.
+class Form1 : public QWidget, public EntryBoxes {
+    Q_OBJECT
+
+public:
+    explicit Form1(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    QString value(int row, int column) const override;
+    QString rowLabel(int row) const override;
+    QString columnLabel(int column) const override;
+    QString description(Description which) const override;
+    void setValue(int row, int column, const QString& text) override;
+    void setRowLabel(int row, const QString& text) override;
+    void setColumnLabel(int column, const QString& text) override;
+    void setDescription(Description which, const QString& text) override;
+
+    const DataTable& dataTable() const { return table_; }
+    const ChartState& chartState() const { return chart_; }
+    GraphSize selectedSize() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Building the window (Form1Layout.cpp).
+    void createGrid();
+    void createLabelBoxes();
+    void createDescriptions();
+    void createButtons();
+    void createSizeChoice();
+    void createDecorations();
+    void applyTabOrder();
+    QLineEdit* addTextBox(QLineEdit* box, const QString& name, QRect geometry, int tabIndex,
+                          Qt::Alignment alignment, const QString& accessibleName);
+    void addTabStop(int tabIndex, QWidget* widget) { tabStops_.emplace_back(tabIndex, widget); }
+
+    // The actions.
+    Form2& graphWindow();
+    void drawColourChartCommand();
+    void chooseSize(GraphSize size);
+    template <class Action> void runAction(Action&& action);
+
+    Dialogs& dialogs_;
+    DataTable table_;
+    ChartState chart_;
+    QPointer<Form2> form2_;
+
+    std::array<std::array<QLineEdit*, 12>, 10> values_{};
+    std::array<QLineEdit*, 10> rowLabels_{};
+    std::array<QLineEdit*, 12> columnLabels_{};
+    std::array<QLineEdit*, 5> descriptions_{};
+    std::array<QRadioButton*, 3> options_{};
+    std::vector<std::pair<int, QWidget*>> tabStops_;
+};

@@ -1,0 +1,273 @@
+// Builds the controls of the entry window: names, positions in twips, colours, captions,
+// tooltips, fonts and tab order.
+#include "app/Form1.h"
+
+#include "app/AppIcon.h"
+#include "app/LeaderLine.h"
+#include "app/ValueBox.h"
+#include "graph/Fonts.h"
+#include "graph/Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+
+const QColor LightCyan(192, 255, 255);
+const QColor LightOrange(255, 224, 192);
+const QColor Teal(0, 192, 192);
+
+constexpr int ClientWidth = 10710;
+constexpr int ClientHeight = 8040;
+
+QString columnLetter(int column) {
+    return QString(QChar(u'A' + column - 1));
+}
+
+// Columns G..L are tinted, so the eye can follow the right half of a long row.
+bool tinted(int column) {
+    return column >= 7;
+}
+
+void setBase(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+}
+
+QRect twips(int left, int top, int width, int height) {
+    return twipsRect(left, top, width, height);
+}
+
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(ninePointFont(GothicFamily));
+    label->setGeometry(geometry);
+    return label;
+}
+
+} // namespace
+
+QLineEdit* Form1::addTextBox(QLineEdit* box, const QString& name, QRect geometry, int tabIndex,
+                             Qt::Alignment alignment, const QString& accessibleName) {
+    box->setObjectName(name);
+    box->setFont(ninePointFont(GothicFamily));
+    box->setGeometry(geometry);
+    box->setAlignment(alignment | Qt::AlignVCenter);
+    box->setAccessibleName(accessibleName);
+    addTabStop(tabIndex, box);
+    return box;
+}
+
+void Form1::createGrid() {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tallyfold v22"));
+    setFont(ninePointFont(SerifFamily));
+    setWindowIcon(appIcon());
+    setGeometry(twips(2580, 2805, ClientWidth, ClientHeight));
+
+    for (int r = 1; r <= 10; ++r)
+        for (int c = 1; c <= 12; ++c) {
+            const QString letter = columnLetter(c);
+            QLineEdit* box =
+                addTextBox(new ValueBox(this), QStringLiteral("T%1%2").arg(r).arg(letter.toLower()),
+                           twips(1920 + 720 * (c - 1), 360 * r, 735, 270), 12 * (r - 1) + (c - 1),
+                           Qt::AlignRight, QStringLiteral("%1行 %2列").arg(r).arg(letter));
+            if (tinted(c))
+                setBase(box, LightCyan);
+            values_[r - 1][c - 1] = box;
+        }
+
+    const int rowLabelNames[] = {1, 2, 3, 4, 5, 14, 15, 16, 17, 18};
+    for (int r = 1; r <= 10; ++r)
+        addLabel(this, QStringLiteral("Label%1").arg(rowLabelNames[r - 1]), QString::number(r),
+                 r == 10 ? twips(1710, 360 * r, 255, 255) : twips(1800, 360 * r, 135, 255));
+
+    const int letterLabelNames[] = {6, 7, 8, 9, 10, 11, 12, 13, 20, 21, 31, 32};
+    const int letterLefts[] = {2280, 3000, 3720, 4440, 5160, 5880,
+                               6600, 7320, 8040, 8760, 9360, 10080};
+    for (int c = 1; c <= 12; ++c)
+        addLabel(this, QStringLiteral("Label%1").arg(letterLabelNames[c - 1]), columnLetter(c),
+                 twips(letterLefts[c - 1], 120, 135, 255));
+}
+
+void Form1::createLabelBoxes() {
+    for (int r = 1; r <= 10; ++r) {
+        QLineEdit* box = addTextBox(new QLineEdit(this), QStringLiteral("Text%1").arg(r + 1),
+                                    twips(120, 360 * r, 1455, 270), 119 + r, Qt::AlignHCenter,
+                                    QStringLiteral("行ラベル %1").arg(r));
+        setBase(box, LightOrange);
+        rowLabels_[r - 1] = box;
+    }
+
+    for (int c = 1; c <= 12; ++c) {
+        const bool firstRow = c <= 6;
+        const int left = firstRow ? 1920 + 1080 * (c - 1) : 4080 + 1080 * (c - 7);
+        const QString name = c <= 10 ? QStringLiteral("Text%1").arg(11 + c)
+                                     : QStringLiteral("Text%1").arg(35 + c); // Text46, Text47
+        QLineEdit* box = addTextBox(
+            new QLineEdit(this), name, twips(left, firstRow ? 4080 : 4440, 1095, 270), 129 + c,
+            Qt::AlignHCenter, QStringLiteral("列ラベル %1").arg(columnLetter(c)));
+        if (tinted(c))
+            setBase(box, LightCyan);
+        columnLabels_[c - 1] = box;
+    }
+}
+
+void Form1::createDescriptions() {
+    struct Row {
+        Description which;
+        const char* box;
+        QRect geometry;
+        int tabIndex;
+        const char* label;
+        const char* caption;
+        QRect labelGeometry;
+    };
+    const Row rows[] = {
+        {Description::Title, "Text1", twips(1320, 4920, 6135, 270), 142, "タイトル", "タイトル",
+         twips(600, 4950, 615, 255)},
+        {Description::Source, "Text23", twips(1320, 5280, 6135, 270), 143, "Label25", "資料出典",
+         twips(480, 5310, 735, 255)},
+        {Description::Note, "Text24", twips(1320, 5640, 6135, 270), 144, "Label26", "注",
+         twips(600, 5685, 615, 255)},
+        {Description::Unit, "Text22", twips(9000, 5160, 1215, 270), 145, "Label24", "単位",
+         twips(8400, 5205, 375, 255)},
+        {Description::Author, "Text25", twips(9000, 5520, 1215, 270), 146, "Label27", "作成者",
+         twips(8340, 5565, 615, 255)},
+    };
+    for (const Row& row : rows) {
+        const QString caption = QString::fromUtf8(row.caption);
+        addLabel(this, QString::fromUtf8(row.label), caption, row.labelGeometry);
+        descriptions_[static_cast<std::size_t>(row.which) - 1] =
+            addTextBox(new QLineEdit(this), QString::fromUtf8(row.box), row.geometry, row.tabIndex,
+                       Qt::AlignLeft, caption);
+    }
+    descriptions_[0]->setText(QStringLiteral("Title"));
+}
+
+void Form1::createButtons() {
+    auto* frame1 = new QGroupBox(this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setFont(ninePointFont(GothicFamily));
+    frame1->setGeometry(twips(1800, 6120, 8775, 1455));
+    frame1->lower(); // behind the buttons that stand over it
+
+    struct Button {
+        const char* name;
+        const char* caption;
+        const char* tooltip;
+        bool inFrame;
+        QRect geometry;
+        int tabIndex;
+    };
+    const Button buttons[] = {
+        {"Command1", "グラフを描く", "数値をもとにグラフを描く", false,
+         twips(2040, 6360, 1215, 495), 150},
+        {"Command11", "白黒グラフ", "パターンで塗りつぶす", true, twips(240, 840, 1215, 495), 195},
+        {"Command2", "グラフをコピー", "クリップボードへコピー", false,
+         twips(3360, 6720, 1335, 375), 151},
+        {"Command5", "数値を消す", "数値のみ消す", false, twips(4920, 6480, 1215, 375), 152},
+        {"Command8", "全てを消す", "ラベルも数値も消す", true, twips(3120, 840, 1215, 375), 153},
+        {"Command9", "データの保存", "数値をテキストファイルに保存", false,
+         twips(6360, 6480, 1215, 375), 154},
+        {"Command10", "データの読込", "テキストファイルを読み込む", true,
+         twips(4560, 840, 1215, 375), 155},
+        {"Command6", "グラフの保存", "グラフをBMPファイルに保存", true, twips(6000, 360, 1215, 375),
+         156},
+        {"Command7", "グラフの読込", "グラフを読み込む", true, twips(6000, 840, 1215, 375), 157},
+        {"Command3", "印刷", "グラフを印刷する", false, twips(9240, 6480, 1095, 375), 158},
+        {"Command4", "終わる", "グラフも数値も消える", false, twips(9240, 6960, 1095, 375), 159},
+    };
+    for (const Button& b : buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(b.caption),
+                                       b.inFrame ? static_cast<QWidget*>(frame1) : this);
+        button->setObjectName(QString::fromUtf8(b.name));
+        button->setToolTip(QString::fromUtf8(b.tooltip));
+        button->setFont(ninePointFont(GothicFamily));
+        button->setGeometry(b.geometry);
+        button->setAutoDefault(false);
+        button->raise();
+        addTabStop(b.tabIndex, button);
+    }
+}
+
+void Form1::createSizeChoice() {
+    auto* frame2 = new QGroupBox(QStringLiteral("グラフのサイズ"), this);
+    frame2->setObjectName(QStringLiteral("Frame2"));
+    frame2->setFont(ninePointFont(GothicFamily));
+    frame2->setGeometry(twips(120, 6120, 1440, 1455));
+
+    struct Option {
+        QRect geometry;
+        const char* label;
+        const char* caption;
+        QRect labelGeometry;
+        const char* secondText;
+    };
+    const Option options[] = {
+        {twips(285, 360, 255, 180), "Label28", "標準", twips(720, 360, 615, 255), "standard"},
+        {twips(285, 675, 255, 255), "Label29", "縦長", twips(720, 720, 375, 255), "tall"},
+        {twips(285, 1020, 255, 255), "Label30", "横長", twips(705, 1065, 375, 255), "wide"},
+    };
+    for (std::size_t i = 0; i < std::size(options); ++i) {
+        const Option& o = options[i];
+        const QString name = QStringLiteral("Option%1").arg(i + 1);
+        auto* option = new QRadioButton(name, frame2);
+        option->setObjectName(name);
+        option->setFont(ninePointFont(GothicFamily));
+        option->setGeometry(o.geometry);
+        QLabel* label = addLabel(frame2, QString::fromUtf8(o.label), QString::fromUtf8(o.caption),
+                                 o.labelGeometry);
+        label->setToolTip(QString::fromUtf8(o.secondText));
+        option->setAccessibleName(label->text());
+        options_[i] = option;
+        addTabStop(147 + static_cast<int>(i), option);
+    }
+    options_[0]->setChecked(true);
+}
+
+void Form1::createDecorations() {
+    addLabel(this, QStringLiteral("Label22"), QStringLiteral("行ラベル"),
+             twips(480, 120, 855, 255));
+    addLabel(this, QStringLiteral("Label23"), QStringLiteral("列ラベル"),
+             twips(2160, 4440, 855, 255));
+
+    QLabel* credit = addLabel(this, QStringLiteral("Label19"), QStringLiteral("Tallyfold 2026.12"),
+                              twips(9000, 7680, 1620, 300));
+    credit->setFont(ninePointFont(CenturyFamily));
+    QPalette palette = credit->palette();
+    palette.setColor(QPalette::WindowText, Teal);
+    credit->setPalette(palette);
+
+    struct Line {
+        int number;
+        int fromX;
+        int toX;
+        int toY;
+    };
+    // Column by column, A to L: from the grid's bottom edge to the column's label box.
+    const Line lines[] = {{1, 2280, 2280, 4080},  {2, 3000, 3480, 4080},  {3, 3720, 4560, 4080},
+                          {4, 4440, 5520, 4080},  {5, 5160, 6600, 4080},  {11, 5880, 7920, 4080},
+                          {12, 6600, 4560, 4440}, {10, 7320, 5640, 4440}, {9, 8040, 6840, 4440},
+                          {8, 8760, 7920, 4440},  {7, 9480, 8880, 4440},  {6, 10200, 9960, 4440}};
+    for (std::size_t i = 0; i < std::size(lines); ++i) {
+        const Line& l = lines[i];
+        auto* line = new LeaderLine(
+            QPoint(toPixels(l.fromX), toPixels(3840)), QPoint(toPixels(l.toX), toPixels(l.toY)),
+            tinted(static_cast<int>(i) + 1) ? LightCyan : QColor(Qt::white), this);
+        line->setObjectName(QStringLiteral("Line%1").arg(l.number));
+    }
+}
+
+void Form1::applyTabOrder() {
+    std::sort(tabStops_.begin(), tabStops_.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabStops_.size(); ++i)
+        setTabOrder(tabStops_[i - 1].second, tabStops_[i].second);
+}
