@@ -5,6 +5,7 @@
 #include "graph/ColourChart.h"
 #include "graph/Form2.h"
 #include "graph/ImageCanvas.h"
+#include "graph/PatternChart.h"
 
 #include <benchmark/benchmark.h>
 
@@ -34,18 +35,28 @@ struct BenchSurface : GraphSurface {
     void setWindowHeight(int) override {}
 };
 
-void BM_ColourChart(benchmark::State& run) {
+// One whole chart of the full table, totals, frame, texts and bars, onto the image canvas.
+template <auto drawChart> void BM_Chart(benchmark::State& run) {
     const MemoryBoxes boxes = fullTable();
     DataTable table;
     inputData(boxes, table);
     ChartState state;
     BenchSurface surface;
     for (auto _ : run) {
-        drawColourChart(state, table, boxes, surface, GraphSize::Standard);
+        drawChart(state, table, boxes, surface, GraphSize::Standard);
         benchmark::DoNotOptimize(surface.pic.image().constBits());
     }
 }
+
+void BM_ColourChart(benchmark::State& run) {
+    BM_Chart<drawColourChart>(run);
+}
 BENCHMARK(BM_ColourChart)->Unit(benchmark::kMicrosecond);
+
+void BM_PatternChart(benchmark::State& run) {
+    BM_Chart<drawPatternChart>(run);
+}
+BENCHMARK(BM_PatternChart)->Unit(benchmark::kMicrosecond);
 
 void BM_InputData(benchmark::State& run) {
     const MemoryBoxes boxes = fullTable();

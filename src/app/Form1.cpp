@@ -2,9 +2,12 @@
 
 #include "app/Dialogs.h"
 #include "data/InputData.h"
+#include "data/OutputData.h"
 #include "data/RuntimeError.h"
+#include "graph/Canvas.h"
 #include "graph/ColourChart.h"
 #include "graph/Form2.h"
+#include "graph/PatternChart.h"
 #include "graph/SizeOption.h"
 #include "graph/Twips.h"
 
@@ -32,8 +35,14 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent)
     createDecorations();
     applyTabOrder();
 
-    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
-            &Form1::drawColourChartCommand);
+    const auto onClick = [this](const char* name, void (Form1::*handler)()) {
+        connect(findChild<QPushButton*>(QString::fromLatin1(name)), &QPushButton::clicked, this,
+                handler);
+    };
+    onClick("Command1", &Form1::drawColourChartCommand);
+    onClick("Command11", &Form1::drawPatternChartCommand);
+    onClick("Command5", &Form1::clearNumbersCommand);
+    onClick("Command8", &Form1::clearAllCommand);
     const GraphSize sizes[] = {GraphSize::Standard, GraphSize::Tall, GraphSize::Wide};
     for (std::size_t i = 0; i < options_.size(); ++i)
         connect(options_[i], &QRadioButton::clicked, this,
@@ -114,14 +123,35 @@ template <class Action> void Form1::runAction(Action&& action) {
     }
 }
 
+Form2& Form1::showGraphWindow() {
+    Form2& graph = graphWindow();
+    graph.show();
+    graph.raise();
+    return graph;
+}
+
 void Form1::drawColourChartCommand() {
     runAction([this] {
         inputData(*this, table_);
-        Form2& graph = graphWindow();
-        graph.show();
-        graph.raise();
-        drawColourChart(chart_, table_, *this, graph, selectedSize());
+        drawColourChart(chart_, table_, *this, showGraphWindow(), selectedSize());
     });
+}
+
+void Form1::drawPatternChartCommand() {
+    runAction([this] {
+        inputData(*this, table_);
+        drawPatternChart(chart_, table_, *this, showGraphWindow(), selectedSize());
+    });
+}
+
+void Form1::clearNumbersCommand() {
+    textClr1(*this);
+}
+
+void Form1::clearAllCommand() {
+    textClr1(*this);
+    textClr2(*this);
+    graphWindow().canvas().cls();
 }
 
 void Form1::chooseSize(GraphSize size) {

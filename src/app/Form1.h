@@ -58,7 +58,11 @@ private:
 
     // The actions.
     Form2& graphWindow();
+    Form2& showGraphWindow();
     void drawColourChartCommand();
+    void drawPatternChartCommand();
+    void clearNumbersCommand();
+    void clearAllCommand();
     void chooseSize(GraphSize size);
     template <class Action> void runAction(Action&& action);
 

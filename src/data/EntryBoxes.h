@@ -5,6 +5,10 @@
 // The five boxes that describe the chart as a whole, in the order of row 11 of the dataset.
 enum class Description { Title = 1, Unit, Source, Note, Author };
 
+inline constexpr Description AllDescriptions[] = {Description::Title, Description::Unit,
+                                                  Description::Source, Description::Note,
+                                                  Description::Author};
+
 // The 147 text boxes of the entry window as the data routines see them: 120 value boxes, 10 row
 // labels, 12 column labels and 5 descriptions. Rows and columns count from 1.
 class EntryBoxes {

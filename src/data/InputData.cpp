@@ -12,7 +12,6 @@ void inputData(const EntryBoxes& boxes, DataTable& table) {
         for (int c = 1; c <= DataTable::DataColumns; ++c)
             table(r, c) = numericPrefix(boxes.value(r, c));
     }
-    for (auto which : {Description::Title, Description::Unit, Description::Source,
-                       Description::Note, Description::Author})
+    for (Description which : AllDescriptions)
         table(DataTable::DescriptionRow, static_cast<int>(which)) = boxes.description(which);
 }

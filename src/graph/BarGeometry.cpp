@@ -1,7 +1,9 @@
 #include "graph/BarGeometry.h"
 
 #include "data/DataTable.h"
+#include "data/EntryBoxes.h"
 #include "data/RuntimeError.h"
+#include "graph/ChartFrame.h"
 #include "graph/ChartState.h"
 
 std::optional<BarSpan> layoutBar(ChartState& state, const DataTable& table, int n) {
@@ -34,4 +36,9 @@ std::optional<BarSpan> layoutBar(ChartState& state, const DataTable& table, int 
 
 float segmentX(const ChartState& state, int n, int c) {
     return static_cast<float>(state.plot.left + (c == 0 ? 0.0 : double(state.segEnd[n][c])));
+}
+
+void writeRowLabel(const ChartState& state, const EntryBoxes& boxes, Canvas& pic, int n,
+                   const BarSpan& bar) {
+    writeText(pic, state.plot.left - 1300, bar.top, boxes.rowLabel(n));
 }

@@ -3,7 +3,9 @@
 #include <optional>
 
 struct ChartState;
+class Canvas;
 class DataTable;
+class EntryBoxes;
 
 // Vertical extent of a bar in twips.
 struct BarSpan {
@@ -20,3 +22,7 @@ std::optional<BarSpan> layoutBar(ChartState& state, const DataTable& table, int 
 
 // x of the right end of segment c of bar n (c = 0 gives the left edge of the plot area).
 float segmentX(const ChartState& state, int n, int c);
+
+// Writes the current text of row n's label box left of the plot area, level with the bar's top.
+void writeRowLabel(const ChartState& state, const EntryBoxes& boxes, Canvas& pic, int n,
+                   const BarSpan& bar);

@@ -1,10 +1,9 @@
 #include "graph/ColourBars.h"
 
 #include "data/DataTable.h"
-#include "data/EntryBoxes.h"
 #include "graph/BarGeometry.h"
 #include "graph/Canvas.h"
-#include "graph/ChartFrame.h"
+#include "graph/ChartState.h"
 
 void drawColourRow(ChartState& state, const DataTable& table, const EntryBoxes& boxes, Canvas& pic,
                    int n) {
@@ -21,5 +20,5 @@ void drawColourRow(ChartState& state, const DataTable& table, const EntryBoxes& 
         pic.line(LineForm::Box, segmentX(state, n, c - 1), bar->top, segmentX(state, n, c),
                  bar->bottom);
 
-    writeText(pic, state.plot.left - 1300, bar->top, boxes.rowLabel(n));
+    writeRowLabel(state, boxes, pic, n, *bar);
 }

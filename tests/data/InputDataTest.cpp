@@ -9,9 +9,6 @@
 
 namespace {
 
-const Description AllDescriptions[] = {Description::Title, Description::Unit, Description::Source,
-                                       Description::Note, Description::Author};
-
 TEST(InputData, EmptyBoxesGiveZerosAndEmptyTextsAndLeaveUnusedCells) {
     DataTable table;
     table(0, 0) = QStringLiteral("kept");

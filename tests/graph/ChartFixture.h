@@ -5,6 +5,7 @@
 #include "data/MemoryBoxes.h"
 #include "graph/ChartState.h"
 #include "graph/ColourChart.h"
+#include "graph/PatternChart.h"
 #include "graph/RecordingCanvas.h"
 
 #include <initializer_list>
@@ -26,6 +27,12 @@ struct ChartFixture {
         surface.pic.ops.clear();
         inputData(boxes, table);
         drawColourChart(state, table, boxes, surface, size);
+    }
+
+    void drawPattern(GraphSize size = GraphSize::Standard) {
+        surface.pic.ops.clear();
+        inputData(boxes, table);
+        drawPatternChart(state, table, boxes, surface, size);
     }
 
     // The operations drawn after the grand total text: the bars and their labels.

@@ -1,0 +1,46 @@
+#include "data/OutputData.h"
+
+#include "data/DataTable.h"
+#include "data/EntryBoxes.h"
+#include "data/NumberFormat.h"
+
+QString cellText(const DataTable& table, int r, int c) {
+    const Cell& cell = table(r, c);
+    if (const QString* text = std::get_if<QString>(&cell))
+        return *text;
+    if (const double* number = std::get_if<double>(&cell))
+        return generalNumber(*number, DoubleDigits);
+    return {};
+}
+
+void textClr1(EntryBoxes& boxes) {
+    for (int r = 1; r <= DataTable::DataRows; ++r)
+        for (int c = 1; c <= DataTable::DataColumns; ++c)
+            boxes.setValue(r, c, QString());
+}
+
+void textClr2(EntryBoxes& boxes) {
+    for (int r = 1; r <= DataTable::DataRows; ++r)
+        boxes.setRowLabel(r, QString());
+    for (int c = 1; c <= 10; ++c)
+        boxes.setColumnLabel(c, QString());
+    for (Description which : AllDescriptions)
+        boxes.setDescription(which, QString());
+    boxes.setColumnLabel(11, QString());
+    boxes.setColumnLabel(12, QString());
+}
+
+void outputData(const DataTable& table, EntryBoxes& boxes) {
+    textClr1(boxes);
+    textClr2(boxes);
+    for (int c = 1; c <= DataTable::DataColumns; ++c)
+        boxes.setColumnLabel(c, cellText(table, 0, c));
+    for (int r = 1; r <= DataTable::DataRows; ++r) {
+        boxes.setRowLabel(r, cellText(table, r, 0));
+        for (int c = 1; c <= DataTable::DataColumns; ++c)
+            boxes.setValue(r, c, cellText(table, r, c));
+    }
+    for (Description which : AllDescriptions)
+        boxes.setDescription(which,
+                             cellText(table, DataTable::DescriptionRow, static_cast<int>(which)));
+}
