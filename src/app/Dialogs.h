@@ -1,7 +1,13 @@
 #pragma once
 
+#include <QString>
+
+#include <optional>
+
 struct RuntimeError;
 class QWidget;
+
+enum class FileDialogKind { Open, Save };
 
 // The message boxes and dialogs of the program, behind an interface so that tests answer them
 // without a screen.
@@ -11,4 +17,10 @@ public:
 
     // Tells the user that an action failed, with the error's number and description.
     virtual void reportError(QWidget* parent, const RuntimeError& error) = 0;
+    // Tells the user something went wrong, or not quite right.
+    virtual void warn(QWidget* parent, const QString& text) = 0;
+    // Asks for a file name; `filter` is in Qt's form ("text (*.txt)"). Nothing when cancelled.
+    virtual std::optional<QString> askFileName(QWidget* parent, FileDialogKind kind,
+                                               const QString& filter,
+                                               const QString& initialName) = 0;
 };

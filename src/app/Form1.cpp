@@ -10,6 +10,7 @@
 #include "graph/PatternChart.h"
 #include "graph/SizeOption.h"
 #include "graph/Twips.h"
+#include "io/DataFile.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -43,6 +44,8 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent)
     onClick("Command11", &Form1::drawPatternChartCommand);
     onClick("Command5", &Form1::clearNumbersCommand);
     onClick("Command8", &Form1::clearAllCommand);
+    onClick("Command9", &Form1::saveDataCommand);
+    onClick("Command10", &Form1::loadDataCommand);
     const GraphSize sizes[] = {GraphSize::Standard, GraphSize::Tall, GraphSize::Wide};
     for (std::size_t i = 0; i < options_.size(); ++i)
         connect(options_[i], &QRadioButton::clicked, this,
@@ -152,6 +155,33 @@ void Form1::clearAllCommand() {
     textClr1(*this);
     textClr2(*this);
     graphWindow().canvas().cls();
+}
+
+void Form1::saveDataCommand() {
+    runAction([this] {
+        inputData(*this, table_);
+        const std::optional<QString> path = commonDialog1_.showSave(this, TextFilter);
+        if (!path)
+            return;
+        const SaveOutcome outcome = saveDataFile(*path, table_);
+        if (outcome.error.isEmpty())
+            setWindowTitle(*path);
+        if (const QString message = saveMessage(*path, outcome); !message.isEmpty())
+            dialogs_.warn(this, message);
+    });
+}
+
+void Form1::loadDataCommand() {
+    const std::optional<QString> path = commonDialog1_.showOpen(this, TextFilter);
+    if (!path)
+        return;
+    const LoadOutcome outcome = loadDataFile(*path, table_);
+    if (!outcome.complete()) {
+        dialogs_.warn(this, loadMessage(*path, outcome));
+        return;
+    }
+    setWindowTitle(*path);
+    outputData(table_, *this);
 }
 
 void Form1::chooseSize(GraphSize size) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommonDialog.h"
 #include "data/DataTable.h"
 #include "data/EntryBoxes.h"
 #include "graph/ChartState.h"
@@ -63,10 +64,13 @@ private:
     void drawPatternChartCommand();
     void clearNumbersCommand();
     void clearAllCommand();
+    void saveDataCommand();
+    void loadDataCommand();
     void chooseSize(GraphSize size);
     template <class Action> void runAction(Action&& action);
 
     Dialogs& dialogs_;
+    CommonDialog commonDialog1_{dialogs_};
     DataTable table_;
     ChartState chart_;
     QPointer<Form2> form2_;

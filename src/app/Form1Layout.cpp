@@ -5,6 +5,7 @@
 #include "app/AppIcon.h"
 #include "app/LeaderLine.h"
 #include "app/ValueBox.h"
+#include "data/BoxNames.h"
 #include "graph/Fonts.h"
 #include "graph/Twips.h"
 
@@ -77,7 +78,7 @@ void Form1::createGrid() {
             QLineEdit* box =
                 addTextBox(new ValueBox(this), QStringLiteral("T%1%2").arg(r).arg(letter.toLower()),
                            twips(1920 + 720 * (c - 1), 360 * r, 735, 270), 12 * (r - 1) + (c - 1),
-                           Qt::AlignRight, QStringLiteral("%1行 %2列").arg(r).arg(letter));
+                           Qt::AlignRight, valueBoxName(r, c));
             if (tinted(c))
                 setBase(box, LightCyan);
             values_[r - 1][c - 1] = box;
@@ -100,7 +101,7 @@ void Form1::createLabelBoxes() {
     for (int r = 1; r <= 10; ++r) {
         QLineEdit* box = addTextBox(new QLineEdit(this), QStringLiteral("Text%1").arg(r + 1),
                                     twips(120, 360 * r, 1455, 270), 119 + r, Qt::AlignHCenter,
-                                    QStringLiteral("行ラベル %1").arg(r));
+                                    rowLabelBoxName(r));
         setBase(box, LightOrange);
         rowLabels_[r - 1] = box;
     }
@@ -110,9 +111,9 @@ void Form1::createLabelBoxes() {
         const int left = firstRow ? 1920 + 1080 * (c - 1) : 4080 + 1080 * (c - 7);
         const QString name = c <= 10 ? QStringLiteral("Text%1").arg(11 + c)
                                      : QStringLiteral("Text%1").arg(35 + c); // Text46, Text47
-        QLineEdit* box = addTextBox(
-            new QLineEdit(this), name, twips(left, firstRow ? 4080 : 4440, 1095, 270), 129 + c,
-            Qt::AlignHCenter, QStringLiteral("列ラベル %1").arg(columnLetter(c)));
+        QLineEdit* box =
+            addTextBox(new QLineEdit(this), name, twips(left, firstRow ? 4080 : 4440, 1095, 270),
+                       129 + c, Qt::AlignHCenter, columnLabelBoxName(c));
         if (tinted(c))
             setBase(box, LightCyan);
         columnLabels_[c - 1] = box;
@@ -126,23 +127,22 @@ void Form1::createDescriptions() {
         QRect geometry;
         int tabIndex;
         const char* label;
-        const char* caption;
         QRect labelGeometry;
     };
     const Row rows[] = {
-        {Description::Title, "Text1", twips(1320, 4920, 6135, 270), 142, "タイトル", "タイトル",
+        {Description::Title, "Text1", twips(1320, 4920, 6135, 270), 142, "タイトル",
          twips(600, 4950, 615, 255)},
-        {Description::Source, "Text23", twips(1320, 5280, 6135, 270), 143, "Label25", "資料出典",
+        {Description::Source, "Text23", twips(1320, 5280, 6135, 270), 143, "Label25",
          twips(480, 5310, 735, 255)},
-        {Description::Note, "Text24", twips(1320, 5640, 6135, 270), 144, "Label26", "注",
+        {Description::Note, "Text24", twips(1320, 5640, 6135, 270), 144, "Label26",
          twips(600, 5685, 615, 255)},
-        {Description::Unit, "Text22", twips(9000, 5160, 1215, 270), 145, "Label24", "単位",
+        {Description::Unit, "Text22", twips(9000, 5160, 1215, 270), 145, "Label24",
          twips(8400, 5205, 375, 255)},
-        {Description::Author, "Text25", twips(9000, 5520, 1215, 270), 146, "Label27", "作成者",
+        {Description::Author, "Text25", twips(9000, 5520, 1215, 270), 146, "Label27",
          twips(8340, 5565, 615, 255)},
     };
     for (const Row& row : rows) {
-        const QString caption = QString::fromUtf8(row.caption);
+        const QString caption = descriptionBoxName(row.which);
         addLabel(this, QString::fromUtf8(row.label), caption, row.labelGeometry);
         descriptions_[static_cast<std::size_t>(row.which) - 1] =
             addTextBox(new QLineEdit(this), QString::fromUtf8(row.box), row.geometry, row.tabIndex,

@@ -2,8 +2,12 @@
 
 #include "app/Dialogs.h"
 
-// The dialogs as the user sees them: Qt's message boxes and file dialogs.
+// The dialogs as the user sees them: Qt's message boxes and its own widget-based file dialog,
+// which behaves the same on every desktop.
 class QtDialogs : public Dialogs {
 public:
     void reportError(QWidget* parent, const RuntimeError& error) override;
+    void warn(QWidget* parent, const QString& text) override;
+    std::optional<QString> askFileName(QWidget* parent, FileDialogKind kind, const QString& filter,
+                                       const QString& initialName) override;
 };

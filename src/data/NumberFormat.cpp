@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-QString generalNumber(double value, int digits) {
+QString generalNumber(double value, int digits, LeadingZero zero) {
     if (value == 0.0)
         return QStringLiteral("0"); // also for -0
 
@@ -37,7 +37,8 @@ QString generalNumber(double value, int digits) {
             text += '0';
         text += std::to_string(magnitude);
     } else if (exponent < 0) {
-        text += "0." + std::string(-exponent - 1, '0') + mantissa;
+        text +=
+            (zero == LeadingZero::Keep ? "0." : ".") + std::string(-exponent - 1, '0') + mantissa;
     } else {
         const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
         if (mantissa.size() <= integerDigits)

@@ -11,7 +11,15 @@ inline constexpr int SingleDigits = 7;
 // magnitude below 1 and no thousands separators. Magnitudes of 10^digits and above, and non-zero
 // magnitudes below 10^-4, take the exponent form with a signed exponent of at least two digits
 // (1.234568E+07, 1E-05).
-QString generalNumber(double value, int digits = DoubleDigits);
+enum class LeadingZero { Keep, Omit };
+QString generalNumber(double value, int digits = DoubleDigits,
+                      LeadingZero zero = LeadingZero::Keep);
+
+// The invariant form of the data file: the general form with 15 digits and no 0 before the
+// point (.5, -.25).
+inline QString fileNumber(double value) {
+    return generalNumber(value, DoubleDigits, LeadingZero::Omit);
+}
 
 // The grand total as the chart shows it: written with the 7 digits of a 32-bit float, read back
 // and written again with 15 digits, so 12345678 shows as 12345680.

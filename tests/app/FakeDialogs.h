@@ -3,12 +3,33 @@
 #include "app/Dialogs.h"
 #include "data/RuntimeError.h"
 
+#include <QStringList>
+
 #include <vector>
 
-// Dialogs answered by the test: every report is kept.
+// Dialogs answered by the test: file dialogs take their answers from a queue (a null string, or
+// nothing left, means cancel), and every report and question is kept.
 class FakeDialogs : public Dialogs {
 public:
     void reportError(QWidget*, const RuntimeError& error) override { errors.push_back(error); }
+    void warn(QWidget*, const QString& text) override { warnings << text; }
+    std::optional<QString> askFileName(QWidget*, FileDialogKind kind, const QString& filter,
+                                       const QString& initialName) override {
+        fileDialogs.push_back({kind, filter, initialName});
+        const QString answer = fileNames.isEmpty() ? QString() : fileNames.takeFirst();
+        if (answer.isNull())
+            return std::nullopt;
+        return answer;
+    }
+
+    struct FileDialog {
+        FileDialogKind kind;
+        QString filter;
+        QString initialName;
+    };
 
     std::vector<RuntimeError> errors;
+    QStringList warnings;
+    QStringList fileNames;
+    std::vector<FileDialog> fileDialogs;
 };

@@ -53,3 +53,13 @@ expect_pixel() {
     [ "$actual" = "$expected" ] || fail "$what: pixel ($x, $y) is $actual, expected $expected"
     echo "ok: $what"
 }
+
+# answer_file_dialog PATH: types a full path into the file dialog that has just opened, and
+# accepts it.
+answer_file_dialog() {
+    sleep 1
+    xdotool key ctrl+a
+    xdotool type --delay 10 "$1"
+    xdotool key Return
+    sleep 0.7
+}

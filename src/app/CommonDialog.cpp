@@ -1,0 +1,27 @@
+#include "app/CommonDialog.h"
+
+#include <QStringList>
+
+std::optional<QString> CommonDialog::showSave(QWidget* parent, const QString& filter) {
+    return show(parent, FileDialogKind::Save, filter);
+}
+
+std::optional<QString> CommonDialog::showOpen(QWidget* parent, const QString& filter) {
+    return show(parent, FileDialogKind::Open, filter);
+}
+
+std::optional<QString> CommonDialog::show(QWidget* parent, FileDialogKind kind,
+                                          const QString& filter) {
+    std::optional<QString> chosen = dialogs_.askFileName(parent, kind, qtFilter(filter), fileName_);
+    if (chosen)
+        fileName_ = *chosen;
+    return chosen;
+}
+
+QString CommonDialog::qtFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]);
+    return filters.join(QStringLiteral(";;"));
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "data/EntryBoxes.h"
+
+#include <QString>
+
+// The names under which the user knows the boxes, as a screen reader speaks them and messages
+// mention them: "1行 A列", "行ラベル 3", "列ラベル A", "タイトル".
+QString valueBoxName(int row, int column);
+QString rowLabelBoxName(int row);
+QString columnLabelBoxName(int column);
+QString descriptionBoxName(Description which);
+
+// The box that shows cell (r, c) of the dataset, or "セル (r, c)" for a cell that no box shows.
+QString cellBoxName(int r, int c);
