@@ -16,6 +16,7 @@ int main(int argc, char* argv[]) {
 
     QtDialogs dialogs;
     Form1 form1(dialogs);
+    QObject::connect(&form1, &Form1::quitRequested, &app, &QApplication::quit);
     form1.show();
     return app.exec();
 }

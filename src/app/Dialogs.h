@@ -1,10 +1,13 @@
 #pragma once
 
+#include "io/Quit.h"
+
 #include <QString>
 
 #include <optional>
 
 struct RuntimeError;
+class QPrinter;
 class QWidget;
 
 enum class FileDialogKind { Open, Save };
@@ -23,4 +26,9 @@ public:
     virtual std::optional<QString> askFileName(QWidget* parent, FileDialogKind kind,
                                                const QString& filter,
                                                const QString& initialName) = 0;
+    // Asks the question in a message box; the answer is the button pressed.
+    virtual QMessageBox::StandardButton ask(QWidget* parent, const Question& question) = 0;
+    // Shows the print dialog, whose choice of printer and settings go into `printer`; false when
+    // cancelled.
+    virtual bool askPrinter(QWidget* parent, QPrinter& printer) = 0;
 };

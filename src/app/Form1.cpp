@@ -7,14 +7,19 @@
 #include "graph/Canvas.h"
 #include "graph/ColourChart.h"
 #include "graph/Form2.h"
+#include "graph/ImageCanvas.h"
 #include "graph/PatternChart.h"
 #include "graph/SizeOption.h"
 #include "graph/Twips.h"
+#include "io/Clipboard.h"
 #include "io/DataFile.h"
+#include "io/PictureFile.h"
+#include "io/Printing.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -46,6 +51,11 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent)
     onClick("Command8", &Form1::clearAllCommand);
     onClick("Command9", &Form1::saveDataCommand);
     onClick("Command10", &Form1::loadDataCommand);
+    onClick("Command6", &Form1::savePictureCommand);
+    onClick("Command7", &Form1::loadPictureCommand);
+    onClick("Command2", &Form1::copyPictureCommand);
+    onClick("Command3", &Form1::printCommand);
+    onClick("Command4", &Form1::quitCommand);
     const GraphSize sizes[] = {GraphSize::Standard, GraphSize::Tall, GraphSize::Wide};
     for (std::size_t i = 0; i < options_.size(); ++i)
         connect(options_[i], &QRadioButton::clicked, this,
@@ -182,6 +192,46 @@ void Form1::loadDataCommand() {
     }
     setWindowTitle(*path);
     outputData(table_, *this);
+}
+
+void Form1::savePictureCommand() {
+    const std::optional<QString> path = commonDialog1_.showSave(this, BitmapFilter);
+    if (!path)
+        return;
+    if (const auto error = savePicture(graphWindow().picture().image(), *path))
+        dialogs_.warn(this, savePictureMessage(*path, *error));
+}
+
+void Form1::loadPictureCommand() {
+    ImageCanvas& pic = graphWindow().picture();
+    pic.cls();
+    const std::optional<QString> path = commonDialog1_.showOpen(this, BitmapFilter);
+    if (!path)
+        return;
+    const LoadedPicture loaded = loadPicture(*path);
+    if (!loaded.error.isEmpty()) {
+        dialogs_.warn(this, loadPictureMessage(*path, loaded.error));
+        return;
+    }
+    pic.setPicture(loaded.image);
+}
+
+void Form1::copyPictureCommand() {
+    runAction([this] { copyPicture(graphWindow().picture().image()); });
+}
+
+void Form1::printCommand() {
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer);
+    if (!dialogs_.askPrinter(this, printer))
+        return;
+    if (const auto error = printPicture(printer, graphWindow().picture().image()))
+        dialogs_.warn(this, printMessage(*error));
+}
+
+void Form1::quitCommand() {
+    if (dialogs_.ask(this, quitQuestion()) == QMessageBox::Yes)
+        emit quitRequested();
 }
 
 void Form1::chooseSize(GraphSize size) {

@@ -41,6 +41,10 @@ public:
     const ChartState& chartState() const { return chart_; }
     GraphSize selectedSize() const;
 
+signals:
+    // The user confirmed the end of the work: the program ends at once, saving nothing.
+    void quitRequested();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -66,6 +70,11 @@ private:
     void clearAllCommand();
     void saveDataCommand();
     void loadDataCommand();
+    void savePictureCommand();
+    void loadPictureCommand();
+    void copyPictureCommand();
+    void printCommand();
+    void quitCommand();
     void chooseSize(GraphSize size);
     template <class Action> void runAction(Action&& action);
 

@@ -4,6 +4,8 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
 
 namespace {
 const QString Title = QStringLiteral("Tallyfold");
@@ -36,4 +38,26 @@ std::optional<QString> QtDialogs::askFileName(QWidget* parent, FileDialogKind ki
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+std::unique_ptr<QMessageBox> QtDialogs::messageBox(QWidget* parent, const Question& question) {
+    auto box = std::make_unique<QMessageBox>(question.icon, question.title, question.text,
+                                             question.buttons, parent);
+    box->setDefaultButton(question.defaultButton);
+    // Japanese captions whether or not Qt's translation is installed.
+    if (QAbstractButton* yes = box->button(QMessageBox::Yes))
+        yes->setText(QStringLiteral("はい(&Y)"));
+    if (QAbstractButton* no = box->button(QMessageBox::No))
+        no->setText(QStringLiteral("いいえ(&N)"));
+    return box;
+}
+
+QMessageBox::StandardButton QtDialogs::ask(QWidget* parent, const Question& question) {
+    const std::unique_ptr<QMessageBox> box = messageBox(parent, question);
+    return static_cast<QMessageBox::StandardButton>(box->exec());
+}
+
+bool QtDialogs::askPrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }

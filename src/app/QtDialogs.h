@@ -2,6 +2,8 @@
 
 #include "app/Dialogs.h"
 
+#include <memory>
+
 // The dialogs as the user sees them: Qt's message boxes and its own widget-based file dialog,
 // which behaves the same on every desktop.
 class QtDialogs : public Dialogs {
@@ -10,4 +12,9 @@ public:
     void warn(QWidget* parent, const QString& text) override;
     std::optional<QString> askFileName(QWidget* parent, FileDialogKind kind, const QString& filter,
                                        const QString& initialName) override;
+    QMessageBox::StandardButton ask(QWidget* parent, const Question& question) override;
+    bool askPrinter(QWidget* parent, QPrinter& printer) override;
+
+    // The message box that ask() shows, built but not shown.
+    static std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const Question& question);
 };

@@ -10,6 +10,10 @@ RuntimeError RuntimeError::divisionByZero() {
     return {11, QStringLiteral("0 で除算しました。")};
 }
 
+RuntimeError RuntimeError::clipboard() {
+    return {521, QStringLiteral("クリップボードを開けません。")};
+}
+
 QString RuntimeError::message() const {
     return QStringLiteral("実行時エラー '%1':\n\n%2").arg(number).arg(description);
 }

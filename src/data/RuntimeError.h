@@ -10,6 +10,7 @@ struct RuntimeError {
 
     static RuntimeError overflow();
     static RuntimeError divisionByZero();
+    static RuntimeError clipboard();
 
     // The text shown to the user, number and description together.
     QString message() const;

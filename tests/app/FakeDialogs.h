@@ -3,6 +3,7 @@
 #include "app/Dialogs.h"
 #include "data/RuntimeError.h"
 
+#include <QPrinter>
 #include <QStringList>
 
 #include <vector>
@@ -22,6 +23,19 @@ public:
         return answer;
     }
 
+    QMessageBox::StandardButton ask(QWidget*, const Question& question) override {
+        questions.push_back(question);
+        return answer;
+    }
+    bool askPrinter(QWidget*, QPrinter& printer) override {
+        ++printDialogs;
+        if (pdfPath.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath);
+        return true;
+    }
+
     struct FileDialog {
         FileDialogKind kind;
         QString filter;
@@ -32,4 +46,8 @@ public:
     QStringList warnings;
     QStringList fileNames;
     std::vector<FileDialog> fileDialogs;
+    std::vector<Question> questions;
+    QMessageBox::StandardButton answer = QMessageBox::No;
+    int printDialogs = 0;
+    QString pdfPath; // where an accepted print dialog sends the page; empty to cancel
 };

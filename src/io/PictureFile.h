@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <optional>
+
+// The chart as a picture file: saved as a Windows bitmap under exactly the name given, loaded
+// from any format Qt reads.
+
+// Writes the picture through a temporary file that replaces `path` only when complete. Returns
+// why it could not be written, or nothing.
+std::optional<QString> savePicture(const QImage& picture, const QString& path);
+
+struct LoadedPicture {
+    QImage image;
+    QString error; // why the file could not be read as a picture; empty when it could
+};
+LoadedPicture loadPicture(const QString& path);
+
+QString savePictureMessage(const QString& path, const QString& error);
+QString loadPictureMessage(const QString& path, const QString& error);

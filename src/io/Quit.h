@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+// A question in a message box: its text, title, icon, buttons and the button that Enter presses.
+struct Question {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::Question;
+    QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+    QMessageBox::StandardButton defaultButton = QMessageBox::No;
+};
+
+// Asked before the program ends: a warning, with No as the default so that Enter keeps the work.
+inline Question quitQuestion() {
+    return {QStringLiteral("作業を終わりますか？"), QStringLiteral("終了確認"),
+            QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::No};
+}

@@ -1,0 +1,227 @@
+#include "FakeDialogs.h"
+#include "Printers.h"
+
+#include "app/Form1.h"
+#include "app/QtDialogs.h"
+#include "graph/Form2.h"
+#include "graph/ImageCanvas.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr QRgb LightGrey = 0xE0E0E0;
+
+class PictureCommandsTest : public ::testing::Test {
+protected:
+    void TearDown() override { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    void click(const char* name) {
+        form.findChild<QAbstractButton*>(QString::fromUtf8(name))->click();
+    }
+    void drawChart() {
+        form.setValue(1, 1, QStringLiteral("30"));
+        form.setValue(1, 2, QStringLiteral("20"));
+        form.setValue(1, 3, QStringLiteral("50"));
+        form.setValue(2, 1, QStringLiteral("900"));
+        click("Command1");
+    }
+    static Form2* graphWindow() {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* form2 = qobject_cast<Form2*>(widget))
+                return form2;
+        return nullptr;
+    }
+    static const QImage& canvasImage() { return graphWindow()->picture().image(); }
+    static QRgb rgb(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+    QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+    QImage savedPicture(const char* name) {
+        dialogs.fileNames << path(name);
+        click("Command6");
+        QImage saved(path(name), "BMP");
+        return saved.convertToFormat(QImage::Format_RGB32);
+    }
+
+    QTemporaryDir dir;
+    FakeDialogs dialogs;
+    Form1 form{dialogs};
+};
+
+TEST_F(PictureCommandsTest, SavingBeforeAnyChartWritesTheBlankCanvasAndKeepsTheWindowHidden) {
+    const QImage saved = savedPicture("blank");
+    ASSERT_NE(graphWindow(), nullptr);
+    EXPECT_FALSE(graphWindow()->isVisible());
+    EXPECT_EQ(saved.size(), QSize(457, 513)) << "the canvas at its creation size";
+    EXPECT_EQ(rgb(saved, 0, 0), LightGrey);
+    EXPECT_EQ(rgb(saved, 456, 512), LightGrey);
+    EXPECT_EQ(dialogs.fileDialogs[0].filter, QStringLiteral("bitmap (*.bmp)"));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Tallyfold v22")) << "the caption stays";
+    QFile file(path("blank"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(2), QByteArray("BM")) << "a Windows bitmap under the name as typed";
+}
+
+TEST_F(PictureCommandsTest, SavedBitmapHoldsTheCanvasPixelForPixel) {
+    drawChart();
+    const QImage saved = savedPicture("chart.bmp");
+    EXPECT_EQ(saved, canvasImage().convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(rgb(saved, 153, 63), 0xFF0000u);
+
+    click("Option2");
+    click("Command1");
+    const QImage tall = savedPicture("tall.bmp");
+    EXPECT_EQ(tall.width(), saved.width());
+    EXPECT_GT(tall.height(), saved.height());
+}
+
+TEST_F(PictureCommandsTest, FailuresAreReportedCancellingIsSilent) {
+    click("Command6"); // cancelled
+    QDir().mkdir(path("folder.bmp"));
+    dialogs.fileNames << path("folder.bmp");
+    click("Command6");
+    ASSERT_EQ(dialogs.warnings.size(), 1);
+    EXPECT_TRUE(dialogs.warnings[0].contains(path("folder.bmp")));
+}
+
+TEST_F(PictureCommandsTest, LoadedPictureLiesUnderLaterChartsAndSurvivesClearing) {
+    QImage small(40, 30, QImage::Format_RGB32);
+    small.fill(qRgb(10, 20, 30));
+    ASSERT_TRUE(small.save(path("small.png")));
+
+    dialogs.fileNames << path("small.png");
+    click("Command7");
+    ASSERT_NE(graphWindow(), nullptr);
+    EXPECT_FALSE(graphWindow()->isVisible());
+    EXPECT_EQ(rgb(canvasImage(), 5, 5), qRgb(10, 20, 30) & 0xFFFFFF) << "top-left, own size";
+    EXPECT_EQ(rgb(canvasImage(), 45, 5), LightGrey);
+
+    drawChart();
+    EXPECT_TRUE(graphWindow()->isVisible());
+    EXPECT_EQ(rgb(canvasImage(), 5, 5), qRgb(10, 20, 30) & 0xFFFFFF) << "the chart lies over it";
+    EXPECT_EQ(rgb(canvasImage(), 153, 63), 0xFF0000u);
+    const QImage both = savedPicture("both.bmp");
+    EXPECT_EQ(rgb(both, 5, 5), qRgb(10, 20, 30) & 0xFFFFFF);
+
+    click("Option1"); // clears the canvas
+    EXPECT_EQ(rgb(canvasImage(), 5, 5), qRgb(10, 20, 30) & 0xFFFFFF);
+    EXPECT_EQ(rgb(canvasImage(), 153, 63), 0xFFFFFFu);
+}
+
+TEST_F(PictureCommandsTest, LoadClearsFirstAndABadFileKeepsThePreviousPicture) {
+    QImage small(10, 10, QImage::Format_RGB32);
+    small.fill(qRgb(1, 2, 3));
+    ASSERT_TRUE(small.save(path("small.bmp")));
+    dialogs.fileNames << path("small.bmp");
+    click("Command7");
+    drawChart();
+
+    click("Command7"); // cancelled: the chart is gone all the same
+    EXPECT_EQ(rgb(canvasImage(), 153, 63), 0xFFFFFFu);
+    EXPECT_TRUE(dialogs.warnings.isEmpty());
+
+    QFile text(path("not-a-picture.bmp"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("hello");
+    text.close();
+    dialogs.fileNames << path("not-a-picture.bmp");
+    click("Command7");
+    ASSERT_EQ(dialogs.warnings.size(), 1);
+    EXPECT_TRUE(dialogs.warnings[0].contains(path("not-a-picture.bmp")));
+    EXPECT_EQ(rgb(canvasImage(), 5, 5), qRgb(1, 2, 3) & 0xFFFFFF);
+}
+
+TEST_F(PictureCommandsTest, CopyPutsTheCanvasOnTheClipboard) {
+    click("Command2");
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              canvasImage().convertToFormat(QImage::Format_RGB32))
+        << "blank canvas before any chart";
+    EXPECT_FALSE(graphWindow()->isVisible());
+
+    drawChart();
+    click("Command2");
+    const QImage copied = QGuiApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), QSize(457, 505));
+    EXPECT_EQ(rgb(copied, 153, 63), 0xFF0000u);
+    EXPECT_TRUE(dialogs.errors.empty());
+}
+
+TEST_F(PictureCommandsTest, PrintsThePictureAtItsPhysicalSizeAtTheTopLeft) {
+    click("Command3"); // cancelled
+    EXPECT_EQ(dialogs.printDialogs, 1);
+
+    drawChart();
+    dialogs.pdfPath = path("chart.pdf");
+    click("Command3");
+    ASSERT_TRUE(QFile::exists(path("chart.pdf")));
+    EXPECT_TRUE(dialogs.warnings.isEmpty());
+
+    // The page rendered at 96 dots per inch: the chart appears pixel for pixel, offset by the
+    // printable area's margins.
+    QProcess pdftoppm;
+    pdftoppm.start(QStringLiteral("pdftoppm"),
+                   {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-png"),
+                    QStringLiteral("-singlefile"), path("chart.pdf"), path("page")});
+    ASSERT_TRUE(pdftoppm.waitForFinished(30000));
+    const QImage page(path("page.png"));
+    ASSERT_FALSE(page.isNull());
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QRect printable = printer.pageLayout().paintRectPixels(96);
+    const auto pagePixel = [&](int x, int y) {
+        return rgb(page, printable.left() + x, printable.top() + y);
+    };
+    const auto isRed = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; };
+    const auto isYellow = [](QRgb c) { return qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) < 60; };
+    EXPECT_TRUE(isRed(pagePixel(153, 63))) << "segment 1";
+    EXPECT_TRUE(isYellow(pagePixel(237, 63))) << "segment 2";
+    EXPECT_TRUE(isRed(pagePixel(106, 50))) << "near the segment's left edge";
+    EXPECT_FALSE(isRed(pagePixel(99, 50))) << "left of the plot area";
+    EXPECT_TRUE(isYellow(pagePixel(237, 78))) << "near bar 1's lower edge";
+    EXPECT_TRUE(isRed(pagePixel(237, 84))) << "bar 2 below it";
+}
+
+TEST_F(PictureCommandsTest, QuitAsksAndEndsOnlyOnYes) {
+    bool ended = false;
+    QObject::connect(&form, &Form1::quitRequested, [&] { ended = true; });
+    drawChart();
+    form.setRowLabel(1, QStringLiteral("keep"));
+
+    click("Command4");
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    const Question& question = dialogs.questions[0];
+    EXPECT_EQ(question.text, QStringLiteral("作業を終わりますか？"));
+    EXPECT_EQ(question.title, QStringLiteral("終了確認"));
+    EXPECT_EQ(question.icon, QMessageBox::Warning);
+    EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(question.defaultButton, QMessageBox::No);
+    EXPECT_FALSE(ended);
+    EXPECT_EQ(form.rowLabel(1), QStringLiteral("keep"));
+    EXPECT_EQ(rgb(canvasImage(), 153, 63), 0xFF0000u);
+
+    dialogs.answer = QMessageBox::Yes;
+    click("Command4");
+    EXPECT_TRUE(ended);
+}
+
+TEST(QuitBox, ShowsTheQuestionWithJapaneseButtonsAndNoAsDefault) {
+    const auto box = QtDialogs::messageBox(nullptr, quitQuestion());
+    EXPECT_EQ(box->text(), QStringLiteral("作業を終わりますか？"));
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("終了確認"));
+    EXPECT_EQ(box->icon(), QMessageBox::Warning);
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+    EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QStringLiteral("はい(&Y)"));
+    EXPECT_EQ(box->button(QMessageBox::No)->text(), QStringLiteral("いいえ(&N)"));
+}
+
+} // namespace
