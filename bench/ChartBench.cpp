@@ -41,6 +41,27 @@ void BM_PatternChart(benchmark::State& run) {
 }
 BENCHMARK(BM_PatternChart)->Unit(benchmark::kMicrosecond);
 
+// The same chart with every label and text 100,000 characters long.
+void BM_ColourChartLongTexts(benchmark::State& run) {
+    MemoryBoxes boxes = fullTable();
+    const QString longText(100000, QChar(u'長'));
+    for (int r = 1; r <= 10; ++r)
+        boxes.setRowLabel(r, longText);
+    for (int c = 1; c <= 12; ++c)
+        boxes.setColumnLabel(c, longText);
+    for (Description which : AllDescriptions)
+        boxes.setDescription(which, longText);
+    DataTable table;
+    inputData(boxes, table);
+    ChartState state;
+    BenchSurface surface;
+    for (auto _ : run) {
+        drawColourChart(state, table, boxes, surface, GraphSize::Standard);
+        benchmark::DoNotOptimize(surface.pic.image().constBits());
+    }
+}
+BENCHMARK(BM_ColourChartLongTexts)->Unit(benchmark::kMillisecond);
+
 void BM_InputData(benchmark::State& run) {
     const MemoryBoxes boxes = fullTable();
     DataTable table;

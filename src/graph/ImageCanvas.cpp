@@ -56,15 +56,36 @@ ImageCanvas::ImageCanvas(int widthTwips, int heightTwips, QRgb backColor)
     : image_(blankImage(toPixels(widthTwips), toPixels(heightTwips)))
     , font_(chartFont())
     , backColor_(backColor) {
+    const QFontMetrics metrics(font_);
+    ascent_ = metrics.ascent();
+    lineHeight_ = metrics.height();
     erase();
 }
 
-void ImageCanvas::erase() {
-    image_.fill(backColor_);
-    if (!picture_.isNull()) {
-        QPainter painter(&image_);
-        painter.drawImage(0, 0, picture_);
+QPainter& ImageCanvas::painter() {
+    // One painter stays open across operations: opening one per operation cost more than the
+    // drawing itself.
+    if (!painter_) {
+        painter_.emplace(&image_);
+        painter_->setFont(font_);
     }
+    return *painter_;
+}
+
+void ImageCanvas::flush() const {
+    painter_.reset();
+}
+
+const QImage& ImageCanvas::image() const {
+    flush();
+    return image_;
+}
+
+void ImageCanvas::erase() {
+    flush();
+    image_.fill(backColor_);
+    if (!picture_.isNull())
+        painter().drawImage(0, 0, picture_);
     currentX_ = 0;
     currentY_ = 0;
     notify();
@@ -84,50 +105,69 @@ void ImageCanvas::setPicture(const QImage& picture) {
     erase();
 }
 
-void ImageCanvas::print(const QString& text) {
+// The start of the text that reaches past the canvas's right edge from x: the rest would be cut
+// off anyway, and shaping a very long text costs far more than drawing what shows of it.
+QString ImageCanvas::visiblePart(const QString& text, int x) const {
+    const int room = image_.width() - x;
+    if (room <= 0)
+        return {};
     const QFontMetrics metrics(font_);
-    {
-        QPainter painter(&image_);
-        painter.setFont(font_);
-        painter.setPen(QColor::fromRgb(Foreground));
-        painter.drawText(QPointF(toPixels(currentX_), toPixels(currentY_) + metrics.ascent()),
-                         text);
+    for (qsizetype length = room / 4 + 8; length < text.size(); length *= 2) {
+        if (text[length - 1].isHighSurrogate())
+            ++length;
+        const QString start =
+            text.left(length + 8); // a few more, so shaping at the cut is unchanged
+        if (metrics.horizontalAdvance(text.left(length)) > room)
+            return start;
     }
+    return text;
+}
+
+void ImageCanvas::print(const QString& text) {
+    QPainter& p = painter();
+    p.setPen(QColor::fromRgb(Foreground));
+    const int x = toPixels(currentX_);
+    p.drawText(QPointF(x, toPixels(currentY_) + ascent_), visiblePart(text, x));
     currentX_ = 0;
-    currentY_ += static_cast<float>(metrics.height() * TwipsPerPixel);
+    currentY_ += static_cast<float>(lineHeight_ * TwipsPerPixel);
     notify();
 }
 
-void ImageCanvas::outline(QPainter& painter, const QRect& box, QRgb colour) const {
-    QPen pen(QColor::fromRgb(colour), drawWidth_);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(box.left(), box.top(), box.width() - 1, box.height() - 1);
+// The outline as four solid bands of the line width, which stay crisp and cost far less than a
+// stroked rectangle; wider outlines grow to the right and downwards.
+void ImageCanvas::outline(const QRect& box, QRgb colour) {
+    const int w = std::max(1, drawWidth_);
+    const QRect outer = box.adjusted(0, 0, w - 1, w - 1);
+    const QColor c = QColor::fromRgb(colour);
+    QPainter& p = painter();
+    p.fillRect(QRect(outer.left(), outer.top(), outer.width(), w), c);
+    p.fillRect(QRect(outer.left(), outer.bottom() - w + 1, outer.width(), w), c);
+    p.fillRect(QRect(outer.left(), outer.top(), w, outer.height()), c);
+    p.fillRect(QRect(outer.right() - w + 1, outer.top(), w, outer.height()), c);
 }
 
 void ImageCanvas::line(LineForm form, float x1, float y1, float x2, float y2, QRgb colour) {
-    QPainter painter(&image_);
     switch (form) {
-    case LineForm::Line:
-        painter.setPen(QPen(QColor::fromRgb(Foreground), drawWidth_));
-        painter.drawLine(toPixels(x1), toPixels(y1), toPixels(x2), toPixels(y2));
+    case LineForm::Line: {
+        QPainter& p = painter();
+        p.setPen(QPen(QColor::fromRgb(Foreground), drawWidth_));
+        p.drawLine(toPixels(x1), toPixels(y1), toPixels(x2), toPixels(y2));
         break;
+    }
     case LineForm::Box: {
         const QRect box = pixelBox(x1, y1, x2, y2);
         if (fillStyle_ != FillStyle::Transparent)
-            painter.fillRect(box, QBrush(QColor::fromRgb(fillColor_), brushStyle(fillStyle_)));
-        outline(painter, box, Foreground);
+            painter().fillRect(box, QBrush(QColor::fromRgb(fillColor_), brushStyle(fillStyle_)));
+        outline(box, Foreground);
         break;
     }
     case LineForm::FilledBox: {
         const QRect box = pixelBox(x1, y1, x2, y2);
-        painter.fillRect(box, QColor::fromRgb(colour));
-        outline(painter, box, colour);
+        painter().fillRect(box, QColor::fromRgb(colour));
+        outline(box, colour);
         break;
     }
     }
-    painter.end();
     notify();
 }
 
@@ -135,6 +175,7 @@ void ImageCanvas::setHeight(float twips) {
     const int height = toPixels(twips);
     if (height == image_.height())
         return;
+    flush();
     QImage resized = blankImage(image_.width(), height);
     resized.fill(backColor_);
     QPainter painter(&resized);

@@ -4,10 +4,10 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 
 #include <functional>
-
-class QPainter;
+#include <optional>
 
 // The canvas of the program: a QImage holds the persistent picture at 15 twips a pixel, under
 // it lies an optional background picture at the top-left corner that cls() keeps.
@@ -27,7 +27,7 @@ public:
     void setHeight(float twips) override;
 
     // The canvas's picture: background colour, background picture and drawing.
-    const QImage& image() const { return image_; }
+    const QImage& image() const;
     // Shows `picture` at the top-left corner under the drawing; the drawing is erased.
     void setPicture(const QImage& picture);
 
@@ -42,13 +42,20 @@ public:
     void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
 
 private:
+    QPainter& painter();
+    // Ends the open painter, so that the image can be read, copied or replaced.
+    void flush() const;
     void erase();
-    void outline(QPainter& painter, const QRect& box, QRgb colour) const;
+    QString visiblePart(const QString& text, int x) const;
+    void outline(const QRect& box, QRgb colour);
     void notify() const;
 
     QImage image_;
+    mutable std::optional<QPainter> painter_;
     QImage picture_;
     QFont font_;
+    int ascent_ = 0;     // pixels from the top of a text line to its baseline
+    int lineHeight_ = 0; // pixels from one text line to the next
     QRgb backColor_;
     int drawWidth_ = 1;
     FillStyle fillStyle_ = FillStyle::Transparent;

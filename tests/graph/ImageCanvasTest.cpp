@@ -1,10 +1,14 @@
 #include "ChartFixture.h"
 
+#include "graph/Fonts.h"
 #include "graph/Form2.h"
 #include "graph/ImageCanvas.h"
 #include "graph/Twips.h"
 
 #include "Printers.h"
+
+#include <QFontMetrics>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -196,6 +200,31 @@ TEST(ImageCanvas, LineWidthAndHeightChanges) {
     EXPECT_EQ(canvas.image().height(), 200);
     EXPECT_EQ(canvas.image().pixel(50, 50) & 0xFFFFFF, Black) << "drawing kept";
     EXPECT_EQ(canvas.image().pixel(50, 150) & 0xFFFFFF, White);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ImageCanvas, ALongTextShowsExactlyWhatTheWholeTextWould) {
+    for (const QString& text : {QString(100000, QChar(u'長')), QString(5000, QLatin1Char('i')),
+                                QStringLiteral("a\u0301").repeated(3000)}) {
+        ImageCanvas canvas(3000, 600, White);
+        canvas.setCurrentX(150);
+        canvas.setCurrentY(150);
+        canvas.print(text);
+
+        QImage whole(canvas.image().size(), QImage::Format_RGB32);
+        whole.setDotsPerMeterX(canvas.image().dotsPerMeterX());
+        whole.setDotsPerMeterY(canvas.image().dotsPerMeterY());
+        whole.fill(White);
+        QPainter painter(&whole);
+        painter.setFont(chartFont());
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(10, 10 + QFontMetrics(chartFont()).ascent()), text);
+        painter.end();
+        EXPECT_EQ(canvas.image(), whole) << text.left(3).toStdString();
+    }
 }
 
 } // namespace
