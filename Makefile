@@ -2,14 +2,25 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test bench clean
+# make test SANITIZE=1: the same build and tests with AddressSanitizer and UBSan, in a folder
+# of their own.
+ifeq ($(SANITIZE),1)
+BUILD_DIR := build-sanitize
+BUILD_TYPE := RelWithDebInfo
+CMAKE_FLAGS += -DTALLYFOLD_SANITIZE=ON
+export ASAN_OPTIONS := detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
+endif
+
+.PHONY: deps configure build run test bench fuzz clean
 
 deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) > /dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -22,6 +33,21 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/tallyfold_bench
+	xvfb-run -a -s "-screen 0 1600x1200x24" bench/startup.sh $(BUILD_DIR)/tallyfold_startup
+
+# make fuzz: each libFuzzer target for FUZZ_SECONDS, starting from the seed corpus in fuzz/corpus.
+# New inputs that widen the coverage collect in build-fuzz/corpus; crashes land in build-fuzz.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DTALLYFOLD_FUZZ=ON -DBUILD_TESTING=OFF > /dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz_datafile fuzz_numeric
+	@for target in datafile numeric; do \
+		mkdir -p build-fuzz/corpus/$$target; \
+		echo "fuzz_$$target for $(FUZZ_SECONDS) s"; \
+		(cd build-fuzz && ./fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			corpus/$$target ../fuzz/corpus/$$target) || exit 1; \
+	done
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-sanitize build-fuzz

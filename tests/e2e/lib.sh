@@ -2,7 +2,7 @@
 # person would, and read the screen with ImageMagick.
 set -euo pipefail
 
-TALLYFOLD=${1:?usage: $0 path/to/tallyfold}
+TALLYFOLD=$(realpath "${1:?usage: $0 path/to/tallyfold}")
 WORK=$(mktemp -d)
 APP_PID=
 
@@ -20,7 +20,7 @@ fail() {
 start_app() {
     "$TALLYFOLD" >"$WORK/app.log" 2>&1 &
     APP_PID=$!
-    MAIN=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tallyfold v22$' | head -n 1)
+    MAIN=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tallyfold v22$' | head -n 1 || true)
     [ -n "$MAIN" ] || fail "the entry window did not appear"
 }
 
@@ -34,7 +34,7 @@ click() {
 type_into() {
     click "$MAIN" "$1" "$2"
     xdotool key ctrl+a
-    xdotool type --delay 20 "$3"
+    xdotool type --delay 20 -- "$3"
 }
 
 graph_window() {
@@ -59,7 +59,7 @@ expect_pixel() {
 answer_file_dialog() {
     sleep 1
     xdotool key ctrl+a
-    xdotool type --delay 10 "$1"
+    xdotool type --delay 10 -- "$1"
     xdotool key Return
     sleep 0.7
 }

@@ -214,3 +214,19 @@ TEST(Cp932, EncodesAndDecodesTheWindowsExtensions) {
 }
 
 } // namespace
+
+namespace {
+
+// Found by the fuzzer: a number of more than 15 significant digits comes back to the 15 digits
+// the file keeps, not bit for bit.
+TEST(DataFileRoundTrip, NumbersBeyond15DigitsComeBackTo15Digits) {
+    DataTable table;
+    table(1, 1) = 12345678901234125.0;
+    const QByteArray saved = encodeDataFile(table).bytes;
+    EXPECT_TRUE(saved.contains(",1.23456789012341E+16,"));
+    DataTable loaded;
+    ASSERT_EQ(decode(saved, loaded), DataFileFields);
+    EXPECT_NEAR(std::get<double>(loaded(1, 1)), 12345678901234125.0, 1e3);
+}
+
+} // namespace
