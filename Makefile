@@ -14,7 +14,7 @@ export ASAN_OPTIONS := detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
 endif
 
-.PHONY: deps configure build run test bench fuzz clean
+.PHONY: deps configure build run test bench fuzz package clean
 
 deps:
 	@scripts/install-deps
@@ -34,6 +34,10 @@ test: build
 bench: build
 	$(BUILD_DIR)/tallyfold_bench
 	xvfb-run -a -s "-screen 0 1600x1200x24" bench/startup.sh $(BUILD_DIR)/tallyfold_startup
+
+# make package: build/tallyfold_<version>_<arch>.deb
+package: build
+	cd $(BUILD_DIR) && cpack
 
 # make fuzz: each libFuzzer target for FUZZ_SECONDS, starting from the seed corpus in fuzz/corpus.
 # New inputs that widen the coverage collect in build-fuzz/corpus; crashes land in build-fuzz.

@@ -2,7 +2,9 @@
 
 #include <QPainter>
 
-QImage appIconImage() {
+namespace {
+
+QImage design() {
     QImage image(32, 32, QImage::Format_RGB32);
     image.fill(QColor(Qt::gray));
     QPainter painter(&image);
@@ -25,6 +27,15 @@ QImage appIconImage() {
     return image;
 }
 
+} // namespace
+
+QImage appIconImage(int size) {
+    return design().scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
 QIcon appIcon() {
-    return QIcon(QPixmap::fromImage(appIconImage()));
+    QIcon icon;
+    for (int size : AppIconSizes)
+        icon.addPixmap(QPixmap::fromImage(appIconImage(size)));
+    return icon;
 }

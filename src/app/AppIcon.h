@@ -6,4 +6,10 @@
 // and split by black lines, each cut into a red, a yellow and a green segment, inside a white and
 // grey border; 32 x 32 pixels in 16 colours.
 QIcon appIcon();
-QImage appIconImage();
+
+// The icon at `size` pixels, a multiple of 32: the 32-pixel design with every pixel enlarged, so
+// that larger icons stay as crisp as the small one.
+QImage appIconImage(int size = 32);
+
+// The sizes the icon is made in, for the windows and for the desktop's icon theme.
+inline constexpr int AppIconSizes[] = {32, 64, 128, 256};

@@ -20,5 +20,9 @@ QFont ninePointFont(const QString& family) {
 QFont chartFont() {
     QFont font = ninePointFont(GothicFamily);
     font.setPixelSize(12);
+    // Glyphs rendered the same whatever the screen: Qt otherwise drops hinting on a scaled
+    // screen, and saved pictures would depend on it.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setStyleStrategy(QFont::NoSubpixelAntialias);
     return font;
 }

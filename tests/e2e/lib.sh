@@ -2,6 +2,7 @@
 # person would, and read the screen with ImageMagick.
 set -euo pipefail
 
+SCALE=${SCALE:-1} # QT_SCALE_FACTOR the program runs with; clicks are given unscaled
 TALLYFOLD=$(realpath "${1:?usage: $0 path/to/tallyfold}")
 WORK=$(mktemp -d)
 APP_PID=
@@ -18,15 +19,15 @@ fail() {
 }
 
 start_app() {
-    "$TALLYFOLD" >"$WORK/app.log" 2>&1 &
+    QT_SCALE_FACTOR=$SCALE "$TALLYFOLD" >"$WORK/app.log" 2>&1 &
     APP_PID=$!
     MAIN=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tallyfold v22$' | head -n 1 || true)
     [ -n "$MAIN" ] || fail "the entry window did not appear"
 }
 
-# click WINDOW X Y: a left click at a point of the window's client area, in pixels.
+# click WINDOW X Y: a left click at a point of the window's client area, in pixels at scale 1.
 click() {
-    xdotool mousemove --window "$1" "$2" "$3" click 1
+    xdotool mousemove --window "$1" $(($2 * SCALE)) $(($3 * SCALE)) click 1
     sleep 0.3
 }
 

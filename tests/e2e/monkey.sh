@@ -5,7 +5,9 @@
 source "$(dirname "$0")/lib.sh"
 CHECK=$(realpath "${2:?usage: $0 tallyfold check-data-file}")
 SECONDS_LEFT=${MONKEY_SECONDS:-60}
-RANDOM=${MONKEY_SEED:-$$}
+SEED=${MONKEY_SEED:-$$}
+RANDOM=$SEED
+echo "monkey seed $SEED (MONKEY_SEED=$SEED repeats this run)"
 export HOME=$WORK # the print dialog's PDF lands here
 cd "$WORK"
 
@@ -20,7 +22,11 @@ NAMES=("${!BUTTONS[@]}")
 TEXTS=("12" "3.5" "-7" "1e400" "-3.5e38" "3e38" "0" "&H1F" "12kg" "東京" "売上①～" " 1 2 "
        "$(printf 'x%.0s' {1..600})")
 
-alive() { kill -0 "$APP_PID" 2>/dev/null || fail "the program died (log: $(tail -5 "$WORK/app.log"))"; }
+history=""
+alive() {
+    kill -0 "$APP_PID" 2>/dev/null ||
+        fail "the program died after $history (log: $(tail -5 "$WORK/app.log"))"
+}
 
 random_box() {
     case $((RANDOM % 3)) in
@@ -51,7 +57,12 @@ while [ $SECONDS -lt $end ]; do
         name=${NAMES[RANDOM % ${#NAMES[@]}]}
         # shellcheck disable=SC2086
         click "$MAIN" ${BUTTONS[$name]}
-        answer_dialog
+        if [ "$name" = Command4 ]; then
+            # The quit box: Escape or Enter, both No. (Typed text could hold its Y.)
+            xdotool key "$([ $((RANDOM % 2)) = 0 ] && echo Escape || echo Return)"
+        else
+            answer_dialog
+        fi
     fi
     # whatever message box or dialog is still open goes away; the quit box answers No
     xdotool key Escape
@@ -59,6 +70,8 @@ while [ $SECONDS -lt $end ]; do
     xdotool key Escape
     alive
     steps=$((steps + 1))
+    history+="$steps:${name:-typing} "
+    name=
 done
 echo "ok: $steps random steps"
 
@@ -68,7 +81,7 @@ xdotool key Escape
 click "$MAIN" 464 444
 answer_file_dialog "$WORK/final.txt"
 for _ in $(seq 20); do [ -s "$WORK/final.txt" ] && break; sleep 0.5; done
-[ -s "$WORK/final.txt" ] || fail "the program did not save at the end (hung?)"
+[ -s "$WORK/final.txt" ] || fail "the program did not save at the end (hung?) after $history"
 "$CHECK" "$WORK/final.txt" || fail "the saved file does not load"
 alive
 kill "$APP_PID"
