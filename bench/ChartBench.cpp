@@ -18,9 +18,8 @@ struct BenchSurface : GraphSurface {
     void setWindowHeight(int) override {}
 };
 
-// One whole chart of the full table, totals, frame, texts and bars, onto the image canvas.
-template <auto drawChart> void BM_Chart(benchmark::State& run) {
-    const MemoryBoxes boxes = fullTable();
+// Whole charts of a table, totals, frame, texts and bars, onto the image canvas.
+template <auto drawChart> void runCharts(benchmark::State& run, const MemoryBoxes& boxes) {
     DataTable table;
     inputData(boxes, table);
     ChartState state;
@@ -32,16 +31,16 @@ template <auto drawChart> void BM_Chart(benchmark::State& run) {
 }
 
 void BM_ColourChart(benchmark::State& run) {
-    BM_Chart<drawColourChart>(run);
+    runCharts<drawColourChart>(run, fullTable());
 }
 BENCHMARK(BM_ColourChart)->Unit(benchmark::kMicrosecond);
 
 void BM_PatternChart(benchmark::State& run) {
-    BM_Chart<drawPatternChart>(run);
+    runCharts<drawPatternChart>(run, fullTable());
 }
 BENCHMARK(BM_PatternChart)->Unit(benchmark::kMicrosecond);
 
-// The same chart with every label and text 100,000 characters long.
+// The colour chart with every label and text 100,000 characters long.
 void BM_ColourChartLongTexts(benchmark::State& run) {
     MemoryBoxes boxes = fullTable();
     const QString longText(100000, QChar(u'長'));
@@ -51,14 +50,7 @@ void BM_ColourChartLongTexts(benchmark::State& run) {
         boxes.setColumnLabel(c, longText);
     for (Description which : AllDescriptions)
         boxes.setDescription(which, longText);
-    DataTable table;
-    inputData(boxes, table);
-    ChartState state;
-    BenchSurface surface;
-    for (auto _ : run) {
-        drawColourChart(state, table, boxes, surface, GraphSize::Standard);
-        benchmark::DoNotOptimize(surface.pic.image().constBits());
-    }
+    runCharts<drawColourChart>(run, boxes);
 }
 BENCHMARK(BM_ColourChartLongTexts)->Unit(benchmark::kMillisecond);
 

@@ -10,7 +10,6 @@
 #include "graph/ImageCanvas.h"
 #include "graph/PatternChart.h"
 #include "graph/SizeOption.h"
-#include "graph/Twips.h"
 #include "io/Clipboard.h"
 #include "io/DataFile.h"
 #include "io/PictureFile.h"
@@ -203,8 +202,7 @@ void Form1::savePictureCommand() {
 }
 
 void Form1::loadPictureCommand() {
-    ImageCanvas& pic = graphWindow().picture();
-    pic.cls();
+    graphWindow().canvas().cls();
     const std::optional<QString> path = commonDialog1_.showOpen(this, BitmapFilter);
     if (!path)
         return;
@@ -213,7 +211,7 @@ void Form1::loadPictureCommand() {
         dialogs_.warn(this, loadPictureMessage(*path, loaded.error));
         return;
     }
-    pic.setPicture(loaded.image);
+    graphWindow().picture().setPicture(loaded.image);
 }
 
 void Form1::copyPictureCommand() {

@@ -40,10 +40,6 @@ void setBase(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
-QRect twips(int left, int top, int width, int height) {
-    return twipsRect(left, top, width, height);
-}
-
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -70,15 +66,15 @@ void Form1::createGrid() {
     setWindowTitle(QStringLiteral("Tallyfold v22"));
     setFont(ninePointFont(SerifFamily));
     setWindowIcon(appIcon());
-    setGeometry(twips(2580, 2805, ClientWidth, ClientHeight));
+    setGeometry(twipsRect(2580, 2805, ClientWidth, ClientHeight));
 
     for (int r = 1; r <= 10; ++r)
         for (int c = 1; c <= 12; ++c) {
             const QString letter = columnLetter(c);
             QLineEdit* box =
                 addTextBox(new ValueBox(this), QStringLiteral("T%1%2").arg(r).arg(letter.toLower()),
-                           twips(1920 + 720 * (c - 1), 360 * r, 735, 270), 12 * (r - 1) + (c - 1),
-                           Qt::AlignRight, valueBoxName(r, c));
+                           twipsRect(1920 + 720 * (c - 1), 360 * r, 735, 270),
+                           12 * (r - 1) + (c - 1), Qt::AlignRight, valueBoxName(r, c));
             if (tinted(c))
                 setBase(box, LightCyan);
             values_[r - 1][c - 1] = box;
@@ -87,20 +83,20 @@ void Form1::createGrid() {
     const int rowLabelNames[] = {1, 2, 3, 4, 5, 14, 15, 16, 17, 18};
     for (int r = 1; r <= 10; ++r)
         addLabel(this, QStringLiteral("Label%1").arg(rowLabelNames[r - 1]), QString::number(r),
-                 r == 10 ? twips(1710, 360 * r, 255, 255) : twips(1800, 360 * r, 135, 255));
+                 r == 10 ? twipsRect(1710, 360 * r, 255, 255) : twipsRect(1800, 360 * r, 135, 255));
 
     const int letterLabelNames[] = {6, 7, 8, 9, 10, 11, 12, 13, 20, 21, 31, 32};
     const int letterLefts[] = {2280, 3000, 3720, 4440, 5160, 5880,
                                6600, 7320, 8040, 8760, 9360, 10080};
     for (int c = 1; c <= 12; ++c)
         addLabel(this, QStringLiteral("Label%1").arg(letterLabelNames[c - 1]), columnLetter(c),
-                 twips(letterLefts[c - 1], 120, 135, 255));
+                 twipsRect(letterLefts[c - 1], 120, 135, 255));
 }
 
 void Form1::createLabelBoxes() {
     for (int r = 1; r <= 10; ++r) {
         QLineEdit* box = addTextBox(new QLineEdit(this), QStringLiteral("Text%1").arg(r + 1),
-                                    twips(120, 360 * r, 1455, 270), 119 + r, Qt::AlignHCenter,
+                                    twipsRect(120, 360 * r, 1455, 270), 119 + r, Qt::AlignHCenter,
                                     rowLabelBoxName(r));
         setBase(box, LightOrange);
         rowLabels_[r - 1] = box;
@@ -111,9 +107,9 @@ void Form1::createLabelBoxes() {
         const int left = firstRow ? 1920 + 1080 * (c - 1) : 4080 + 1080 * (c - 7);
         const QString name = c <= 10 ? QStringLiteral("Text%1").arg(11 + c)
                                      : QStringLiteral("Text%1").arg(35 + c); // Text46, Text47
-        QLineEdit* box =
-            addTextBox(new QLineEdit(this), name, twips(left, firstRow ? 4080 : 4440, 1095, 270),
-                       129 + c, Qt::AlignHCenter, columnLabelBoxName(c));
+        QLineEdit* box = addTextBox(new QLineEdit(this), name,
+                                    twipsRect(left, firstRow ? 4080 : 4440, 1095, 270), 129 + c,
+                                    Qt::AlignHCenter, columnLabelBoxName(c));
         if (tinted(c))
             setBase(box, LightCyan);
         columnLabels_[c - 1] = box;
@@ -130,16 +126,16 @@ void Form1::createDescriptions() {
         QRect labelGeometry;
     };
     const Row rows[] = {
-        {Description::Title, "Text1", twips(1320, 4920, 6135, 270), 142, "タイトル",
-         twips(600, 4950, 615, 255)},
-        {Description::Source, "Text23", twips(1320, 5280, 6135, 270), 143, "Label25",
-         twips(480, 5310, 735, 255)},
-        {Description::Note, "Text24", twips(1320, 5640, 6135, 270), 144, "Label26",
-         twips(600, 5685, 615, 255)},
-        {Description::Unit, "Text22", twips(9000, 5160, 1215, 270), 145, "Label24",
-         twips(8400, 5205, 375, 255)},
-        {Description::Author, "Text25", twips(9000, 5520, 1215, 270), 146, "Label27",
-         twips(8340, 5565, 615, 255)},
+        {Description::Title, "Text1", twipsRect(1320, 4920, 6135, 270), 142, "タイトル",
+         twipsRect(600, 4950, 615, 255)},
+        {Description::Source, "Text23", twipsRect(1320, 5280, 6135, 270), 143, "Label25",
+         twipsRect(480, 5310, 735, 255)},
+        {Description::Note, "Text24", twipsRect(1320, 5640, 6135, 270), 144, "Label26",
+         twipsRect(600, 5685, 615, 255)},
+        {Description::Unit, "Text22", twipsRect(9000, 5160, 1215, 270), 145, "Label24",
+         twipsRect(8400, 5205, 375, 255)},
+        {Description::Author, "Text25", twipsRect(9000, 5520, 1215, 270), 146, "Label27",
+         twipsRect(8340, 5565, 615, 255)},
     };
     for (const Row& row : rows) {
         const QString caption = descriptionBoxName(row.which);
@@ -155,7 +151,7 @@ void Form1::createButtons() {
     auto* frame1 = new QGroupBox(this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     frame1->setFont(ninePointFont(GothicFamily));
-    frame1->setGeometry(twips(1800, 6120, 8775, 1455));
+    frame1->setGeometry(twipsRect(1800, 6120, 8775, 1455));
     frame1->lower(); // behind the buttons that stand over it
 
     struct Button {
@@ -168,21 +164,25 @@ void Form1::createButtons() {
     };
     const Button buttons[] = {
         {"Command1", "グラフを描く", "数値をもとにグラフを描く", false,
-         twips(2040, 6360, 1215, 495), 150},
-        {"Command11", "白黒グラフ", "パターンで塗りつぶす", true, twips(240, 840, 1215, 495), 195},
+         twipsRect(2040, 6360, 1215, 495), 150},
+        {"Command11", "白黒グラフ", "パターンで塗りつぶす", true, twipsRect(240, 840, 1215, 495),
+         195},
         {"Command2", "グラフをコピー", "クリップボードへコピー", false,
-         twips(3360, 6720, 1335, 375), 151},
-        {"Command5", "数値を消す", "数値のみ消す", false, twips(4920, 6480, 1215, 375), 152},
-        {"Command8", "全てを消す", "ラベルも数値も消す", true, twips(3120, 840, 1215, 375), 153},
+         twipsRect(3360, 6720, 1335, 375), 151},
+        {"Command5", "数値を消す", "数値のみ消す", false, twipsRect(4920, 6480, 1215, 375), 152},
+        {"Command8", "全てを消す", "ラベルも数値も消す", true, twipsRect(3120, 840, 1215, 375),
+         153},
         {"Command9", "データの保存", "数値をテキストファイルに保存", false,
-         twips(6360, 6480, 1215, 375), 154},
+         twipsRect(6360, 6480, 1215, 375), 154},
         {"Command10", "データの読込", "テキストファイルを読み込む", true,
-         twips(4560, 840, 1215, 375), 155},
-        {"Command6", "グラフの保存", "グラフをBMPファイルに保存", true, twips(6000, 360, 1215, 375),
-         156},
-        {"Command7", "グラフの読込", "グラフを読み込む", true, twips(6000, 840, 1215, 375), 157},
-        {"Command3", "印刷", "グラフを印刷する", false, twips(9240, 6480, 1095, 375), 158},
-        {"Command4", "終わる", "グラフも数値も消える", false, twips(9240, 6960, 1095, 375), 159},
+         twipsRect(4560, 840, 1215, 375), 155},
+        {"Command6", "グラフの保存", "グラフをBMPファイルに保存", true,
+         twipsRect(6000, 360, 1215, 375), 156},
+        {"Command7", "グラフの読込", "グラフを読み込む", true, twipsRect(6000, 840, 1215, 375),
+         157},
+        {"Command3", "印刷", "グラフを印刷する", false, twipsRect(9240, 6480, 1095, 375), 158},
+        {"Command4", "終わる", "グラフも数値も消える", false, twipsRect(9240, 6960, 1095, 375),
+         159},
     };
     for (const Button& b : buttons) {
         auto* button = new QPushButton(QString::fromUtf8(b.caption),
@@ -201,7 +201,7 @@ void Form1::createSizeChoice() {
     auto* frame2 = new QGroupBox(QStringLiteral("グラフのサイズ"), this);
     frame2->setObjectName(QStringLiteral("Frame2"));
     frame2->setFont(ninePointFont(GothicFamily));
-    frame2->setGeometry(twips(120, 6120, 1440, 1455));
+    frame2->setGeometry(twipsRect(120, 6120, 1440, 1455));
 
     struct Option {
         QRect geometry;
@@ -211,9 +211,10 @@ void Form1::createSizeChoice() {
         const char* secondText;
     };
     const Option options[] = {
-        {twips(285, 360, 255, 180), "Label28", "標準", twips(720, 360, 615, 255), "standard"},
-        {twips(285, 675, 255, 255), "Label29", "縦長", twips(720, 720, 375, 255), "tall"},
-        {twips(285, 1020, 255, 255), "Label30", "横長", twips(705, 1065, 375, 255), "wide"},
+        {twipsRect(285, 360, 255, 180), "Label28", "標準", twipsRect(720, 360, 615, 255),
+         "standard"},
+        {twipsRect(285, 675, 255, 255), "Label29", "縦長", twipsRect(720, 720, 375, 255), "tall"},
+        {twipsRect(285, 1020, 255, 255), "Label30", "横長", twipsRect(705, 1065, 375, 255), "wide"},
     };
     for (std::size_t i = 0; i < std::size(options); ++i) {
         const Option& o = options[i];
@@ -234,12 +235,12 @@ void Form1::createSizeChoice() {
 
 void Form1::createDecorations() {
     addLabel(this, QStringLiteral("Label22"), QStringLiteral("行ラベル"),
-             twips(480, 120, 855, 255));
+             twipsRect(480, 120, 855, 255));
     addLabel(this, QStringLiteral("Label23"), QStringLiteral("列ラベル"),
-             twips(2160, 4440, 855, 255));
+             twipsRect(2160, 4440, 855, 255));
 
     QLabel* credit = addLabel(this, QStringLiteral("Label19"), QStringLiteral("Tallyfold 2026.12"),
-                              twips(9000, 7680, 1620, 300));
+                              twipsRect(9000, 7680, 1620, 300));
     credit->setFont(ninePointFont(CenturyFamily));
     QPalette palette = credit->palette();
     palette.setColor(QPalette::WindowText, Teal);

@@ -44,6 +44,13 @@ protected:
     static const QImage& canvasImage() { return graphWindow()->picture().image(); }
     static QRgb rgb(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
     QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+    // A picture file of one colour, `size` pixels large.
+    QString writePicture(const char* name, QSize size, QRgb colour) const {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(colour);
+        EXPECT_TRUE(picture.save(path(name)));
+        return path(name);
+    }
     QImage savedPicture(const char* name) {
         dialogs.fileNames << path(name);
         click("Command6");
@@ -93,11 +100,7 @@ TEST_F(PictureCommandsTest, FailuresAreReportedCancellingIsSilent) {
 }
 
 TEST_F(PictureCommandsTest, LoadedPictureLiesUnderLaterChartsAndSurvivesClearing) {
-    QImage small(40, 30, QImage::Format_RGB32);
-    small.fill(qRgb(10, 20, 30));
-    ASSERT_TRUE(small.save(path("small.png")));
-
-    dialogs.fileNames << path("small.png");
+    dialogs.fileNames << writePicture("small.png", QSize(40, 30), qRgb(10, 20, 30));
     click("Command7");
     ASSERT_NE(graphWindow(), nullptr);
     EXPECT_FALSE(graphWindow()->isVisible());
@@ -117,10 +120,7 @@ TEST_F(PictureCommandsTest, LoadedPictureLiesUnderLaterChartsAndSurvivesClearing
 }
 
 TEST_F(PictureCommandsTest, LoadClearsFirstAndABadFileKeepsThePreviousPicture) {
-    QImage small(10, 10, QImage::Format_RGB32);
-    small.fill(qRgb(1, 2, 3));
-    ASSERT_TRUE(small.save(path("small.bmp")));
-    dialogs.fileNames << path("small.bmp");
+    dialogs.fileNames << writePicture("small.bmp", QSize(10, 10), qRgb(1, 2, 3));
     click("Command7");
     drawChart();
 

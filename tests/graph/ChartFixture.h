@@ -10,6 +10,24 @@
 
 #include <initializer_list>
 
+// The text a recording canvas keeps for a Line operation.
+inline QString lineOp(int form, double x1, double y1, double x2, double y2,
+                      const char* colour = nullptr) {
+    QString op = QStringLiteral("line(%1, %2, %3, %4, %5")
+                     .arg(form)
+                     .arg(QString::number(x1, 'g', 9), QString::number(y1, 'g', 9),
+                          QString::number(x2, 'g', 9), QString::number(y2, 'g', 9));
+    if (colour)
+        op += QStringLiteral(", ") + QString::fromLatin1(colour);
+    return op + QLatin1Char(')');
+}
+
+// The operations without the text positions set before every print.
+inline QStringList withoutTextPosition(QStringList ops) {
+    ops.removeIf([](const QString& op) { return op.startsWith(QStringLiteral("setCurrent")); });
+    return ops;
+}
+
 // A table typed into memory boxes and charted onto a recording surface.
 struct ChartFixture {
     MemoryBoxes boxes;

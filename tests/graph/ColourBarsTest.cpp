@@ -6,16 +6,6 @@
 
 namespace {
 
-QString box(int form, double x1, double y1, double x2, double y2, const char* colour = nullptr) {
-    QString op = QStringLiteral("line(%1, %2, %3, %4, %5")
-                     .arg(form)
-                     .arg(QString::number(x1, 'g', 9), QString::number(y1, 'g', 9),
-                          QString::number(x2, 'g', 9), QString::number(y2, 'g', 9));
-    if (colour)
-        op += QStringLiteral(", ") + QString::fromLatin1(colour);
-    return op + QLatin1Char(')');
-}
-
 TEST(ColourBars, WorkedExampleOperationByOperation) {
     ChartFixture f;
     f.setRow(1, {30, 20, 50});
@@ -41,14 +31,14 @@ TEST(ColourBars, WorkedExampleOperationByOperation) {
                            6550, 6550, 6550, 6550, 6550, 6550};
     QStringList expected{"setDrawWidth(1)"};
     for (int c = 1; c <= 12; ++c)
-        expected << box(38, ends[c - 1], 700, ends[c], 1200, colours[c - 1]);
+        expected << lineOp(38, ends[c - 1], 700, ends[c], 1200, colours[c - 1]);
     for (int c = 1; c <= 12; ++c)
-        expected << box(20, ends[c - 1], 700, ends[c], 1200);
+        expected << lineOp(20, ends[c - 1], 700, ends[c], 1200);
     expected << "setCurrentX(250)"
              << "setCurrentY(700)"
              << "print(250, 700, 一行目)";
     // bar 2 starts where bar 1 ends and fills the rest of the plot area
-    expected << box(38, 1550, 1200, 6550, 5700, "#ff0000");
+    expected << lineOp(38, 1550, 1200, 6550, 5700, "#ff0000");
 
     EXPECT_EQ(f.barOps().mid(0, expected.size()), expected);
 }
@@ -64,8 +54,8 @@ TEST(ColourBars, EmptyRowsDrawNothingAndLeaveNoGap) {
 
     EXPECT_EQ(f.state.barHeight[2], 0.f);
     const QStringList bars = f.barOps();
-    EXPECT_TRUE(bars.contains(box(38, 1550, 700, 6550, 3200, "#ff0000")));
-    EXPECT_TRUE(bars.contains(box(38, 1550, 3200, 6550, 5700, "#ff0000")));
+    EXPECT_TRUE(bars.contains(lineOp(38, 1550, 700, 6550, 3200, "#ff0000")));
+    EXPECT_TRUE(bars.contains(lineOp(38, 1550, 3200, 6550, 5700, "#ff0000")));
     EXPECT_EQ(f.surface.pic.only("print").size() - 23,
               2); // two row labels besides the 23 texts of the frame
 }
@@ -77,9 +67,9 @@ TEST(ColourBars, OnlyRowOneFillsThePlotArea) {
     const QStringList bars = f.barOps();
     ASSERT_EQ(bars.size(), 1 + 24 + 3);
     // zero-width boxes before the single segment at the left edge, after it at the right edge
-    EXPECT_EQ(bars[1], box(38, 1550, 700, 1550, 5700, "#ff0000"));
-    EXPECT_EQ(bars[5], box(38, 1550, 700, 6550, 5700, "#00ffff"));
-    EXPECT_EQ(bars[6], box(38, 6550, 700, 6550, 5700, "#ff00ff"));
+    EXPECT_EQ(bars[1], lineOp(38, 1550, 700, 1550, 5700, "#ff0000"));
+    EXPECT_EQ(bars[5], lineOp(38, 1550, 700, 6550, 5700, "#00ffff"));
+    EXPECT_EQ(bars[6], lineOp(38, 6550, 700, 6550, 5700, "#ff00ff"));
 }
 
 TEST(ColourBars, NegativeValueRunsBackOverTheSegmentBefore) {
@@ -88,9 +78,9 @@ TEST(ColourBars, NegativeValueRunsBackOverTheSegmentBefore) {
     f.drawColour();
     EXPECT_EQ(f.state.segWidth[1][2], -500.f);
     const QStringList bars = f.barOps();
-    EXPECT_EQ(bars[1], box(38, 1550, 700, 4050, 5700, "#ff0000"));
-    EXPECT_EQ(bars[2], box(38, 4050, 700, 3550, 5700, "#ffff00"));
-    EXPECT_EQ(bars[3], box(38, 3550, 700, 6550, 5700, "#00ff00"));
+    EXPECT_EQ(bars[1], lineOp(38, 1550, 700, 4050, 5700, "#ff0000"));
+    EXPECT_EQ(bars[2], lineOp(38, 4050, 700, 3550, 5700, "#ffff00"));
+    EXPECT_EQ(bars[3], lineOp(38, 3550, 700, 6550, 5700, "#00ff00"));
 }
 
 TEST(ColourBars, NegativeRowTotalExtendsUpwards) {
@@ -101,8 +91,8 @@ TEST(ColourBars, NegativeRowTotalExtendsUpwards) {
     f.drawColour();
     EXPECT_EQ(f.state.barHeight[2], -1000.f);
     const QStringList bars = f.barOps();
-    EXPECT_TRUE(bars.contains(box(38, 1550, 5700, 6550, 4700, "#ff0000")));
-    EXPECT_TRUE(bars.contains(box(38, 1550, 4700, 6550, 5700, "#ff0000")));
+    EXPECT_TRUE(bars.contains(lineOp(38, 1550, 5700, 6550, 4700, "#ff0000")));
+    EXPECT_TRUE(bars.contains(lineOp(38, 1550, 4700, 6550, 5700, "#ff0000")));
 }
 
 TEST(ColourBars, AllNegativeTableDrawsTheBarsOfItsAbsoluteValues) {

@@ -66,8 +66,7 @@ TEST(ColourChart, DrawsTheFrameAtTheStandardPositions) {
              << "print(250, 6600, [me])"
              << "print(1550, 500, (総計：1234kg))";
 
-    QStringList ops = f.surface.pic.ops;
-    ops.removeIf([](const QString& op) { return op.startsWith(QStringLiteral("setCurrent")); });
+    const QStringList ops = withoutTextPosition(f.surface.pic.ops);
     const qsizetype frameStart = ops.indexOf(QStringLiteral("line(4, 1550, 5920, 1550, 6000)"));
     ASSERT_GE(frameStart, 0);
     EXPECT_EQ(ops.mid(frameStart, expected.size()), expected);

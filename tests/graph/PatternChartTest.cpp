@@ -28,17 +28,6 @@ QStringList fillOpsOf(int column) {
     return result;
 }
 
-QString box(double x1, double y1, double x2, double y2) {
-    return QStringLiteral("line(20, %1, %2, %3, %4)")
-        .arg(QString::number(x1, 'g', 9), QString::number(y1, 'g', 9), QString::number(x2, 'g', 9),
-             QString::number(y2, 'g', 9));
-}
-
-QStringList withoutTextPosition(QStringList ops) {
-    ops.removeIf([](const QString& op) { return op.startsWith(QStringLiteral("setCurrent")); });
-    return ops;
-}
-
 TEST(PatternChart, KeepsTheLineWidthAndFillOfTheCanvas) {
     ChartFixture f;
     f.drawPattern();
@@ -60,7 +49,7 @@ TEST(PatternChart, LegendKeysSetColourThenStyleThenBoxThenLabel) {
     for (int k = 1; k <= 12; ++k) {
         const int x = 1550 + 1250 * ((k - 1) % 4);
         const int y = 6400 + 200 * ((k - 1) / 4);
-        expected << fillOpsOf(k) << box(x, y, x + 100, y + 150)
+        expected << fillOpsOf(k) << lineOp(20, x, y, x + 100, y + 150)
                  << QStringLiteral("print(%1, %2, L%3)").arg(x + 150).arg(y).arg(k);
     }
     const QStringList ops = withoutTextPosition(f.surface.pic.ops);
@@ -79,8 +68,8 @@ TEST(PatternBars, WorkedExampleInOnePassAtLineWidthTwo) {
                            6550, 6550, 6550, 6550, 6550, 6550};
     QStringList expected{"setDrawWidth(2)"};
     for (int c = 1; c <= 12; ++c)
-        expected << fillOpsOf(c) << box(ends[c - 1], 700, ends[c], 1200);
-    expected << "print(250, 700, A)" << fillOpsOf(1) << box(1550, 1200, 6550, 5700);
+        expected << fillOpsOf(c) << lineOp(20, ends[c - 1], 700, ends[c], 1200);
+    expected << "print(250, 700, A)" << fillOpsOf(1) << lineOp(20, 1550, 1200, 6550, 5700);
     EXPECT_EQ(withoutTextPosition(f.barOps()).mid(0, expected.size()), expected);
     EXPECT_TRUE(f.surface.pic.only("line(38").isEmpty());
 }
@@ -94,7 +83,7 @@ TEST(PatternBars, RowOneSetsTheLineWidthEvenWhenEmpty) {
     ASSERT_FALSE(bars.isEmpty());
     EXPECT_EQ(bars[0], "setDrawWidth(2)");
     EXPECT_EQ(bars[1], "setFillColor(#808080)");
-    EXPECT_EQ(bars[3], box(1550, 700, 4050, 3200));
+    EXPECT_EQ(bars[3], lineOp(20, 1550, 700, 4050, 3200));
     EXPECT_EQ(f.surface.pic.only("setDrawWidth").size(), 1);
 }
 
