@@ -32,7 +32,7 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	$(BUILD_DIR)/tallyfold_bench
+	$(BUILD_DIR)/tallyfold_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	xvfb-run -a -s "-screen 0 1600x1200x24" bench/startup.sh $(BUILD_DIR)/tallyfold_startup
 
 # make package: build/tallyfold_<version>_<arch>.deb
