@@ -15,6 +15,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -57,6 +58,7 @@ QLineEdit* Form1::addTextBox(QLineEdit* box, const QString& name, QRect geometry
     box->setGeometry(geometry);
     box->setAlignment(alignment | Qt::AlignVCenter);
     box->setAccessibleName(accessibleName);
+    box->setMaxLength(std::numeric_limits<int>::max()); // no limit: QLineEdit's own is 32767
     addTabStop(tabIndex, box);
     return box;
 }

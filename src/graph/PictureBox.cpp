@@ -18,7 +18,5 @@ PictureBox::PictureBox(int widthTwips, int heightTwips, QRgb backColor, QWidget*
 
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QImage& image = canvas_.image();
-    painter.fillRect(rect(), QColor::fromRgb(canvas_.backColor()));
-    painter.drawImage(event->rect().topLeft(), image, event->rect());
+    painter.drawImage(event->rect().topLeft(), canvas_.image(), event->rect());
 }

@@ -279,6 +279,12 @@ TEST_F(Form1Test, BoxesFeedTheDatasetThroughTheEntryInterface) {
     EXPECT_EQ(form.description(Description::Title), QStringLiteral("Title"));
     form.setDescription(Description::Author, QStringLiteral("me"));
     EXPECT_EQ(box("Text25")->text(), QStringLiteral("me"));
+
+    const QString longText(100000, QChar(u'長')); // the boxes have no length limit
+    form.setRowLabel(1, longText);
+    form.setValue(1, 1, longText);
+    EXPECT_EQ(form.rowLabel(1), longText);
+    EXPECT_EQ(form.value(1, 1), longText);
 }
 
 } // namespace
