@@ -4,7 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 
 start_app
-xdotool type 30
+type_into 152 33 30 # T1a
 xdotool key Tab
 xdotool type 0.5
 type_into 56 33 "Tokyo, 1" # row label 1
