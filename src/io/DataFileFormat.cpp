@@ -74,7 +74,7 @@ private:
             return {};
         const QString text = fromCp932(start, stop - start);
         static const QRegularExpression number(
-            QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+            QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
         if (number.match(text).hasMatch()) {
             try {
                 return numericPrefix(text);

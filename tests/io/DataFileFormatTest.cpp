@@ -123,6 +123,8 @@ TEST(DataFileReader, ReadsEveryShapeOfField) {
         {"no leading zero", withFirstLine("-.25,,,,,,,,,,,,\r\n"), 0, 0, -0.25},
         {"exponent", withFirstLine("1E+16,1e-05,,,,,,,,,,,\r\n"), 0, 1, 1e-5},
         {"unquoted text", withFirstLine("12kg,,,,,,,,,,,,\r\n"), 0, 0, QStringLiteral("12kg")},
+        {"full-width digits are text", withFirstLine("\x82\x50\x82\x51,,,,,,,,,,,,\r\n"), 0, 0,
+         QStringLiteral("１２")},
         {"overflowing number kept as text", withFirstLine("1e400,,,,,,,,,,,,\r\n"), 0, 0,
          QStringLiteral("1e400")},
         {"LF line ends", QByteArray(freshWindowFile()).replace("\r\n", "\n"), 10, 12, 0.0},
