@@ -13,8 +13,6 @@ public:
     std::optional<QString> showSave(QWidget* parent, const QString& filter);
     std::optional<QString> showOpen(QWidget* parent, const QString& filter);
 
-    QString fileName() const { return fileName_; }
-
     // "text|*.txt" as Qt writes it: "text (*.txt)".
     static QString qtFilter(const QString& filter);
 

@@ -11,9 +11,3 @@ using Cell = std::variant<std::monostate, QString, double>;
 inline bool isEmpty(const Cell& cell) {
     return std::holds_alternative<std::monostate>(cell);
 }
-inline bool isText(const Cell& cell) {
-    return std::holds_alternative<QString>(cell);
-}
-inline bool isNumber(const Cell& cell) {
-    return std::holds_alternative<double>(cell);
-}

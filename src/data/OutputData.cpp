@@ -4,6 +4,10 @@
 #include "data/EntryBoxes.h"
 #include "data/NumberFormat.h"
 
+namespace {
+
+// The text a cell shows in its box: empty, the text unchanged, or the number in the general form
+// with up to 15 significant digits, which reads back to the same value.
 QString cellText(const DataTable& table, int r, int c) {
     const Cell& cell = table(r, c);
     if (const QString* text = std::get_if<QString>(&cell))
@@ -12,6 +16,8 @@ QString cellText(const DataTable& table, int r, int c) {
         return generalNumber(*number, DoubleDigits);
     return {};
 }
+
+} // namespace
 
 void textClr1(EntryBoxes& boxes) {
     for (int r = 1; r <= DataTable::DataRows; ++r)

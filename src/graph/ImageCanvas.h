@@ -34,7 +34,6 @@ public:
     int drawWidth() const { return drawWidth_; }
     FillStyle fillStyle() const { return fillStyle_; }
     QRgb fillColor() const { return fillColor_; }
-    QRgb backColor() const { return backColor_; }
     float currentX() const { return currentX_; }
     float currentY() const { return currentY_; }
 
