@@ -36,6 +36,21 @@ random_box() {
     esac
 }
 
+# Closes whatever dialog or message box is open, nested ones included. Without a window manager
+# the keyboard follows the pointer, so each one gets the focus before its Escape.
+dismiss_dialogs() {
+    local keep=("$MAIN") window
+    keep+=($(xdotool search --onlyvisible --name '^量率グラフ$' 2>/dev/null || true))
+    for _ in 1 2 3 4; do
+        window=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null |
+            grep -v -x -F "$(printf '%s\n' "${keep[@]}")" | tail -n 1 || true)
+        [ -n "$window" ] || return 0
+        xdotool windowfocus "$window" 2>/dev/null || true
+        xdotool key Escape
+        sleep 0.2
+    done
+}
+
 answer_dialog() {
     case $((RANDOM % 4)) in
     0) xdotool key Escape ;;
@@ -65,9 +80,7 @@ while [ $SECONDS -lt $end ]; do
         fi
     fi
     # whatever message box or dialog is still open goes away; the quit box answers No
-    xdotool key Escape
-    sleep 0.2
-    xdotool key Escape
+    dismiss_dialogs
     alive
     steps=$((steps + 1))
     history+="$steps:${name:-typing} "
@@ -77,7 +90,7 @@ echo "ok: $steps random steps"
 
 # Still answering: a save through the dialog writes a file that the reader loads.
 sleep 0.5
-xdotool key Escape
+dismiss_dialogs
 click "$MAIN" 464 444
 answer_file_dialog "$WORK/final.txt"
 for _ in $(seq 20); do [ -s "$WORK/final.txt" ] && break; sleep 0.5; done
