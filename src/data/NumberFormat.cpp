@@ -3,6 +3,7 @@
 #include "data/NumericPrefix.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -47,6 +48,14 @@ QString generalNumber(double value, int digits, LeadingZero zero) {
             text += mantissa.substr(0, integerDigits) + '.' + mantissa.substr(integerDigits);
     }
     return QString::fromLatin1(text);
+}
+
+QString fileNumber(double value) {
+    // The largest 15-digit magnitude: the largest double rounded toward zero.
+    constexpr double Largest = 1.79769313486231e308;
+    if (std::isfinite(value) && std::abs(value) > Largest)
+        value = std::copysign(Largest, value);
+    return generalNumber(value, DoubleDigits, LeadingZero::Omit);
 }
 
 QString grandTotalText(float total) {

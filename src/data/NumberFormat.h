@@ -16,10 +16,9 @@ QString generalNumber(double value, int digits = DoubleDigits,
                       LeadingZero zero = LeadingZero::Keep);
 
 // The invariant form of the data file: the general form with 15 digits and no 0 before the
-// point (.5, -.25).
-inline QString fileNumber(double value) {
-    return generalNumber(value, DoubleDigits, LeadingZero::Omit);
-}
+// point (.5, -.25). A magnitude that 15 digits would round beyond the 64-bit range is rounded
+// toward zero instead, so that it reads back as a number.
+QString fileNumber(double value);
 
 // The grand total as the chart shows it: written with the 7 digits of a 32-bit float, read back
 // and written again with 15 digits, so 12345678 shows as 12345680.
