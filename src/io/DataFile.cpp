@@ -11,6 +11,7 @@ SaveOutcome saveDataFile(const QString& path, const DataTable& table) {
     EncodedTable encoded = encodeDataFile(table);
     SaveOutcome outcome{{}, std::move(encoded.lossyCells)};
     QSaveFile file(path);
+    file.setDirectWriteFallback(true); // a writable file in a folder closed to new files
     if (!file.open(QIODevice::WriteOnly) || file.write(encoded.bytes) != encoded.bytes.size() ||
         !file.commit())
         outcome.error = file.errorString();

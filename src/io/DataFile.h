@@ -16,7 +16,8 @@ struct SaveOutcome {
 };
 
 // Writes the table through a temporary file that replaces `path` only once it is complete, so a
-// failed save leaves the old file as it was.
+// failed save leaves the old file as it was; where the folder takes no new file, an existing
+// writable file is written in place.
 SaveOutcome saveDataFile(const QString& path, const DataTable& table);
 
 struct LoadOutcome {

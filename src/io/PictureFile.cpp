@@ -6,6 +6,7 @@
 
 std::optional<QString> savePicture(const QImage& picture, const QString& path) {
     QSaveFile file(path);
+    file.setDirectWriteFallback(true); // a writable file in a folder closed to new files
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     QImageWriter writer(&file, "bmp");

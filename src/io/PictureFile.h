@@ -8,8 +8,8 @@
 // The chart as a picture file: saved as a Windows bitmap under exactly the name given, loaded
 // from any format Qt reads.
 
-// Writes the picture through a temporary file that replaces `path` only when complete. Returns
-// why it could not be written, or nothing.
+// Writes the picture through a temporary file that replaces `path` only when complete, or in
+// place where the folder takes no new file. Returns why it could not be written, or nothing.
 std::optional<QString> savePicture(const QImage& picture, const QString& path);
 
 struct LoadedPicture {

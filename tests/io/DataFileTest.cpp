@@ -3,12 +3,15 @@
 #include "data/DataTable.h"
 #include "io/DataFile.h"
 #include "io/DataFileFormat.h"
+#include "io/PictureFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace {
 
@@ -52,6 +55,53 @@ TEST(DataFile, ReplacesAFileOnlyWhenTheNewOneIsComplete) {
     EXPECT_FALSE(saveDataFile(missing, table).error.isEmpty());
     EXPECT_EQ(contents(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.txt"}) << "no leftovers";
+}
+
+// Runs the test's file operations as a user without root rights, who, unlike root, is held
+// back by folder permissions; the test's own user again when it ends.
+class AsOtherUser {
+public:
+    AsOtherUser() {
+        if (geteuid() == 0)
+            switched_ = setegid(65534) == 0 && seteuid(65534) == 0;
+    }
+    ~AsOtherUser() {
+        if (switched_ && (seteuid(0) != 0 || setegid(0) != 0))
+            std::abort();
+    }
+    bool heldBack() const { return switched_ || geteuid() != 0; }
+
+private:
+    bool switched_ = false;
+};
+
+TEST(DataFile, WritesInPlaceWhereTheFolderTakesNoNewFile) {
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("data.txt"));
+    const QString picture = dir.filePath(QStringLiteral("chart.bmp"));
+    const auto everyone = QFileDevice::ReadOwner | QFileDevice::ReadOther;
+    for (const QString& path : {data, picture}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.setPermissions(everyone | QFileDevice::WriteOwner | QFileDevice::WriteOther);
+    }
+    QFile::setPermissions(dir.path(), everyone | QFileDevice::ExeOwner | QFileDevice::ExeOther);
+    DataTable table;
+    table(1, 1) = 2.5;
+    QImage image(3, 2, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    {
+        const AsOtherUser user;
+        ASSERT_TRUE(user.heldBack());
+        EXPECT_EQ(saveDataFile(data, table).error, QString());
+        EXPECT_EQ(savePicture(image, picture), std::nullopt);
+        EXPECT_FALSE(QFile(dir.filePath(QStringLiteral("new.txt"))).open(QIODevice::WriteOnly))
+            << "the folder takes no new file";
+    }
+    EXPECT_EQ(contents(data), encodeDataFile(table).bytes);
+    EXPECT_EQ(loadPicture(picture).image.convertToFormat(QImage::Format_RGB32), image);
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST(DataFile, ReportsWhatCannotBeLoaded) {
