@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,18 @@ TEST_F(DataFileCommandsTest, SaveWritesTheBoxesAndShowsThePath) {
     EXPECT_TRUE(dialogs.warnings.isEmpty());
     EXPECT_EQ(contents(path("table.txt")), encodeDataFile(form.dataTable()).bytes);
     EXPECT_TRUE(contents(path("table.txt")).contains("\"\x93\x8c\x8b\x9e\",.5,0"));
+}
+
+TEST_F(DataFileCommandsTest, CaptionShowsAPathWithTheModifiedMarkerAsItIs) {
+    form.winId(); // the caption shown is the native window's title
+    for (const char* name : {"a[*]b.txt", "[*][*].txt"}) {
+        dialogs.fileNames << path(name);
+        click("Command9");
+        EXPECT_EQ(form.windowHandle()->title(), path(name));
+        dialogs.fileNames << path(name);
+        click("Command10");
+        EXPECT_EQ(form.windowHandle()->title(), path(name));
+    }
 }
 
 TEST_F(DataFileCommandsTest, CancelledSaveStillTakesTheBoxesInAndKeepsTheCaption) {
