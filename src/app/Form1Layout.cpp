@@ -265,6 +265,7 @@ void Form1::createDecorations() {
             QPoint(toPixels(l.fromX), toPixels(3840)), QPoint(toPixels(l.toX), toPixels(l.toY)),
             tinted(static_cast<int>(i) + 1) ? LightCyan : QColor(Qt::white), this);
         line->setObjectName(QStringLiteral("Line%1").arg(l.number));
+        line->lower(); // decoration lies behind the boxes it passes
     }
 }
 

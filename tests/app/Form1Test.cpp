@@ -224,6 +224,19 @@ TEST_F(Form1Test, LeaderLinesJoinEachColumnToItsLabelBox) {
         EXPECT_EQ(line->colour(), expected.colour);
     }
     EXPECT_EQ(form.findChildren<LeaderLine*>().size(), 12);
+
+    // Lines that cross boxes (G to J pass C to F and row 10) lie behind them.
+    const QObjectList stack = form.children(); // bottom to top
+    int crossings = 0;
+    for (const auto* line : form.findChildren<LeaderLine*>())
+        for (const auto* box : form.findChildren<QLineEdit*>())
+            if (box->geometry().intersects(line->geometry())) {
+                ++crossings;
+                EXPECT_LT(stack.indexOf(line), stack.indexOf(box))
+                    << line->objectName().toStdString() << " over "
+                    << box->objectName().toStdString();
+            }
+    EXPECT_GT(crossings, 4);
 }
 
 TEST_F(Form1Test, TabRunsAlongTheRowsThenLabelsThenDescriptions) {
