@@ -114,6 +114,11 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void Form1::showPathInCaption(const QString& path) {
+    // Qt reads "[*]" in a caption as the place of the modified marker; doubled, it shows as is.
+    setWindowTitle(QString(path).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+}
+
 Form2& Form1::graphWindow() {
     if (!form2_) {
         form2_ = new Form2;
@@ -132,6 +137,12 @@ template <class Action> void Form1::runAction(Action&& action) {
         action();
     } catch (const RuntimeError& error) {
         dialogs_.reportError(this, error);
+        // The user can type the correction at once into the box that failed.
+        if (error.valueBox) {
+            QLineEdit* box = values_.at(error.valueBox->first - 1).at(error.valueBox->second - 1);
+            box->setFocus();
+            box->selectAll();
+        }
     }
 }
 
@@ -174,7 +185,7 @@ void Form1::saveDataCommand() {
             return;
         const SaveOutcome outcome = saveDataFile(*path, table_);
         if (outcome.error.isEmpty())
-            setWindowTitle(*path);
+            showPathInCaption(*path);
         if (const QString message = saveMessage(*path, outcome); !message.isEmpty())
             dialogs_.warn(this, message);
     });
@@ -189,7 +200,7 @@ void Form1::loadDataCommand() {
         dialogs_.warn(this, loadMessage(*path, outcome));
         return;
     }
-    setWindowTitle(*path);
+    showPathInCaption(*path);
     outputData(table_, *this);
 }
 

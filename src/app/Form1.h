@@ -61,6 +61,8 @@ private:
                           Qt::Alignment alignment, const QString& accessibleName);
     void addTabStop(int tabIndex, QWidget* widget) { tabStops_.emplace_back(tabIndex, widget); }
 
+    void showPathInCaption(const QString& path);
+
     // The actions.
     Form2& graphWindow();
     Form2& showGraphWindow();

@@ -3,14 +3,21 @@
 #include "data/DataTable.h"
 #include "data/EntryBoxes.h"
 #include "data/NumericPrefix.h"
+#include "data/RuntimeError.h"
 
 void inputData(const EntryBoxes& boxes, DataTable& table) {
     for (int c = 1; c <= DataTable::DataColumns; ++c)
         table(0, c) = boxes.columnLabel(c);
     for (int r = 1; r <= DataTable::DataRows; ++r) {
         table(r, 0) = boxes.rowLabel(r);
-        for (int c = 1; c <= DataTable::DataColumns; ++c)
-            table(r, c) = numericPrefix(boxes.value(r, c));
+        for (int c = 1; c <= DataTable::DataColumns; ++c) {
+            try {
+                table(r, c) = numericPrefix(boxes.value(r, c));
+            } catch (RuntimeError& error) {
+                error.valueBox = {r, c};
+                throw;
+            }
+        }
     }
     for (Description which : AllDescriptions)
         table(DataTable::DescriptionRow, static_cast<int>(which)) = boxes.description(which);

@@ -3,15 +3,15 @@
 #include <cmath>
 
 RuntimeError RuntimeError::overflow() {
-    return {6, QStringLiteral("オーバーフローしました。")};
+    return {6, QStringLiteral("オーバーフローしました。"), {}};
 }
 
 RuntimeError RuntimeError::divisionByZero() {
-    return {11, QStringLiteral("0 で除算しました。")};
+    return {11, QStringLiteral("0 で除算しました。"), {}};
 }
 
 RuntimeError RuntimeError::clipboard() {
-    return {521, QStringLiteral("クリップボードを開けません。")};
+    return {521, QStringLiteral("クリップボードを開けません。"), {}};
 }
 
 QString RuntimeError::message() const {

@@ -2,11 +2,16 @@
 
 #include <QString>
 
+#include <optional>
+#include <utility>
+
 // A failure of an action that has no handling of its own: it carries the error's number and
 // description, the action stops, and the window reports it in a message box.
 struct RuntimeError {
     int number = 0;
     QString description;
+    // The value box whose text failed to convert (row, column from 1), when a box is to blame.
+    std::optional<std::pair<int, int>> valueBox;
 
     static RuntimeError overflow();
     static RuntimeError divisionByZero();

@@ -126,12 +126,17 @@ TEST_F(GraphWindowTest, ClosingDiscardsTheWindowButKeepsThePlotHeight) {
 }
 
 TEST_F(GraphWindowTest, ChartFailuresAreReportedAndKeepWhatWasTyped) {
+    form.show();
+    QApplication::setActiveWindow(&form);
     type("T2c", "1e400");
     click("Command1");
     ASSERT_EQ(dialogs.errors.size(), 1u);
     EXPECT_EQ(dialogs.errors[0].number, 6);
     EXPECT_EQ(dialogs.errors[0].description, QStringLiteral("オーバーフローしました。"));
     EXPECT_EQ(form.value(2, 3), QStringLiteral("1e400"));
+    const auto* failed = form.findChild<QLineEdit*>(QStringLiteral("T2c"));
+    EXPECT_EQ(QApplication::focusWidget(), failed) << "the caret goes to the box that failed";
+    EXPECT_EQ(failed->selectedText(), QStringLiteral("1e400"));
 
     type("T2c", "");
     type("T1a", "5");
