@@ -50,6 +50,41 @@ QRect pixelBox(float x1, float y1, float x2, float y2) {
                  QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
 }
 
+// Whether the text starts a left-to-right paragraph and lays out left to right in it whatever
+// follows: it has a left-to-right letter (the first strong one sets the paragraph's direction)
+// and no right-to-left letters, Arabic digits or explicit direction marks.
+bool staysLeftToRight(const QString& text) {
+    bool leftToRight = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t code = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            code = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        switch (QChar::direction(code)) {
+        case QChar::DirL:
+            leftToRight = true;
+            break;
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirAN:
+        case QChar::DirLRE:
+        case QChar::DirLRO:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirPDF:
+        case QChar::DirLRI:
+        case QChar::DirRLI:
+        case QChar::DirFSI:
+        case QChar::DirPDI:
+            return false;
+        default:
+            break;
+        }
+    }
+    return leftToRight;
+}
+
 } // namespace
 
 ImageCanvas::ImageCanvas(int widthTwips, int heightTwips, QRgb backColor)
@@ -106,17 +141,23 @@ void ImageCanvas::setPicture(const QImage& picture) {
 }
 
 // The start of the text that reaches past the canvas's right edge from x: the rest would be cut
-// off anyway, and shaping a very long text costs far more than drawing what shows of it.
-QString ImageCanvas::visiblePart(const QString& text, int x) const {
+// off anyway, and shaping a very long text costs far more than drawing what shows of it. Only a
+// start that lays out left to right keeps its place whatever follows; otherwise (right-to-left
+// letters reorder the line) the whole text is drawn.
+QString ImageCanvas::visiblePart(const QString& text, int x, Qt::LayoutDirection direction) const {
     const int room = image_.width() - x;
     if (room <= 0)
         return {};
+    if (direction == Qt::RightToLeft)
+        return text;
     const QFontMetrics metrics(font_);
     for (qsizetype length = room / 4 + 8; length < text.size(); length *= 2) {
         if (text[length - 1].isHighSurrogate())
             ++length;
         const QString start =
             text.left(length + 8); // a few more, so shaping at the cut is unchanged
+        if (!staysLeftToRight(start))
+            return text;
         if (metrics.horizontalAdvance(text.left(length)) > room)
             return start;
     }
@@ -127,7 +168,8 @@ void ImageCanvas::print(const QString& text) {
     QPainter& p = painter();
     p.setPen(QColor::fromRgb(Foreground));
     const int x = toPixels(currentX_);
-    p.drawText(QPointF(x, toPixels(currentY_) + ascent_), visiblePart(text, x));
+    p.drawText(QPointF(x, toPixels(currentY_) + ascent_),
+               visiblePart(text, x, p.layoutDirection()));
     currentX_ = 0;
     currentY_ += static_cast<float>(lineHeight_ * TwipsPerPixel);
     notify();
@@ -176,9 +218,13 @@ void ImageCanvas::setHeight(float twips) {
     if (height == image_.height())
         return;
     flush();
+    // New rows show the background and the picture under it as erase() would; the rows kept
+    // keep their drawing.
     QImage resized = blankImage(image_.width(), height);
     resized.fill(backColor_);
     QPainter painter(&resized);
+    if (!picture_.isNull())
+        painter.drawImage(0, 0, picture_);
     painter.drawImage(0, 0, image_);
     painter.end();
     image_ = resized;

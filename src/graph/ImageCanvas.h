@@ -10,7 +10,8 @@
 #include <optional>
 
 // The canvas of the program: a QImage holds the persistent picture at 15 twips a pixel, under
-// it lies an optional background picture at the top-left corner that cls() keeps.
+// it lies an optional background picture at the top-left corner that cls() keeps and that rows
+// added by setHeight() show.
 class ImageCanvas : public Canvas {
 public:
     ImageCanvas(int widthTwips, int heightTwips, QRgb backColor);
@@ -45,7 +46,7 @@ private:
     // Ends the open painter, so that the image can be read, copied or replaced.
     void flush() const;
     void erase();
-    QString visiblePart(const QString& text, int x) const;
+    QString visiblePart(const QString& text, int x, Qt::LayoutDirection direction) const;
     void outline(const QRect& box, QRgb colour);
     void notify() const;
 

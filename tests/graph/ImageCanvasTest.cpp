@@ -10,6 +10,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -58,6 +60,41 @@ TEST(ImageCanvasChart, SegmentsScaleAndLegendShowTheirColours) {
         EXPECT_EQ(pixelAt(pic, x, y), keys[k - 1]) << "legend key " << k;
     }
     EXPECT_EQ(pixelAt(pic, 6800, 7500), White); // background
+}
+
+// Segments thousands of canvases long are cut by the canvas: the yellow one runs from far
+// right of the canvas back into the plot area, and nothing wraps round into the label margin.
+TEST(ImageCanvasChart, FarOffSegmentsAreCutByTheCanvas) {
+    ChartFixture f;
+    f.setRow(1, {10000000, -10000000, 1});
+    ImageSurface surface;
+    inputData(f.boxes, f.table);
+    drawColourChart(f.state, f.table, f.boxes, surface, GraphSize::Standard);
+
+    for (double y : {1500.0, 3200.0, 5000.0}) {
+        EXPECT_EQ(pixelAt(surface.pic, 6780, y), 0xFFFF00u) << "right of the plot area at " << y;
+        EXPECT_EQ(pixelAt(surface.pic, 750, y), White) << "label margin at " << y;
+    }
+}
+
+TEST(Twips, FarOffAndNonNumbersBecomePixelsBeyondTheCanvasWithoutWrapping) {
+    const double huge = std::numeric_limits<double>::max();
+    const struct {
+        double twips;
+        int pixels;
+    } cases[] = {
+        {0, 0},
+        {-22, -1},
+        {5e10, PixelLimit},
+        {-5e10, -PixelLimit},
+        {huge, PixelLimit},
+        {-huge, -PixelLimit},
+        {std::numeric_limits<double>::infinity(), PixelLimit},
+        {-std::numeric_limits<double>::infinity(), -PixelLimit},
+        {std::numeric_limits<double>::quiet_NaN(), 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(toPixels(c.twips), c.pixels) << c.twips;
 }
 
 // The interior of a 40 x 40 pixel box drawn with one fill style, as a grid of black or not.
@@ -202,13 +239,50 @@ TEST(ImageCanvas, LineWidthAndHeightChanges) {
     EXPECT_EQ(canvas.image().pixel(50, 150) & 0xFFFFFF, White);
 }
 
+TEST(ImageCanvas, RowsAddedByAHeightShowTheBackgroundPictureAtItsOwnSize) {
+    ImageCanvas canvas(1500, 1500, White); // 100 x 100 pixels
+    QImage picture(60, 250, QImage::Format_RGB32);
+    picture.fill(qRgb(1, 2, 3));
+    canvas.setPicture(picture);
+    canvas.line(LineForm::FilledBox, 0, 1200, 1500, 1500, qRgb(9, 9, 9));
+
+    const auto at = [&canvas](int x, int y) { return canvas.image().pixel(x, y) & 0xFFFFFF; };
+    const QRgb shown = qRgb(1, 2, 3) & 0xFFFFFF;
+    canvas.setHeight(3000);
+    EXPECT_EQ(at(30, 95), qRgb(9, 9, 9) & 0xFFFFFFu) << "drawing kept";
+    EXPECT_EQ(at(30, 150), shown);
+    EXPECT_EQ(at(80, 150), White) << "right of the picture";
+
+    canvas.setHeight(750);
+    canvas.setHeight(4500);
+    for (int y : {60, 120, 249})
+        EXPECT_EQ(at(30, y), shown) << "shown again at " << y;
+    EXPECT_EQ(at(30, 250), White) << "below the picture";
+}
+
 } // namespace
 
 namespace {
 
+// `length` letters of the alphabet starting at `first`, in an order that does not repeat soon,
+// so that a text shown from its other end looks different.
+QString letters(char16_t first, int alphabet, int length) {
+    QString text;
+    for (int i = 0; i < length; ++i)
+        text += QChar(static_cast<char16_t>(first + (i * i + i / 7) % alphabet));
+    return text;
+}
+
 TEST(ImageCanvas, ALongTextShowsExactlyWhatTheWholeTextWould) {
-    for (const QString& text : {QString(100000, QChar(u'長')), QString(5000, QLatin1Char('i')),
-                                QStringLiteral("a\u0301").repeated(3000)}) {
+    const QString hebrew = letters(u'\u05D0', 27, 3000);
+    const QString arabic = letters(u'\u0627', 20, 3000);
+    for (const QString& text :
+         {QString(100000, QChar(u'長')), QString(5000, QLatin1Char('i')),
+          QStringLiteral("a\u0301").repeated(3000), hebrew, arabic,
+          QStringLiteral("Ab ") + hebrew.left(100) + QStringLiteral(" 12 cd") + arabic,
+          letters(u'a', 26, 3000) + hebrew, QStringLiteral("1 ").repeated(200) + hebrew,
+          QStringLiteral("12 (\u0661\u0662") + hebrew.left(200),
+          QStringLiteral("x\u202Eabc").repeated(500)}) {
         ImageCanvas canvas(3000, 600, White);
         canvas.setCurrentX(150);
         canvas.setCurrentY(150);
@@ -223,7 +297,7 @@ TEST(ImageCanvas, ALongTextShowsExactlyWhatTheWholeTextWould) {
         painter.setPen(Qt::black);
         painter.drawText(QPointF(10, 10 + QFontMetrics(chartFont()).ascent()), text);
         painter.end();
-        EXPECT_EQ(canvas.image(), whole) << text.left(3).toStdString();
+        EXPECT_EQ(canvas.image(), whole) << text.left(8).toStdString();
     }
 }
 
