@@ -2,20 +2,14 @@
 
 #include "data/BoxNames.h"
 #include "io/DataFileFormat.h"
+#include "io/SaveFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 SaveOutcome saveDataFile(const QString& path, const DataTable& table) {
     EncodedTable encoded = encodeDataFile(table);
-    SaveOutcome outcome{{}, std::move(encoded.lossyCells)};
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true); // a writable file in a folder closed to new files
-    if (!file.open(QIODevice::WriteOnly) || file.write(encoded.bytes) != encoded.bytes.size() ||
-        !file.commit())
-        outcome.error = file.errorString();
-    return outcome;
+    return {saveBytes(path, encoded.bytes), std::move(encoded.lossyCells)};
 }
 
 bool LoadOutcome::complete() const {

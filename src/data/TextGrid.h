@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <vector>
+
+// A block of cells as spreadsheets exchange it in text: rows of cells, rows may differ in length.
+using TextGrid = std::vector<std::vector<QString>>;
+
+// Splits delimited text into rows and cells: cells end at `separator`, rows at CR LF, LF or CR.
+// A cell that begins with a double quote runs to its closing quote, may hold separators and line
+// ends, and reads a doubled quote inside as one quote; what follows the closing quote up to the
+// next separator is kept. One line end at the very end adds no row; empty text is no row.
+TextGrid parseDelimited(QStringView text, QChar separator);
+
+// Joins a grid into delimited text with `lineEnd` after every row, the last included. A cell is
+// quoted only when it holds the separator, a double quote, CR or LF (a quote inside doubled).
+QString writeDelimited(const TextGrid& grid, QChar separator, QStringView lineEnd);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writes the bytes through a temporary file that replaces `path` only once it is complete, so a
+// failed save leaves the old file as it was; where the folder takes no new file, an existing
+// writable file is written in place. Returns why the file could not be written, or an empty
+// string.
+QString saveBytes(const QString& path, const QByteArray& bytes);
