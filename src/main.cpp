@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 #include "app/QtDialogs.h"
+#include "cli/CommandLine.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -14,9 +15,13 @@ int main(int argc, char* argv[]) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtJapanese);
 
+    const CommandLine commandLine = parseCommandLine(app);
+
     QtDialogs dialogs;
     Form1 form1(dialogs);
     QObject::connect(&form1, &Form1::quitRequested, &app, &QApplication::quit);
     form1.show();
+    if (!commandLine.dataFile.isEmpty())
+        form1.openDataFile(commandLine.dataFile);
     return app.exec();
 }

@@ -12,10 +12,13 @@ std::optional<QString> CommonDialog::showOpen(QWidget* parent, const QString& fi
 
 std::optional<QString> CommonDialog::show(QWidget* parent, FileDialogKind kind,
                                           const QString& filter) {
-    std::optional<QString> chosen = dialogs_.askFileName(parent, kind, qtFilter(filter), fileName_);
-    if (chosen)
-        fileName_ = *chosen;
-    return chosen;
+    const std::optional<FileChoice> chosen =
+        dialogs_.askFileName(parent, kind, qtFilter(filter), fileName_);
+    if (!chosen)
+        return std::nullopt;
+    fileName_ = chosen->path;
+    filterIndex_ = chosen->filterIndex;
+    return chosen->path;
 }
 
 QString CommonDialog::qtFilter(const QString& filter) {

@@ -3,8 +3,8 @@
 #include "app/Dialogs.h"
 
 // `CommonDialog1`: the file dialog that the data and picture actions share. It takes its filter
-// as "description|pattern" ("text|*.txt") and keeps the last chosen full path, which it offers
-// again the next time it opens.
+// as "description|pattern" pairs ("text|*.txt|CSV|*.csv") and keeps the last chosen full path,
+// which it offers again the next time it opens, and the filter chosen with it.
 class CommonDialog {
 public:
     explicit CommonDialog(Dialogs& dialogs)
@@ -12,6 +12,9 @@ public:
 
     std::optional<QString> showSave(QWidget* parent, const QString& filter);
     std::optional<QString> showOpen(QWidget* parent, const QString& filter);
+
+    // The filter selected when the last name was chosen, from 1.
+    int filterIndex() const { return filterIndex_; }
 
     // "text|*.txt" as Qt writes it: "text (*.txt)".
     static QString qtFilter(const QString& filter);
@@ -21,7 +24,8 @@ private:
 
     Dialogs& dialogs_;
     QString fileName_;
+    int filterIndex_ = 1;
 };
 
-inline const QString TextFilter = QStringLiteral("text|*.txt");
+inline const QString DataFilter = QStringLiteral("text|*.txt|CSV|*.csv");
 inline const QString BitmapFilter = QStringLiteral("bitmap|*.bmp");

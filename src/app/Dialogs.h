@@ -12,6 +12,12 @@ class QWidget;
 
 enum class FileDialogKind { Open, Save };
 
+// The file the user chose, and which of the offered filters was selected (from 1).
+struct FileChoice {
+    QString path;
+    int filterIndex = 1;
+};
+
 // The message boxes and dialogs of the program, behind an interface so that tests answer them
 // without a screen.
 class Dialogs {
@@ -22,10 +28,11 @@ public:
     virtual void reportError(QWidget* parent, const RuntimeError& error) = 0;
     // Tells the user something went wrong, or not quite right.
     virtual void warn(QWidget* parent, const QString& text) = 0;
-    // Asks for a file name; `filter` is in Qt's form ("text (*.txt)"). Nothing when cancelled.
-    virtual std::optional<QString> askFileName(QWidget* parent, FileDialogKind kind,
-                                               const QString& filter,
-                                               const QString& initialName) = 0;
+    // Asks for a file name; `filter` is in Qt's form ("text (*.txt);;CSV (*.csv)"). Nothing when
+    // cancelled.
+    virtual std::optional<FileChoice> askFileName(QWidget* parent, FileDialogKind kind,
+                                                  const QString& filter,
+                                                  const QString& initialName) = 0;
     // Asks the question in a message box; the answer is the button pressed.
     virtual QMessageBox::StandardButton ask(QWidget* parent, const Question& question) = 0;
     // Shows the print dialog, whose choice of printer and settings go into `printer`; false when

@@ -1,6 +1,8 @@
 #include "app/Form1.h"
 
 #include "app/Dialogs.h"
+#include "app/TableEditing.h"
+#include "data/EntryGrid.h"
 #include "data/InputData.h"
 #include "data/OutputData.h"
 #include "data/RuntimeError.h"
@@ -11,13 +13,17 @@
 #include "graph/PatternChart.h"
 #include "graph/SizeOption.h"
 #include "io/Clipboard.h"
+#include "io/CsvFile.h"
 #include "io/DataFile.h"
+#include "io/DroppedFile.h"
 #include "io/PictureFile.h"
 #include "io/Printing.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,6 +33,8 @@ namespace {
 std::size_t descriptionIndex(Description which) {
     return static_cast<std::size_t>(which) - 1;
 }
+
+const QStringList DataFileSuffixes = {QStringLiteral("txt"), QStringLiteral("csv")};
 } // namespace
 
 Form1::Form1(Dialogs& dialogs, QWidget* parent)
@@ -39,6 +47,7 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent)
     createButtons();
     createDecorations();
     applyTabOrder();
+    watchBoxes();
 
     const auto onClick = [this](const char* name, void (Form1::*handler)()) {
         connect(findChild<QPushButton*>(QString::fromLatin1(name)), &QPushButton::clicked, this,
@@ -61,6 +70,7 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent)
                 [this, size = sizes[i]] { chooseSize(size); });
 
     values_[0][0]->setFocus();
+    setAcceptDrops(true);
 }
 
 Form1::~Form1() {
@@ -119,10 +129,42 @@ void Form1::showPathInCaption(const QString& path) {
     setWindowTitle(QString(path).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
 }
 
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    if (droppedFile(event->mimeData(), DataFileSuffixes))
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    if (const std::optional<QString> path = droppedFile(event->mimeData(), DataFileSuffixes)) {
+        event->acceptProposedAction();
+        openDataFile(*path);
+    }
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        if (droppedFile(static_cast<QDropEvent*>(event)->mimeData(), DataFileSuffixes)) {
+            event->ignore(); // on to the window
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 Form2& Form1::graphWindow() {
     if (!form2_) {
         form2_ = new Form2;
         form2_->setWindowIcon(windowIcon());
+        connect(form2_, &Form2::pictureDropped, this, [this](const QString& path) {
+            graphWindow().canvas().cls();
+            loadPicture(path);
+        });
         // Top right of the screen, clear of the entry window's buttons.
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             const QRect area = screen->availableGeometry();
@@ -167,23 +209,43 @@ void Form1::drawPatternChartCommand() {
     });
 }
 
+void Form1::watchBoxes() {
+    editing_ = new TableEditing(*this, dialogs_, this);
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->installEventFilter(this);
+    for (int r = 1; r <= DataTable::DataRows; ++r) {
+        editing_->addBox(rowLabels_[r - 1], QPoint(0, r));
+        for (int c = 1; c <= DataTable::DataColumns; ++c)
+            editing_->addBox(values_[r - 1][c - 1], QPoint(c, r));
+    }
+    for (int c = 1; c <= DataTable::DataColumns; ++c)
+        editing_->addBox(columnLabels_[c - 1], QPoint(c, 0));
+    for (QLineEdit* box : descriptions_)
+        editing_->addBox(box, std::nullopt);
+}
+
 void Form1::clearNumbersCommand() {
-    textClr1(*this);
+    editing_->record(QStringLiteral("数値を消す"), [this] { textClr1(*this); });
 }
 
 void Form1::clearAllCommand() {
-    textClr1(*this);
-    textClr2(*this);
+    editing_->record(QStringLiteral("全てを消す"), [this] {
+        textClr1(*this);
+        textClr2(*this);
+    });
     graphWindow().canvas().cls();
 }
 
 void Form1::saveDataCommand() {
     runAction([this] {
         inputData(*this, table_);
-        const std::optional<QString> path = commonDialog1_.showSave(this, TextFilter);
+        const std::optional<QString> path = commonDialog1_.showSave(this, DataFilter);
         if (!path)
             return;
-        const SaveOutcome outcome = saveDataFile(*path, table_);
+        const SaveOutcome outcome =
+            dataFormat(*path, commonDialog1_.filterIndex()) == DataFormat::Csv
+                ? SaveOutcome{saveCsvFile(*path, tableGrid(table_)), {}}
+                : saveDataFile(*path, table_);
         if (outcome.error.isEmpty())
             showPathInCaption(*path);
         if (const QString message = saveMessage(*path, outcome); !message.isEmpty())
@@ -192,16 +254,45 @@ void Form1::saveDataCommand() {
 }
 
 void Form1::loadDataCommand() {
-    const std::optional<QString> path = commonDialog1_.showOpen(this, TextFilter);
-    if (!path)
-        return;
-    const LoadOutcome outcome = loadDataFile(*path, table_);
-    if (!outcome.complete()) {
-        dialogs_.warn(this, loadMessage(*path, outcome));
+    if (const std::optional<QString> path = commonDialog1_.showOpen(this, DataFilter))
+        openDataFile(*path, dataFormat(*path, commonDialog1_.filterIndex()));
+}
+
+void Form1::openDataFile(const QString& path) {
+    openDataFile(path, dataFormat(path, 1));
+}
+
+void Form1::openDataFile(const QString& path, DataFormat format) {
+    if (format == DataFormat::Csv) {
+        openCsvFile(path);
         return;
     }
-    showPathInCaption(*path);
-    outputData(table_, *this);
+    const LoadOutcome outcome = loadDataFile(path, table_);
+    if (!outcome.complete()) {
+        dialogs_.warn(this, loadMessage(path, outcome));
+        return;
+    }
+    showPathInCaption(path);
+    editing_->record(QStringLiteral("データの読込"), [this] { outputData(table_, *this); });
+}
+
+// A CSV file fills the label and value boxes; the descriptions keep what they hold.
+void Form1::openCsvFile(const QString& path) {
+    TextGrid read;
+    QString error = loadCsvFile(path, read);
+    const CsvTable table = error.isEmpty() ? layOutCsv(read) : CsvTable{};
+    if (error.isEmpty())
+        error = table.refusal;
+    if (!error.isEmpty()) {
+        dialogs_.warn(this, loadMessage(path, LoadOutcome{error}));
+        return;
+    }
+    showPathInCaption(path);
+    editing_->record(QStringLiteral("データの読込"), [&] {
+        for (int r = 0; r < GridRows; ++r)
+            for (int c = 0; c < GridColumns; ++c)
+                setGridText(*this, r, c, table.grid[r][c]);
+    });
 }
 
 void Form1::savePictureCommand() {
@@ -214,12 +305,14 @@ void Form1::savePictureCommand() {
 
 void Form1::loadPictureCommand() {
     graphWindow().canvas().cls();
-    const std::optional<QString> path = commonDialog1_.showOpen(this, BitmapFilter);
-    if (!path)
-        return;
-    const LoadedPicture loaded = loadPicture(*path);
+    if (const std::optional<QString> path = commonDialog1_.showOpen(this, BitmapFilter))
+        loadPicture(*path);
+}
+
+void Form1::loadPicture(const QString& path) {
+    const LoadedPicture loaded = ::loadPicture(path);
     if (!loaded.error.isEmpty()) {
-        dialogs_.warn(this, loadPictureMessage(*path, loaded.error));
+        dialogs_.warn(this, loadPictureMessage(path, loaded.error));
         return;
     }
     graphWindow().picture().setPicture(loaded.image);

@@ -5,6 +5,7 @@
 #include "data/EntryBoxes.h"
 #include "graph/ChartState.h"
 #include "graph/GraphSize.h"
+#include "io/FileFormats.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -15,6 +16,7 @@
 
 class Dialogs;
 class Form2;
+class TableEditing;
 class QLineEdit;
 class QRadioButton;
 
@@ -37,6 +39,10 @@ public:
     void setColumnLabel(int column, const QString& text) override;
     void setDescription(Description which, const QString& text) override;
 
+    // Loads a data file as the load button does after its dialog: the table into the boxes, the
+    // path into the caption, a message when it cannot. A .csv name means CSV, any other text.
+    void openDataFile(const QString& path);
+
     const DataTable& dataTable() const { return table_; }
     const ChartState& chartState() const { return chart_; }
     GraphSize selectedSize() const;
@@ -47,6 +53,11 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A .txt or .csv file dropped on the window loads as the load button would.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    // ... also when it is dropped on a box, which would otherwise take the file's name as text.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Building the window (Form1Layout.cpp).
@@ -57,11 +68,14 @@ private:
     void createSizeChoice();
     void createDecorations();
     void applyTabOrder();
+    void watchBoxes();
     QLineEdit* addTextBox(QLineEdit* box, const QString& name, QRect geometry, int tabIndex,
                           Qt::Alignment alignment, const QString& accessibleName);
     void addTabStop(int tabIndex, QWidget* widget) { tabStops_.emplace_back(tabIndex, widget); }
 
     void showPathInCaption(const QString& path);
+    void openDataFile(const QString& path, DataFormat format);
+    void openCsvFile(const QString& path);
 
     // The actions.
     Form2& graphWindow();
@@ -74,6 +88,7 @@ private:
     void loadDataCommand();
     void savePictureCommand();
     void loadPictureCommand();
+    void loadPicture(const QString& path);
     void copyPictureCommand();
     void printCommand();
     void quitCommand();
@@ -85,6 +100,7 @@ private:
     DataTable table_;
     ChartState chart_;
     QPointer<Form2> form2_;
+    TableEditing* editing_ = nullptr;
 
     std::array<std::array<QLineEdit*, 12>, 10> values_{};
     std::array<QLineEdit*, 10> rowLabels_{};

@@ -19,8 +19,9 @@ void QtDialogs::warn(QWidget* parent, const QString& text) {
     QMessageBox::warning(parent, Title, text);
 }
 
-std::optional<QString> QtDialogs::askFileName(QWidget* parent, FileDialogKind kind,
-                                              const QString& filter, const QString& initialName) {
+std::optional<FileChoice> QtDialogs::askFileName(QWidget* parent, FileDialogKind kind,
+                                                 const QString& filter,
+                                                 const QString& initialName) {
     QFileDialog dialog(parent);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(filter);
@@ -37,7 +38,9 @@ std::optional<QString> QtDialogs::askFileName(QWidget* parent, FileDialogKind ki
         dialog.selectFile(initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return FileChoice{dialog.selectedFiles().constFirst(),
+                      static_cast<int>(dialog.nameFilters().indexOf(dialog.selectedNameFilter())) +
+                          1};
 }
 
 std::unique_ptr<QMessageBox> QtDialogs::messageBox(QWidget* parent, const Question& question) {

@@ -10,8 +10,9 @@ class QtDialogs : public Dialogs {
 public:
     void reportError(QWidget* parent, const RuntimeError& error) override;
     void warn(QWidget* parent, const QString& text) override;
-    std::optional<QString> askFileName(QWidget* parent, FileDialogKind kind, const QString& filter,
-                                       const QString& initialName) override;
+    std::optional<FileChoice> askFileName(QWidget* parent, FileDialogKind kind,
+                                          const QString& filter,
+                                          const QString& initialName) override;
     QMessageBox::StandardButton ask(QWidget* parent, const Question& question) override;
     bool askPrinter(QWidget* parent, QPrinter& printer) override;
 

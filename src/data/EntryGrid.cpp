@@ -81,6 +81,9 @@ bool hasHeaders(const TextGrid& block) {
         columns = std::max(columns, row.size());
     if (block.size() < 2 || columns < 2 || !cellAt(block, 0, 0).trimmed().isEmpty())
         return false;
+    // The whole grid as the program copies and saves it, whatever its labels hold (years, say).
+    if (block.size() == GridRows && columns == GridColumns)
+        return true;
     for (std::size_t c = 1; c < block[0].size(); ++c)
         if (isNumber(block[0][c]))
             return false;

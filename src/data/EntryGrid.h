@@ -24,7 +24,9 @@ TextGrid tableGrid(const DataTable& table);
 
 // A block that looks like a table with its headers: at least 2 rows and 2 columns, its top-left
 // cell empty, every other cell of its first row a text, and the first cell of every row below a
-// text. A text is a cell that does not read wholly as a number (a blank cell is a text).
+// text. A text is a cell that does not read wholly as a number (a blank cell is a text). A block
+// of exactly 11 by 13 cells with its top-left cell empty is the whole grid as the program copies
+// and saves it, and counts as a table with headers whatever its labels hold.
 bool hasHeaders(const TextGrid& block);
 
 struct GridCell {

@@ -2,6 +2,21 @@
 
 #include "graph/PictureBox.h"
 #include "graph/Twips.h"
+#include "io/DroppedFile.h"
+
+#include <QDropEvent>
+#include <QImageReader>
+
+namespace {
+// The suffixes of the picture formats Qt reads here.
+QStringList pictureSuffixes() {
+    QStringList suffixes;
+    for (const QByteArray& format : QImageReader::supportedImageFormats())
+        suffixes << QString::fromLatin1(format);
+    suffixes << QStringLiteral("jpg"); // Qt names the format "jpeg"
+    return suffixes;
+}
+} // namespace
 
 Form2::Form2(QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -11,6 +26,19 @@ Form2::Form2(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     resize(toPixels(ClientWidth), toPixels(ClientHeight));
     pic_->move(0, 0);
+    setAcceptDrops(true);
+}
+
+void Form2::dragEnterEvent(QDragEnterEvent* event) {
+    if (droppedFile(event->mimeData(), pictureSuffixes()))
+        event->acceptProposedAction();
+}
+
+void Form2::dropEvent(QDropEvent* event) {
+    if (const std::optional<QString> path = droppedFile(event->mimeData(), pictureSuffixes())) {
+        event->acceptProposedAction();
+        emit pictureDropped(*path);
+    }
 }
 
 Canvas& Form2::canvas() {

@@ -28,6 +28,14 @@ public:
     static constexpr int CanvasHeight = 7695;
     static constexpr int UnknownFrameHeight = 425;
 
+signals:
+    // A picture file was dropped on the window, to be loaded as the background picture.
+    void pictureDropped(const QString& path);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     int frameHeight() const;
 

@@ -41,7 +41,7 @@ TEST_F(DataFileCommandsTest, SaveWritesTheBoxesAndShowsThePath) {
 
     ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
     EXPECT_EQ(dialogs.fileDialogs[0].kind, FileDialogKind::Save);
-    EXPECT_EQ(dialogs.fileDialogs[0].filter, QStringLiteral("text (*.txt)"));
+    EXPECT_EQ(dialogs.fileDialogs[0].filter, QStringLiteral("text (*.txt);;CSV (*.csv)"));
     EXPECT_EQ(form.windowTitle(), path("table.txt"));
     EXPECT_TRUE(dialogs.warnings.isEmpty());
     EXPECT_EQ(contents(path("table.txt")), encodeDataFile(form.dataTable()).bytes);

@@ -14,13 +14,13 @@ class FakeDialogs : public Dialogs {
 public:
     void reportError(QWidget*, const RuntimeError& error) override { errors.push_back(error); }
     void warn(QWidget*, const QString& text) override { warnings << text; }
-    std::optional<QString> askFileName(QWidget*, FileDialogKind kind, const QString& filter,
-                                       const QString& initialName) override {
+    std::optional<FileChoice> askFileName(QWidget*, FileDialogKind kind, const QString& filter,
+                                          const QString& initialName) override {
         fileDialogs.push_back({kind, filter, initialName});
         const QString answer = fileNames.isEmpty() ? QString() : fileNames.takeFirst();
         if (answer.isNull())
             return std::nullopt;
-        return answer;
+        return FileChoice{answer, filterIndex};
     }
 
     QMessageBox::StandardButton ask(QWidget*, const Question& question) override {
@@ -45,6 +45,7 @@ public:
     std::vector<RuntimeError> errors;
     QStringList warnings;
     QStringList fileNames;
+    int filterIndex = 1; // the filter every answered file dialog reports as selected
     std::vector<FileDialog> fileDialogs;
     std::vector<Question> questions;
     QMessageBox::StandardButton answer = QMessageBox::No;

@@ -8,12 +8,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QFile>
 #include <QImage>
+#include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -117,6 +120,23 @@ TEST_F(PictureCommandsTest, LoadedPictureLiesUnderLaterChartsAndSurvivesClearing
     click("Option1"); // clears the canvas
     EXPECT_EQ(rgb(canvasImage(), 5, 5), qRgb(10, 20, 30) & 0xFFFFFF);
     EXPECT_EQ(rgb(canvasImage(), 153, 63), 0xFFFFFFu);
+}
+
+TEST_F(PictureCommandsTest, PictureDroppedOnTheGraphWindowLoadsUnderTheChart) {
+    drawChart();
+    const auto drop = [](const QString& file) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(graphWindow(), &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(graphWindow(), &drop);
+        return enter.isAccepted();
+    };
+    EXPECT_FALSE(drop(path("table.txt"))) << "not a picture";
+    EXPECT_TRUE(drop(writePicture("dropped.PNG", QSize(20, 20), qRgb(7, 8, 9))));
+    EXPECT_EQ(rgb(canvasImage(), 5, 5), qRgb(7, 8, 9) & 0xFFFFFF);
+    EXPECT_EQ(rgb(canvasImage(), 153, 63), 0xFFFFFFu) << "the chart is cleared as by the button";
 }
 
 TEST_F(PictureCommandsTest, LoadClearsFirstAndABadFileKeepsThePreviousPicture) {

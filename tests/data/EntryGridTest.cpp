@@ -56,6 +56,15 @@ TEST(HasHeaders, WantsAnEmptyCornerAndTextLabels) {
     };
     for (std::size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(hasHeaders(cases[i].block), cases[i].headers) << "case " << i;
+
+    // The program's own grid, numbers for labels included, always comes back to the corner.
+    DataTable years;
+    years(0, 1) = 2020.0;
+    years(1, 0) = 1.0;
+    TextGrid grid = tableGrid(years);
+    EXPECT_TRUE(hasHeaders(grid));
+    grid[0][0] = QStringLiteral("x");
+    EXPECT_FALSE(hasHeaders(grid));
 }
 
 TEST(PlaceBlock, PutsABlockAtTheCaretOrHeadersAtTheCorner) {

@@ -1,0 +1,174 @@
+#include "app/TableEditing.h"
+
+#include "app/Dialogs.h"
+#include "data/EntryGrid.h"
+#include "io/TableClipboard.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QShortcut>
+
+namespace {
+
+// One step of the window's history: every box before and after an action.
+class BoxesCommand : public QUndoCommand {
+public:
+    BoxesCommand(EntryBoxes& boxes, BoxesSnapshot before, BoxesSnapshot after, const QString& name)
+        : QUndoCommand(name)
+        , boxes_(boxes)
+        , before_(std::move(before))
+        , after_(std::move(after)) {}
+
+    // Only the boxes the action changed go back and forth: what was typed since into others stays.
+    void undo() override { before_.restoreChanged(boxes_, after_); }
+    void redo() override {
+        // The action itself already brought the boxes here when the step was pushed.
+        if (!done_)
+            after_.restoreChanged(boxes_, before_);
+        done_ = false;
+    }
+
+private:
+    EntryBoxes& boxes_;
+    BoxesSnapshot before_;
+    BoxesSnapshot after_;
+    bool done_ = true;
+};
+
+// The standard menu's paste item: Qt names its items only by their (translated) texts.
+QAction* pasteItem(const QMenu* menu) {
+    const QString paste = QLineEdit::tr("&Paste");
+    for (QAction* action : menu->actions())
+        if (action->text().section(u'\t', 0, 0) == paste)
+            return action;
+    return nullptr;
+}
+
+const QKeySequence CopyTableKey(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+
+// The platform's redo keys, and Ctrl+Y as well, which spreadsheet users expect.
+QList<QKeySequence> redoKeys() {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Redo);
+    const QKeySequence ctrlY(Qt::CTRL | Qt::Key_Y);
+    if (!keys.contains(ctrlY))
+        keys << ctrlY;
+    return keys;
+}
+
+} // namespace
+
+TableEditing::TableEditing(EntryBoxes& boxes, Dialogs& dialogs, QWidget* window)
+    : QObject(window)
+    , boxes_(boxes)
+    , dialogs_(dialogs)
+    , window_(window) {
+    // Anywhere else in the window (a button has the focus after a click); inside a box the
+    // event filter answers, as the box claims these keys for itself.
+    const auto shortcut = [this](const QList<QKeySequence>& keys, void (TableEditing::*action)()) {
+        auto* shortcut = new QShortcut(window_);
+        shortcut->setKeys(keys);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    shortcut(QKeySequence::keyBindings(QKeySequence::Undo), &TableEditing::undo);
+    shortcut(redoKeys(), &TableEditing::redo);
+    shortcut({CopyTableKey}, &TableEditing::copyTable);
+}
+
+void TableEditing::addBox(QLineEdit* box, std::optional<QPoint> gridCell) {
+    gridCells_.insert(box, gridCell);
+    box->installEventFilter(this);
+}
+
+void TableEditing::record(const QString& name, const std::function<void()>& action) {
+    BoxesSnapshot before = BoxesSnapshot::take(boxes_);
+    action();
+    BoxesSnapshot after = BoxesSnapshot::take(boxes_);
+    if (after != before)
+        history_.push(new BoxesCommand(boxes_, std::move(before), std::move(after), name));
+}
+
+void TableEditing::paste(QLineEdit* box) {
+    if (!pasteBlock(box))
+        box->paste();
+}
+
+bool TableEditing::pasteBlock(QLineEdit* box) {
+    const std::optional<TextGrid> block = clipboardBlock(QApplication::clipboard()->mimeData());
+    if (!block)
+        return false;
+    const std::optional<QPoint> caret = gridCells_.value(box);
+    if (!caret && !hasHeaders(*block))
+        return false; // a description box has no place in the grid
+    const Placement placement = placeBlock(*block, caret ? caret->y() : 0, caret ? caret->x() : 0);
+    record(QStringLiteral("貼り付け"), [&] {
+        for (const GridCell& cell : placement.cells)
+            setGridText(boxes_, cell.row, cell.column, cell.text);
+    });
+    if (placement.leftOut > 0)
+        dialogs_.warn(window_,
+                      QStringLiteral("入力欄の外にはみ出した %1 個のセルは貼り付けませんでした。")
+                          .arg(placement.leftOut));
+    return true;
+}
+
+void TableEditing::copyTable() {
+    QApplication::clipboard()->setMimeData(tableMimeData(readGrid(boxes_)));
+}
+
+void TableEditing::undo() {
+    history_.undo();
+}
+
+void TableEditing::redo() {
+    history_.redo();
+}
+
+QMenu* TableEditing::contextMenu(QLineEdit* box) {
+    QMenu* menu = box->createStandardContextMenu();
+    if (QAction* pasteAction = pasteItem(menu)) {
+        pasteAction->setObjectName(QStringLiteral("paste"));
+        disconnect(pasteAction, &QAction::triggered, nullptr, nullptr);
+        connect(pasteAction, &QAction::triggered, this, [this, box] { paste(box); });
+    }
+    menu->addSeparator();
+    QAction* copy = menu->addAction(QStringLiteral("表をコピー"), this, &TableEditing::copyTable);
+    copy->setObjectName(QStringLiteral("copy-table"));
+    copy->setShortcut(CopyTableKey);
+    return menu;
+}
+
+bool TableEditing::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (!box)
+        return false;
+    if (event->type() == QEvent::ContextMenu) {
+        QMenu* menu = contextMenu(box);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Paste))
+        return pasteBlock(box);
+    if (key->matches(QKeySequence::Undo) && !box->isUndoAvailable()) {
+        undo();
+        return true;
+    }
+    const QKeySequence pressed(key->keyCombination());
+    if (redoKeys().contains(pressed) && !box->isRedoAvailable()) {
+        redo();
+        return true;
+    }
+    if (pressed == CopyTableKey) {
+        copyTable();
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "data/BoxesSnapshot.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPoint>
+#include <QUndoStack>
+
+#include <functional>
+
+class Dialogs;
+class EntryBoxes;
+class QLineEdit;
+class QMenu;
+class QWidget;
+
+// Editing the entry window's boxes as one table: a block pasted from a spreadsheet spreads over
+// the grid, the whole table goes to the clipboard, and actions on many boxes can be undone and
+// redone step by step. Typing inside one box keeps the box's own undo, which Ctrl+Z takes first.
+class TableEditing : public QObject {
+    Q_OBJECT
+
+public:
+    TableEditing(EntryBoxes& boxes, Dialogs& dialogs, QWidget* window);
+
+    // Watches `box` for paste, undo, redo and its context menu. Boxes of the grid give their
+    // place in it; the description boxes give none.
+    void addBox(QLineEdit* box, std::optional<QPoint> gridCell);
+
+    // Runs an action that changes many boxes as one step that undo takes back. An action that
+    // changes nothing leaves no step.
+    void record(const QString& name, const std::function<void()>& action);
+
+    // Pastes the clipboard into `box`: a block of several cells over the grid, a single cell
+    // into the box as usual.
+    void paste(QLineEdit* box);
+    void copyTable();
+    void undo();
+    void redo();
+
+    // The box's context menu: the standard one, its paste ("paste") spreading blocks, and
+    // "表をコピー" ("copy-table").
+    QMenu* contextMenu(QLineEdit* box);
+
+    const QUndoStack& history() const { return history_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool pasteBlock(QLineEdit* box);
+
+    EntryBoxes& boxes_;
+    Dialogs& dialogs_;
+    QWidget* window_;
+    QUndoStack history_;
+    QHash<QLineEdit*, std::optional<QPoint>> gridCells_; // x the column, y the row
+};
