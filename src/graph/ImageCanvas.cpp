@@ -10,44 +10,13 @@
 
 namespace {
 
-constexpr QRgb Foreground = qRgb(0, 0, 0);
 constexpr int DotsPerMeter = 3780; // 96 dots per inch
-
-Qt::BrushStyle brushStyle(FillStyle style) {
-    switch (style) {
-    case FillStyle::Solid:
-        return Qt::SolidPattern;
-    case FillStyle::Transparent:
-        return Qt::NoBrush;
-    case FillStyle::Horizontal:
-        return Qt::HorPattern;
-    case FillStyle::Vertical:
-        return Qt::VerPattern;
-    case FillStyle::UpwardDiagonal:
-        return Qt::BDiagPattern;
-    case FillStyle::DownwardDiagonal:
-        return Qt::FDiagPattern;
-    case FillStyle::Cross:
-        return Qt::CrossPattern;
-    case FillStyle::DiagonalCross:
-        return Qt::DiagCrossPattern;
-    }
-    return Qt::NoBrush;
-}
 
 QImage blankImage(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     image.setDotsPerMeterX(DotsPerMeter);
     image.setDotsPerMeterY(DotsPerMeter);
     return image;
-}
-
-// The pixel box with corners at the two points, in either order, both edges included.
-QRect pixelBox(float x1, float y1, float x2, float y2) {
-    const QPoint a(toPixels(x1), toPixels(y1));
-    const QPoint b(toPixels(x2), toPixels(y2));
-    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
-                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
 }
 
 // Whether the text starts a left-to-right paragraph and lays out left to right in it whatever
@@ -97,17 +66,18 @@ ImageCanvas::ImageCanvas(int widthTwips, int heightTwips, QRgb backColor)
     erase();
 }
 
-QPainter& ImageCanvas::painter() {
+CanvasPainter& ImageCanvas::drawer() {
     // One painter stays open across operations: opening one per operation cost more than the
     // drawing itself.
     if (!painter_) {
         painter_.emplace(&image_);
-        painter_->setFont(font_);
+        drawer_.emplace(*painter_, font_, ascent_);
     }
-    return *painter_;
+    return *drawer_;
 }
 
 void ImageCanvas::flush() const {
+    drawer_.reset();
     painter_.reset();
 }
 
@@ -119,8 +89,8 @@ const QImage& ImageCanvas::image() const {
 void ImageCanvas::erase() {
     flush();
     image_.fill(backColor_);
-    if (!picture_.isNull())
-        painter().drawImage(0, 0, picture_);
+    drawer().drawPicture(picture_);
+    record_.clear();
     currentX_ = 0;
     currentY_ = 0;
     notify();
@@ -165,51 +135,43 @@ QString ImageCanvas::visiblePart(const QString& text, int x, Qt::LayoutDirection
 }
 
 void ImageCanvas::print(const QString& text) {
-    QPainter& p = painter();
-    p.setPen(QColor::fromRgb(Foreground));
     const int x = toPixels(currentX_);
-    p.drawText(QPointF(x, toPixels(currentY_) + ascent_),
-               visiblePart(text, x, p.layoutDirection()));
+    CanvasOperation op;
+    op.kind = CanvasOperation::Kind::Text;
+    op.x1 = currentX_;
+    op.y1 = currentY_;
+    op.text = visiblePart(text, x, drawer().painter().layoutDirection());
+    draw(std::move(op));
     currentX_ = 0;
     currentY_ += static_cast<float>(lineHeight_ * TwipsPerPixel);
-    notify();
-}
-
-// The outline as four solid bands of the line width, which stay crisp and cost far less than a
-// stroked rectangle; wider outlines grow to the right and downwards.
-void ImageCanvas::outline(const QRect& box, QRgb colour) {
-    const int w = std::max(1, drawWidth_);
-    const QRect outer = box.adjusted(0, 0, w - 1, w - 1);
-    const QColor c = QColor::fromRgb(colour);
-    QPainter& p = painter();
-    p.fillRect(QRect(outer.left(), outer.top(), outer.width(), w), c);
-    p.fillRect(QRect(outer.left(), outer.bottom() - w + 1, outer.width(), w), c);
-    p.fillRect(QRect(outer.left(), outer.top(), w, outer.height()), c);
-    p.fillRect(QRect(outer.right() - w + 1, outer.top(), w, outer.height()), c);
 }
 
 void ImageCanvas::line(LineForm form, float x1, float y1, float x2, float y2, QRgb colour) {
+    CanvasOperation op;
+    op.drawWidth = drawWidth_;
+    op.x1 = x1;
+    op.y1 = y1;
+    op.x2 = x2;
+    op.y2 = y2;
     switch (form) {
-    case LineForm::Line: {
-        QPainter& p = painter();
-        p.setPen(QPen(QColor::fromRgb(Foreground), drawWidth_));
-        p.drawLine(toPixels(x1), toPixels(y1), toPixels(x2), toPixels(y2));
+    case LineForm::Line:
+        op.kind = CanvasOperation::Kind::Line;
+        break;
+    case LineForm::Box:
+        op.kind = CanvasOperation::Kind::Box;
+        op.fillStyle = fillStyle_;
+        op.colour = fillColor_;
+        break;
+    case LineForm::FilledBox:
+        op.kind = CanvasOperation::Kind::FilledBox;
+        op.colour = colour;
         break;
     }
-    case LineForm::Box: {
-        const QRect box = pixelBox(x1, y1, x2, y2);
-        if (fillStyle_ != FillStyle::Transparent)
-            painter().fillRect(box, QBrush(QColor::fromRgb(fillColor_), brushStyle(fillStyle_)));
-        outline(box, Foreground);
-        break;
-    }
-    case LineForm::FilledBox: {
-        const QRect box = pixelBox(x1, y1, x2, y2);
-        painter().fillRect(box, QColor::fromRgb(colour));
-        outline(box, colour);
-        break;
-    }
-    }
+    draw(std::move(op));
+}
+
+void ImageCanvas::draw(CanvasOperation op) {
+    drawer().draw(record_.add(std::move(op)));
     notify();
 }
 
@@ -218,17 +180,33 @@ void ImageCanvas::setHeight(float twips) {
     if (height == image_.height())
         return;
     flush();
+    record_.heightChanged(image_.height() * TwipsPerPixel, height * TwipsPerPixel);
     // New rows show the background and the picture under it as erase() would; the rows kept
     // keep their drawing.
     QImage resized = blankImage(image_.width(), height);
     resized.fill(backColor_);
     QPainter painter(&resized);
-    if (!picture_.isNull())
-        painter.drawImage(0, 0, picture_);
+    CanvasPainter(painter, font_, ascent_).drawPicture(picture_);
     painter.drawImage(0, 0, image_);
     painter.end();
     image_ = resized;
     notify();
+}
+
+void ImageCanvas::replay(QPainter& painter) const {
+    if (!painter.isActive())
+        return;
+    painter.save();
+    CanvasPainter device(painter, font_, ascent_);
+    device.clipToCanvas(sizeTwips());
+    device.fillCanvas(sizeTwips(), backColor_);
+    device.drawPicture(picture_);
+    record_.replay(device, sizeTwips());
+    painter.restore();
+}
+
+QSize ImageCanvas::sizeTwips() const {
+    return image_.size() * TwipsPerPixel;
 }
 
 void ImageCanvas::notify() const {

@@ -1,17 +1,21 @@
 #pragma once
 
 #include "graph/Canvas.h"
+#include "graph/CanvasPainter.h"
+#include "graph/CanvasRecord.h"
 
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QSize>
 
 #include <functional>
 #include <optional>
 
 // The canvas of the program: a QImage holds the persistent picture at 15 twips a pixel, under
 // it lies an optional background picture at the top-left corner that cls() keeps and that rows
-// added by setHeight() show.
+// added by setHeight() show. What was drawn since the last clearing is also kept as operations,
+// to be drawn again on other devices.
 class ImageCanvas : public Canvas {
 public:
     ImageCanvas(int widthTwips, int heightTwips, QRgb backColor);
@@ -32,6 +36,16 @@ public:
     // Shows `picture` at the top-left corner under the drawing; the drawing is erased.
     void setPicture(const QImage& picture);
 
+    // Draws the canvas's picture again onto the painter's device, from the painter's origin, at
+    // the device's resolution and the canvas's physical size: background colour, background
+    // picture (as an image) and everything drawn since the canvas was last cleared, by the same
+    // drawing code; lines, boxes, hatching and texts stay vector shapes and texts on a vector
+    // device, and hatch lines keep their physical spacing. On a 96-dpi image it gives image()
+    // pixel for pixel.
+    void replay(QPainter& painter) const;
+    // The canvas's size in twips (its physical size: 1440 twips to the inch).
+    QSize sizeTwips() const;
+
     int drawWidth() const { return drawWidth_; }
     FillStyle fillStyle() const { return fillStyle_; }
     QRgb fillColor() const { return fillColor_; }
@@ -42,16 +56,18 @@ public:
     void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
 
 private:
-    QPainter& painter();
+    CanvasPainter& drawer();
     // Ends the open painter, so that the image can be read, copied or replaced.
     void flush() const;
     void erase();
     QString visiblePart(const QString& text, int x, Qt::LayoutDirection direction) const;
-    void outline(const QRect& box, QRgb colour);
+    void draw(CanvasOperation op);
     void notify() const;
 
     QImage image_;
     mutable std::optional<QPainter> painter_;
+    mutable std::optional<CanvasPainter> drawer_; // draws on the image with painter_
+    CanvasRecord record_;
     QImage picture_;
     QFont font_;
     int ascent_ = 0;     // pixels from the top of a text line to its baseline

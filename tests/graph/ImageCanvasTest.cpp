@@ -302,3 +302,80 @@ TEST(ImageCanvas, ALongTextShowsExactlyWhatTheWholeTextWould) {
 }
 
 } // namespace
+
+namespace {
+
+// The canvas drawn again onto an image of `dotsPerInch`, at the canvas's physical size.
+QImage replayed(const ImageCanvas& canvas, int dotsPerInch) {
+    QImage image(canvas.sizeTwips() * dotsPerInch / TwipsPerInch, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dotsPerInch / 0.0254));
+    image.setDotsPerMeterY(qRound(dotsPerInch / 0.0254));
+    image.fill(qRgb(1, 2, 3)); // the replay covers it all
+    QPainter painter(&image);
+    canvas.replay(painter);
+    return image;
+}
+
+TEST(ImageCanvasReplay, OnAScreenImageGivesThePicturePixelForPixel) {
+    ChartFixture f;
+    f.setRow(1, {30, 20, 50, 5, 5, 5, 5, 5, 5, 5, 5, 5});
+    f.setRow(2, {10000000, -10000000, 1}); // far-off segments, clamped
+    f.setRow(3, {900});
+    f.boxes.setDescription(Description::Title, QString(3000, QChar(u'長'))); // cut at the edge
+    QImage picture(60, 900, QImage::Format_ARGB32);
+    picture.fill(qRgba(200, 0, 100, 128));
+    inputData(f.boxes, f.table);
+
+    for (const auto chart : {drawColourChart, drawPatternChart})
+        for (GraphSize size : {GraphSize::Tall, GraphSize::Wide, GraphSize::Standard}) {
+            ImageSurface surface;
+            surface.pic.setPicture(picture);
+            chart(f.state, f.table, f.boxes, surface, size); // Tall makes the canvas taller
+            EXPECT_EQ(replayed(surface.pic, 96), surface.pic.image()) << static_cast<int>(size);
+
+            // A shorter canvas loses the drawing below its height, also when it grows again.
+            surface.pic.setHeight(3000);
+            surface.pic.line(LineForm::Line, 0, 0, 6000, 9000);
+            surface.pic.setHeight(6000);
+            surface.pic.setHeight(4000);
+            surface.pic.setHeight(9000);
+            EXPECT_EQ(replayed(surface.pic, 96), surface.pic.image()) << static_cast<int>(size);
+        }
+}
+
+// Where the lines of a hatch cross a scan line of the image: the starts of its dark runs.
+std::vector<int> lineStarts(const QImage& image, bool alongRow, int at) {
+    std::vector<int> starts;
+    bool wasDark = false;
+    for (int i = 0; i < (alongRow ? image.width() : image.height()); ++i) {
+        const QRgb pixel = alongRow ? image.pixel(i, at) : image.pixel(at, i);
+        const bool dark = qGray(pixel) < 128;
+        if (dark && !wasDark)
+            starts.push_back(i);
+        wasDark = dark;
+    }
+    return starts;
+}
+
+TEST(ImageCanvasReplay, HatchLinesKeepTheirPhysicalSpacingAtTwiceTheResolution) {
+    for (FillStyle style : {FillStyle::Horizontal, FillStyle::Vertical, FillStyle::UpwardDiagonal,
+                            FillStyle::DownwardDiagonal}) {
+        ImageCanvas canvas(3000, 3000, White);
+        canvas.setFillStyle(style);
+        canvas.line(LineForm::Box, -1500, -1500, 4500, 4500); // outline off the canvas
+        const QImage image = replayed(canvas, 192);
+        ASSERT_EQ(image.size(), QSize(400, 400));
+
+        const bool alongRow = style != FillStyle::Horizontal;
+        const std::vector<int> starts = lineStarts(image, alongRow, 200);
+        ASSERT_GE(starts.size(), 20u) << static_cast<int>(style);
+        for (std::size_t i = 1; i < starts.size(); ++i)
+            EXPECT_EQ(starts[i] - starts[i - 1], 16) << static_cast<int>(style) << " at " << i;
+        if (style == FillStyle::Horizontal) {
+            EXPECT_LT(qGray(image.pixel(200, starts[0] + 1)), 128) << "two pixels thick";
+            EXPECT_GE(qGray(image.pixel(200, starts[0] + 2)), 128) << "two pixels thick";
+        }
+    }
+}
+
+} // namespace
