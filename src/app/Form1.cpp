@@ -327,7 +327,7 @@ void Form1::printCommand() {
     preparePrinter(printer);
     if (!dialogs_.askPrinter(this, printer))
         return;
-    if (const auto error = printPicture(printer, graphWindow().picture().image()))
+    if (const auto error = printPicture(printer, graphWindow().picture()))
         dialogs_.warn(this, printMessage(*error));
 }
 

@@ -1,14 +1,11 @@
 #include "io/Printing.h"
 
+#include "graph/ImageCanvas.h"
+
 #include <QDir>
-#include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-
-namespace {
-constexpr double ScreenDotsPerInch = 96.0;
-}
 
 void preparePrinter(QPrinter& printer) {
     printer.setDocName(QStringLiteral("量率グラフ"));
@@ -16,12 +13,11 @@ void preparePrinter(QPrinter& printer) {
         printer.setOutputFileName(QDir::home().filePath(QStringLiteral("量率グラフ.pdf")));
 }
 
-std::optional<QString> printPicture(QPrinter& printer, const QImage& picture) {
+std::optional<QString> printPicture(QPrinter& printer, const ImageCanvas& canvas) {
     QPainter painter;
     if (!painter.begin(&printer))
         return QStringLiteral("プリンターを開けませんでした。");
-    const double scale = printer.resolution() / ScreenDotsPerInch;
-    painter.drawImage(QRectF(0, 0, picture.width() * scale, picture.height() * scale), picture);
+    canvas.replay(painter);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return QStringLiteral("プリンターがエラーを報告しました。");
     return std::nullopt;

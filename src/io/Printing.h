@@ -4,13 +4,13 @@
 
 #include <optional>
 
-class QImage;
+class ImageCanvas;
 class QPrinter;
 
-// Prints the picture on one page, its top-left corner at the top-left corner of the printable
-// area, at its physical size: 96 pixels to the inch, so 1440 twips make an inch on paper.
+// Prints the canvas's picture on one page, its top-left corner at the top-left corner of the
+// printable area, at its physical size (1440 twips to the inch) and the printer's resolution.
 // Returns why printing failed, or nothing.
-std::optional<QString> printPicture(QPrinter& printer, const QImage& picture);
+std::optional<QString> printPicture(QPrinter& printer, const ImageCanvas& canvas);
 
 // Prepares the printer for the print dialog: the document's name, and where no printer is
 // installed a PDF file named after it in the home folder.

@@ -5,6 +5,8 @@
 #include "app/QtDialogs.h"
 #include "graph/Form2.h"
 #include "graph/ImageCanvas.h"
+#include "graph/Twips.h"
+#include "io/Printing.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,6 +14,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMimeData>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -208,6 +211,52 @@ TEST_F(PictureCommandsTest, PrintsThePictureAtItsPhysicalSizeAtTheTopLeft) {
     EXPECT_FALSE(isRed(pagePixel(99, 50))) << "left of the plot area";
     EXPECT_TRUE(isYellow(pagePixel(237, 78))) << "near bar 1's lower edge";
     EXPECT_TRUE(isRed(pagePixel(237, 84))) << "bar 2 below it";
+}
+
+// What a program prints on its standard output.
+QString output(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(30000)) << program.toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TEST_F(PictureCommandsTest, PrintsAtThePrintersResolutionWithTextsAsTextAndHatchingToScale) {
+    form.setDescription(Description::Title, QStringLiteral("売上の構成"));
+    form.setValue(1, 3, QStringLiteral("1")); // the whole plot area hatched with horizontal lines
+    click("Command11");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path("chart.pdf"));
+    printer.setResolution(600);
+    ASSERT_EQ(printPicture(printer, graphWindow()->picture()), std::nullopt);
+
+    EXPECT_TRUE(output(QStringLiteral("pdftotext"), {path("chart.pdf"), QStringLiteral("-")})
+                    .contains(QStringLiteral("売上の構成")));
+
+    // Down a line through the plot area, at 600 dpi: a hatch line every 120 twips, 50 dots.
+    const QPoint origin = printer.pageLayout().paintRectPixels(600).topLeft();
+    const auto dots = [](double twips) { return qRound(toDeviceUnits(twips, 600)); };
+    const auto number = [](int n) { return QString::number(n); };
+    output(QStringLiteral("pdftoppm"),
+           {QStringLiteral("-r"), QStringLiteral("600"), QStringLiteral("-x"),
+            number(origin.x() + dots(4000)), QStringLiteral("-y"), number(origin.y() + dots(800)),
+            QStringLiteral("-W"), QStringLiteral("1"), QStringLiteral("-H"), number(dots(4800)),
+            QStringLiteral("-png"), QStringLiteral("-singlefile"), path("chart.pdf"),
+            path("line")});
+    const QImage line(path("line.png"));
+    ASSERT_EQ(line.height(), dots(4800));
+    std::vector<int> starts;
+    bool wasDark = true;
+    for (int y = 0; y < line.height(); ++y) {
+        const bool dark = qGray(line.pixel(0, y)) < 128;
+        if (dark && !wasDark)
+            starts.push_back(y);
+        wasDark = dark;
+    }
+    ASSERT_GE(starts.size(), 35u);
+    for (std::size_t i = 1; i < starts.size(); ++i)
+        EXPECT_NEAR(starts[i] - starts[i - 1], 50, 1) << "line " << i;
 }
 
 TEST_F(PictureCommandsTest, QuitAsksAndEndsOnlyOnYes) {
