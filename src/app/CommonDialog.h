@@ -29,3 +29,6 @@ private:
 
 inline const QString DataFilter = QStringLiteral("text|*.txt|CSV|*.csv");
 inline const QString BitmapFilter = QStringLiteral("bitmap|*.bmp");
+// The chart's save offers the bitmap first, then the formats in the order of PictureFormat.
+inline const QString PictureSaveFilter =
+    QStringLiteral("bitmap|*.bmp|PNG|*.png|SVG|*.svg|PDF|*.pdf");

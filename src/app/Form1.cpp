@@ -12,6 +12,7 @@
 #include "graph/ImageCanvas.h"
 #include "graph/PatternChart.h"
 #include "graph/SizeOption.h"
+#include "io/ChartFile.h"
 #include "io/Clipboard.h"
 #include "io/CsvFile.h"
 #include "io/DataFile.h"
@@ -296,10 +297,11 @@ void Form1::openCsvFile(const QString& path) {
 }
 
 void Form1::savePictureCommand() {
-    const std::optional<QString> path = commonDialog1_.showSave(this, BitmapFilter);
+    const std::optional<QString> path = commonDialog1_.showSave(this, PictureSaveFilter);
     if (!path)
         return;
-    if (const auto error = savePicture(graphWindow().picture().image(), *path))
+    const PictureFormat format = pictureFormat(*path, commonDialog1_.filterIndex());
+    if (const auto error = saveChart(graphWindow().picture(), *path, format))
         dialogs_.warn(this, savePictureMessage(*path, *error));
 }
 
@@ -319,7 +321,7 @@ void Form1::loadPicture(const QString& path) {
 }
 
 void Form1::copyPictureCommand() {
-    runAction([this] { copyPicture(graphWindow().picture().image()); });
+    runAction([this] { copyPicture(graphWindow().picture()); });
 }
 
 void Form1::printCommand() {

@@ -1,19 +1,23 @@
 #include "io/Clipboard.h"
 
 #include "data/RuntimeError.h"
+#include "graph/ImageCanvas.h"
+#include "io/ChartFile.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QImage>
 #include <QMimeData>
 
-void copyPicture(const QImage& picture) {
+void copyPicture(const ImageCanvas& canvas) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard)
         throw RuntimeError::clipboard();
     clipboard->clear();
-    clipboard->setImage(picture);
-    const QMimeData* data = clipboard->mimeData();
-    if (!data || !data->hasImage())
+    auto* data = new QMimeData;
+    data->setImageData(canvas.image());
+    data->setData(QStringLiteral("image/svg+xml"), chartSvg(canvas));
+    clipboard->setMimeData(data); // the clipboard takes it over
+    const QMimeData* offered = clipboard->mimeData();
+    if (!offered || !offered->hasImage())
         throw RuntimeError::clipboard();
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-class QImage;
+class ImageCanvas;
 
-// Empties the clipboard and puts the picture on it as a bitmap that other programs can paste.
-// Throws a RuntimeError when the clipboard cannot be written.
-void copyPicture(const QImage& picture);
+// Empties the clipboard and puts the canvas's picture on it as a bitmap that other programs can
+// paste, and as SVG (image/svg+xml) for programs that take vector drawings. Throws a
+// RuntimeError when the clipboard cannot be written.
+void copyPicture(const ImageCanvas& canvas);

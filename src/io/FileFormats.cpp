@@ -1,9 +1,40 @@
 #include "io/FileFormats.h"
 
+#include <iterator>
+
 DataFormat dataFormat(const QString& path, int filterIndex) {
     if (path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
         return DataFormat::Csv;
     if (path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
         return DataFormat::Text;
     return filterIndex == 2 ? DataFormat::Csv : DataFormat::Text;
+}
+
+QString pictureSuffix(PictureFormat format) {
+    switch (format) {
+    case PictureFormat::Png:
+        return QStringLiteral("png");
+    case PictureFormat::Svg:
+        return QStringLiteral("svg");
+    case PictureFormat::Pdf:
+        return QStringLiteral("pdf");
+    case PictureFormat::Bmp:
+        break;
+    }
+    return QStringLiteral("bmp");
+}
+
+std::optional<PictureFormat> pictureFormatOfName(const QString& path) {
+    for (PictureFormat format : AllPictureFormats)
+        if (path.endsWith(QLatin1Char('.') + pictureSuffix(format), Qt::CaseInsensitive))
+            return format;
+    return std::nullopt;
+}
+
+PictureFormat pictureFormat(const QString& path, int filterIndex) {
+    if (const std::optional<PictureFormat> named = pictureFormatOfName(path))
+        return *named;
+    if (filterIndex >= 1 && filterIndex <= static_cast<int>(std::size(AllPictureFormats)))
+        return AllPictureFormats[filterIndex - 1];
+    return PictureFormat::Bmp;
 }

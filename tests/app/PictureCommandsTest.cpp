@@ -76,7 +76,8 @@ TEST_F(PictureCommandsTest, SavingBeforeAnyChartWritesTheBlankCanvasAndKeepsTheW
     EXPECT_EQ(saved.size(), QSize(457, 513)) << "the canvas at its creation size";
     EXPECT_EQ(rgb(saved, 0, 0), LightGrey);
     EXPECT_EQ(rgb(saved, 456, 512), LightGrey);
-    EXPECT_EQ(dialogs.fileDialogs[0].filter, QStringLiteral("bitmap (*.bmp)"));
+    EXPECT_EQ(dialogs.fileDialogs[0].filter,
+              QStringLiteral("bitmap (*.bmp);;PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Tallyfold v22")) << "the caption stays";
     QFile file(path("blank"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -94,6 +95,30 @@ TEST_F(PictureCommandsTest, SavedBitmapHoldsTheCanvasPixelForPixel) {
     const QImage tall = savedPicture("tall.bmp");
     EXPECT_EQ(tall.width(), saved.width());
     EXPECT_GT(tall.height(), saved.height());
+}
+
+TEST_F(PictureCommandsTest, SavesInTheFormatOfTheExtensionElseOfTheChosenFilter) {
+    drawChart();
+    const struct {
+        const char* name;
+        int filterIndex;
+        QByteArray start;
+    } cases[] = {
+        {"typed", 1, "BM"},        {"typed-png", 2, "\x89PNG"}, {"chart.SVG", 1, "<?xml"},
+        {"chart.pdf", 2, "%PDF-"}, {"chart.png", 4, "\x89PNG"},
+    };
+    for (const auto& c : cases) {
+        dialogs.filterIndex = c.filterIndex;
+        dialogs.fileNames << path(c.name);
+        click("Command6");
+        QFile file(path(c.name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.name << ": saved under the name typed";
+        EXPECT_EQ(file.read(c.start.size()), c.start) << c.name;
+    }
+    EXPECT_TRUE(dialogs.warnings.isEmpty());
+    dialogs.fileNames << QString();
+    click("Command7");
+    EXPECT_EQ(dialogs.fileDialogs.back().filter, QStringLiteral("bitmap (*.bmp)")) << "load";
 }
 
 TEST_F(PictureCommandsTest, FailuresAreReportedCancellingIsSilent) {
@@ -174,6 +199,8 @@ TEST_F(PictureCommandsTest, CopyPutsTheCanvasOnTheClipboard) {
     const QImage copied = QGuiApplication::clipboard()->image();
     EXPECT_EQ(copied.size(), QSize(457, 505));
     EXPECT_EQ(rgb(copied, 153, 63), 0xFF0000u);
+    const QByteArray svg = QGuiApplication::clipboard()->mimeData()->data("image/svg+xml");
+    EXPECT_TRUE(svg.startsWith("<?xml") && svg.contains("<svg")) << "and the chart as SVG";
     EXPECT_TRUE(dialogs.errors.empty());
 }
 

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "graph/Form2.h"
+#include "graph/GraphSize.h"
+#include "graph/ImageCanvas.h"
+
+// The graph window without a window, for charts drawn where nothing is shown: its canvas as the
+// window creates it (size and light grey), so that a chart comes out as in a new graph window.
+// There is no window height to set.
+class WindowlessGraph : public GraphSurface {
+public:
+    Canvas& canvas() override { return canvas_; }
+    const ImageCanvas& picture() const { return canvas_; }
+    void setWindowHeight(int) override {}
+
+private:
+    ImageCanvas canvas_{Form2::CanvasWidth, Form2::CanvasHeight, qRgb(0xE0, 0xE0, 0xE0)};
+};

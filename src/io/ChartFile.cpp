@@ -1,0 +1,81 @@
+#include "io/ChartFile.h"
+
+#include "graph/ImageCanvas.h"
+#include "graph/Twips.h"
+#include "io/PictureFile.h"
+#include "io/PngEncoder.h"
+#include "io/SaveFile.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <cmath>
+
+namespace {
+
+constexpr int TwipsPerPoint = 20;
+const QString Title = QStringLiteral("量率グラフ");
+
+} // namespace
+
+QByteArray chartPng(const ImageCanvas& canvas) {
+    return encodePng(canvas.image());
+}
+
+QByteArray chartSvg(const ImageCanvas& canvas) {
+    QBuffer buffer;
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setResolution(TwipsPerInch);
+    svg.setSize(canvas.sizeTwips());
+    svg.setViewBox(QRect(QPoint(0, 0), canvas.sizeTwips()));
+    svg.setTitle(Title);
+    QPainter painter(&svg);
+    canvas.replay(painter);
+    painter.end();
+    return buffer.data();
+}
+
+QByteArray chartPdf(const ImageCanvas& canvas) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setTitle(Title);
+    pdf.setCreator(QStringLiteral("Tallyfold"));
+    pdf.setResolution(TwipsPerInch);
+    // Page sizes come in whole points: the page is rounded up so that it holds the whole canvas.
+    const QSize twips = canvas.sizeTwips();
+    const QSize points(static_cast<int>(std::ceil(twips.width() / double(TwipsPerPoint))),
+                       static_cast<int>(std::ceil(twips.height() / double(TwipsPerPoint))));
+    pdf.setPageLayout(QPageLayout(QPageSize(points, Title, QPageSize::ExactMatch),
+                                  QPageLayout::Portrait, QMarginsF()));
+    QPainter painter(&pdf);
+    canvas.replay(painter);
+    painter.end();
+    return buffer.data();
+}
+
+std::optional<QString> saveChart(const ImageCanvas& canvas, const QString& path,
+                                 PictureFormat format) {
+    QByteArray bytes;
+    switch (format) {
+    case PictureFormat::Bmp:
+        return savePicture(canvas.image(), path);
+    case PictureFormat::Png:
+        bytes = chartPng(canvas);
+        break;
+    case PictureFormat::Svg:
+        bytes = chartSvg(canvas);
+        break;
+    case PictureFormat::Pdf:
+        bytes = chartPdf(canvas);
+        break;
+    }
+    if (const QString error = saveBytes(path, bytes); !error.isEmpty())
+        return error;
+    return std::nullopt;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "io/FileFormats.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+class ImageCanvas;
+
+// The canvas's picture as the bytes of a picture file, one function a format. PNG holds the
+// pixels of image(); SVG and PDF redraw the canvas as vector shapes and texts at its physical
+// size, one user unit (SVG) or device pixel (PDF) a twip.
+QByteArray chartPng(const ImageCanvas& canvas);
+QByteArray chartSvg(const ImageCanvas& canvas);
+QByteArray chartPdf(const ImageCanvas& canvas);
+
+// Writes the canvas's picture in `format` under exactly the name given, through a temporary
+// file that replaces `path` only when complete (in place where the folder takes no new file).
+// A bitmap is written as the save has always written it. Returns why it could not be written,
+// or nothing.
+std::optional<QString> saveChart(const ImageCanvas& canvas, const QString& path,
+                                 PictureFormat format);

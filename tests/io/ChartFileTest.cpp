@@ -1,0 +1,189 @@
+#include "Printers.h"
+
+#include "data/DataTable.h"
+#include "data/InputData.h"
+#include "data/MemoryBoxes.h"
+#include "graph/ChartState.h"
+#include "graph/ColourChart.h"
+#include "graph/WindowlessGraph.h"
+#include "io/ChartFile.h"
+#include "io/PngEncoder.h"
+
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+
+namespace {
+
+TEST(PictureFormat, FollowsTheExtensionInAnyCaseElseTheFilter) {
+    const struct {
+        const char* path;
+        int filterIndex;
+        PictureFormat format;
+    } cases[] = {
+        {"chart.png", 1, PictureFormat::Png}, {"chart.SVG", 1, PictureFormat::Svg},
+        {"chart.Pdf", 2, PictureFormat::Pdf}, {"chart.bmp", 4, PictureFormat::Bmp},
+        {"chart", 1, PictureFormat::Bmp},     {"chart", 2, PictureFormat::Png},
+        {"chart", 3, PictureFormat::Svg},     {"chart", 4, PictureFormat::Pdf},
+        {"chart.txt", 3, PictureFormat::Svg}, {"png", 1, PictureFormat::Bmp},
+        {"a.pdf.png", 3, PictureFormat::Png},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pictureFormat(QString::fromUtf8(c.path), c.filterIndex), c.format)
+            << c.path << " under filter " << c.filterIndex;
+}
+
+QImage decoded(const QByteArray& png) {
+    return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+QImage filled(QSize size, const QBrush& brush) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter(&image).fillRect(image.rect(), brush);
+    return image;
+}
+
+TEST(PngEncoder, KeepsEveryPixel) {
+    QImage noise(97, 31, QImage::Format_RGB32);
+    std::mt19937 random(7);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, random() | 0xFF000000u);
+    const struct {
+        const char* name;
+        QImage image;
+    } cases[] = {
+        {"one colour", filled({457, 505}, QColor(0xE0, 0xE0, 0xE0))},
+        {"one pixel", filled({1, 1}, Qt::red)},
+        {"noise", noise},
+        {"hatching", filled({200, 40}, QBrush(Qt::black, Qt::DiagCrossPattern))},
+        {"rows longer than a match can reach back", filled({11000, 3}, QColor(1, 2, 3))},
+        {"alpha dropped", noise.convertToFormat(QImage::Format_ARGB32)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(decoded(encodePng(c.image)), c.image.convertToFormat(QImage::Format_RGB32))
+            << c.name;
+
+    QImage screen = cases[0].image;
+    screen.setDotsPerMeterX(3780);
+    screen.setDotsPerMeterY(3780);
+    EXPECT_EQ(QImage::fromData(encodePng(screen)).dotsPerMeterX(), 3780) << "96 dpi kept";
+}
+
+// A colour chart of a small table on a canvas as a new graph window has it.
+struct DrawnChart {
+    MemoryBoxes boxes;
+    WindowlessGraph graph;
+
+    DrawnChart() {
+        boxes.setDescription(Description::Title, QStringLiteral("売上構成"));
+        boxes.setRowLabel(1, QStringLiteral("東京"));
+        boxes.setColumnLabel(1, QStringLiteral("食品"));
+        for (int c = 1; c <= 3; ++c)
+            boxes.setValue(1, c, QString::number(c * 10));
+        boxes.setValue(2, 1, QStringLiteral("90"));
+        DataTable table;
+        inputData(boxes, table);
+        ChartState state;
+        drawColourChart(state, table, boxes, graph, GraphSize::Standard);
+    }
+    const ImageCanvas& canvas() const { return graph.picture(); }
+};
+
+const QStringList ChartTexts = {QStringLiteral("売上構成"), QStringLiteral("東京"),
+                                QStringLiteral("食品"), QStringLiteral("(総計：150)")};
+
+TEST(ChartFile, PngHoldsThePixelsOfTheBitmap) {
+    const DrawnChart chart;
+    QTemporaryDir dir;
+    const QString bmp = dir.filePath(QStringLiteral("chart.bmp"));
+    const QString png = dir.filePath(QStringLiteral("chart.png"));
+    ASSERT_FALSE(saveChart(chart.canvas(), bmp, PictureFormat::Bmp));
+    ASSERT_FALSE(saveChart(chart.canvas(), png, PictureFormat::Png));
+    const QImage fromBmp(bmp, "BMP");
+    ASSERT_EQ(fromBmp.size(), QSize(457, 505));
+    EXPECT_EQ(QImage(png, "PNG").convertToFormat(QImage::Format_RGB32),
+              fromBmp.convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(saveChart(chart.canvas(), dir.filePath(QStringLiteral("no/such/chart.png")),
+                          PictureFormat::Png))
+        << "a failure is reported";
+}
+
+TEST(ChartFile, SvgHasTheCanvasPhysicalSizeAndItsTextsAsText) {
+    const DrawnChart chart;
+    QXmlStreamReader xml(chartSvg(chart.canvas()));
+    QStringList texts;
+    QXmlStreamAttributes root;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("svg"))
+            root = xml.attributes();
+        else if (xml.name() == QLatin1String("text"))
+            texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    }
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    for (const QString& text : ChartTexts)
+        EXPECT_TRUE(texts.contains(text)) << text.toStdString();
+    // 6855 x 7575 twips, 1440 to the inch.
+    const auto millimetres = [&](const char* name) {
+        return root.value(QLatin1String(name)).chopped(2).toDouble();
+    };
+    EXPECT_NEAR(millimetres("width"), 6855 / 1440.0 * 25.4, 0.01);
+    EXPECT_NEAR(millimetres("height"), 7575 / 1440.0 * 25.4, 0.01);
+    EXPECT_TRUE(root.value(QLatin1String("height")).endsWith(QLatin1String("mm")));
+}
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(30000)) << program.toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TEST(ChartFile, PdfIsOnePageOfTheCanvasSizeWithSearchableTextsAndColouredBars) {
+    const DrawnChart chart;
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
+    ASSERT_FALSE(saveChart(chart.canvas(), pdf, PictureFormat::Pdf));
+
+    // Whole points: 6855 x 7575 twips are 342.75 x 378.75 points, rounded up.
+    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(info.contains(QStringLiteral("Page size:       343 x 379 pts")))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages: +1\n"))));
+    const QString text = run(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    for (const QString& expected : ChartTexts)
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
+
+    // At 96 dots per inch the page's pixels lie where the canvas's do.
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-png"),
+         QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))});
+    const QImage page(dir.filePath(QStringLiteral("page.png")));
+    ASSERT_FALSE(page.isNull());
+    const QImage& canvas = chart.canvas().image();
+    int bars = 0;
+    for (const QPoint& p : {QPoint(110, 63), QPoint(180, 63), QPoint(300, 63), QPoint(300, 300)}) {
+        const QColor expected = canvas.pixelColor(p);
+        const QColor actual = page.pixelColor(p);
+        if (expected.hsvSaturation() > 200)
+            ++bars;
+        EXPECT_LE(std::abs(expected.red() - actual.red()) +
+                      std::abs(expected.green() - actual.green()) +
+                      std::abs(expected.blue() - actual.blue()),
+                  12)
+            << p.x() << "," << p.y();
+    }
+    EXPECT_GE(bars, 3) << "the points sample coloured segments";
+}
+
+} // namespace
