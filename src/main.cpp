@@ -1,12 +1,14 @@
 #include "app/Form1.h"
 #include "app/QtDialogs.h"
 #include "cli/CommandLine.h"
+#include "cli/RenderCommand.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
+    prepareCommandLine(argc, argv);
     QApplication app(argc, argv);
 
     // The standard dialogs and buttons speak Japanese whatever the user's locale.
@@ -16,6 +18,8 @@ int main(int argc, char* argv[]) {
         QApplication::installTranslator(&qtJapanese);
 
     const CommandLine commandLine = parseCommandLine(app);
+    if (commandLine.render)
+        return runRender(*commandLine.render);
 
     QtDialogs dialogs;
     Form1 form1(dialogs);

@@ -2,6 +2,7 @@
 // tooltips, fonts and tab order.
 #include "app/Form1.h"
 
+#include "Version.h"
 #include "app/AppIcon.h"
 #include "app/LeaderLine.h"
 #include "app/ValueBox.h"
@@ -241,7 +242,8 @@ void Form1::createDecorations() {
     addLabel(this, QStringLiteral("Label23"), QStringLiteral("列ラベル"),
              twipsRect(2160, 4440, 855, 255));
 
-    QLabel* credit = addLabel(this, QStringLiteral("Label19"), QStringLiteral("Tallyfold 2026.12"),
+    QLabel* credit = addLabel(this, QStringLiteral("Label19"),
+                              QStringLiteral("Tallyfold %1").arg(QLatin1String(TallyfoldRelease)),
                               twipsRect(9000, 7680, 1620, 300));
     credit->setFont(ninePointFont(CenturyFamily));
     QPalette palette = credit->palette();

@@ -1,0 +1,74 @@
+#include "cli/ChartRender.h"
+
+#include "data/DataTable.h"
+#include "data/EntryGrid.h"
+#include "data/InputData.h"
+#include "data/MemoryBoxes.h"
+#include "data/OutputData.h"
+#include "data/RuntimeError.h"
+#include "graph/ChartState.h"
+#include "graph/ColourChart.h"
+#include "graph/PatternChart.h"
+#include "graph/SizeOption.h"
+#include "graph/WindowlessGraph.h"
+#include "io/ChartFile.h"
+#include "io/CsvFile.h"
+#include "io/DataFile.h"
+#include "io/PictureFile.h"
+
+namespace {
+
+// Fills the boxes from the file as the load button does; the message to show when it cannot.
+QString loadBoxes(const QString& path, MemoryBoxes& boxes) {
+    if (dataFormat(path, 1) == DataFormat::Csv) {
+        TextGrid read;
+        QString error = loadCsvFile(path, read);
+        const CsvTable table = error.isEmpty() ? layOutCsv(read) : CsvTable{};
+        if (error.isEmpty())
+            error = table.refusal;
+        if (!error.isEmpty())
+            return loadMessage(path, LoadOutcome{error});
+        for (int r = 0; r < GridRows; ++r)
+            for (int c = 0; c < GridColumns; ++c)
+                setGridText(boxes, r, c, table.grid[r][c]);
+        return {};
+    }
+    DataTable table;
+    const LoadOutcome outcome = loadDataFile(path, table);
+    if (!outcome.complete())
+        return loadMessage(path, outcome);
+    outputData(table, boxes);
+    return {};
+}
+
+void drawChart(const EntryBoxes& boxes, ChartStyle style, WindowlessGraph& graph) {
+    ChartState state;
+    DataTable table;
+    // A new window has the standard size chosen; another size is an option click before the chart.
+    if (style.size != GraphSize::Standard)
+        applySizeOption(state.plot, graph, style.size);
+    inputData(boxes, table);
+    if (style.pattern)
+        drawPatternChart(state, table, boxes, graph, style.size);
+    else
+        drawColourChart(state, table, boxes, graph, style.size);
+}
+
+} // namespace
+
+QString renderChart(const QString& input, const QString& output, PictureFormat format,
+                    ChartStyle style) {
+    MemoryBoxes boxes;
+    if (QString error = loadBoxes(input, boxes); !error.isEmpty())
+        return error;
+    WindowlessGraph graph;
+    try {
+        drawChart(boxes, style, graph);
+    } catch (const RuntimeError& error) {
+        // The window's message does not name the file; here many may be drawn at once.
+        return QStringLiteral("「%1」: %2").arg(input, error.message());
+    }
+    if (const auto error = saveChart(graph.picture(), output, format))
+        return savePictureMessage(output, *error);
+    return {};
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "graph/GraphSize.h"
+#include "io/FileFormats.h"
+
+#include <QString>
+
+// How a chart is drawn from the command line: the chart command (colour or black and white) and
+// the size option chosen before it.
+struct ChartStyle {
+    bool pattern = false;
+    GraphSize size = GraphSize::Standard;
+};
+
+// Draws the chart of one data file without a window and writes it as a picture file: the file
+// is read as the load button reads it (a .csv name as CSV, any other as the text data file; a
+// CSV leaves the descriptions empty), the size option is applied and the chart command run,
+// on a canvas as a new graph window has it, so the picture is the one the window saves. Returns
+// what the window would tell the user when reading, drawing or writing fails; empty on success.
+QString renderChart(const QString& input, const QString& output, PictureFormat format,
+                    ChartStyle style);

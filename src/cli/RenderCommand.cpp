@@ -1,0 +1,61 @@
+#include "cli/RenderCommand.h"
+
+#include "cli/CommandLine.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+#include <cstdio>
+#include <malloc.h>
+
+namespace {
+
+// A message of the window as one line of standard error.
+void report(const QString& message) {
+    const QStringList lines = message.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    std::fputs(qPrintable(QStringLiteral("tallyfold: ") + lines.join(QLatin1Char(' ')) +
+                          QLatin1Char('\n')),
+               stderr);
+}
+
+} // namespace
+
+int runRender(const RenderRequest& request) {
+    // Every chart allocates and frees a few megabytes of pictures; kept by the C library rather
+    // than handed back to the system, they need not be faulted in afresh for the next chart.
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 128 << 20);
+    const bool intoFolder = request.inputs.size() > 1 || QFileInfo(request.output).isDir() ||
+                            request.output.endsWith(QLatin1Char('/'));
+    const PictureFormat format = request.format.value_or(
+        intoFolder ? PictureFormat::Png
+                   : pictureFormatOfName(request.output).value_or(PictureFormat::Png));
+    const QDir folder(request.output);
+    if (intoFolder)
+        QDir().mkpath(request.output); // when it cannot, every save says why
+
+    int status = 0;
+    QSet<QString> written;
+    for (const QString& input : request.inputs) {
+        const QString output = intoFolder
+                                   ? folder.filePath(QFileInfo(input).completeBaseName() +
+                                                     QLatin1Char('.') + pictureSuffix(format))
+                                   : request.output;
+        const QString target = QFileInfo(output).absoluteFilePath();
+        QString error;
+        if (written.contains(target))
+            error = QStringLiteral("「%1」のグラフは、前のデータファイルのグラフと同じ「%2」に"
+                                   "なるため、書きませんでした。")
+                        .arg(input, output);
+        else
+            error = renderChart(input, output, format, request.style);
+        if (error.isEmpty()) {
+            written.insert(target);
+        } else {
+            report(error);
+            status = 1;
+        }
+    }
+    return status;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+struct RenderRequest;
+
+// Runs `--render`: one input and an output file name write that file; several inputs (or an
+// output that is a folder) write one picture each into the output folder, created if missing,
+// named after the input with the format's extension. The format is --format, else the output
+// file's extension, else PNG. Each failure goes to standard error with the file and the reason;
+// the other inputs are still drawn. Returns the exit status: 0 when every picture was written,
+// 1 when any was not.
+int runRender(const RenderRequest& request);

@@ -1,0 +1,187 @@
+#include "Printers.h"
+#include "app/FakeDialogs.h"
+
+#include "Version.h"
+#include "app/Form1.h"
+#include "data/DataTable.h"
+#include "data/EntryGrid.h"
+#include "data/InputData.h"
+#include "data/MemoryBoxes.h"
+#include "io/CsvFile.h"
+#include "io/DataFile.h"
+#include "io/SaveFile.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Finished {
+    int status = -1;
+    QString output;
+    QString errors;
+};
+
+// The program started from a terminal without a display, with no platform chosen for it.
+Finished tallyfold(const QStringList& arguments) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(TALLYFOLD_PROGRAM), arguments);
+    Finished run;
+    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
+        run.status = process.exitCode();
+    run.output = QString::fromUtf8(process.readAllStandardOutput());
+    run.errors = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+MemoryBoxes salesTable() {
+    MemoryBoxes boxes;
+    boxes.setDescription(Description::Title, QStringLiteral("売上構成"));
+    boxes.setDescription(Description::Unit, QStringLiteral("百万円"));
+    for (int r = 1; r <= 4; ++r) {
+        boxes.setRowLabel(r, QStringLiteral("支店%1").arg(r));
+        for (int c = 1; c <= 6; ++c)
+            boxes.setValue(r, c, QString::number((r * 37 + c * 11) % 97 + 1));
+    }
+    for (int c = 1; c <= 6; ++c)
+        boxes.setColumnLabel(c, QStringLiteral("品目%1").arg(c));
+    return boxes;
+}
+
+class CommandLineTest : public ::testing::Test {
+protected:
+    void TearDown() override { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QString writeTable(const QString& name, const MemoryBoxes& boxes) const {
+        DataTable table;
+        inputData(boxes, table);
+        const bool csv = name.endsWith(QLatin1String(".csv"));
+        EXPECT_TRUE(csv ? saveCsvFile(path(name), readGrid(boxes)).isEmpty()
+                        : saveDataFile(path(name), table).error.isEmpty());
+        return path(name);
+    }
+    static QImage picture(const QString& file) {
+        return QImage(file).convertToFormat(QImage::Format_RGB32);
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(CommandLineTest, ExitStatusTellsSuccessFailureAndUsageErrors) {
+    const QString data = writeTable(QStringLiteral("sales.txt"), salesTable());
+    const QString out = path(QStringLiteral("out.png"));
+    const struct {
+        QStringList arguments;
+        int status;
+    } cases[] = {
+        {{"--render", data, "--output", out}, 0},
+        {{"--render", data, "-o", out, "--pattern", "--size", "wide", "--format", "bmp"}, 0},
+        {{"--render", path("missing.txt"), "-o", out}, 1},
+        {{"--render", "--bogus", data, "-o", out}, 2},
+        {{"--render", data}, 2},
+        {{"--render", "-o", out}, 2},
+        {{"--render", data, "-o", out, "--size", "huge"}, 2},
+        {{"--render", data, "-o", out, "--format", "gif"}, 2},
+        {{"--pattern", data}, 2},
+    };
+    for (const auto& c : cases) {
+        const Finished run = tallyfold(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments.join(' ').toStdString() << "\n"
+                                        << run.errors.toStdString();
+    }
+    const Finished version = tallyfold({QStringLiteral("--version")});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.output.trimmed(), QStringLiteral("tallyfold ") + TallyfoldVersion);
+}
+
+TEST_F(CommandLineTest, SeveralInputsGoIntoTheFolderEachFailureIsNamedTheOthersWritten) {
+    MemoryBoxes huge = salesTable();
+    huge.setValue(1, 1, QStringLiteral("1e300")); // a row total beyond 32-bit floats
+    const QStringList inputs = {
+        writeTable(QStringLiteral("north.txt"), salesTable()),
+        path(QStringLiteral("missing.txt")),
+        writeTable(QStringLiteral("south.csv"), salesTable()),
+        writeTable(QStringLiteral("huge.txt"), huge),
+        path(QStringLiteral("short.txt")),
+    };
+    saveBytes(inputs[4], "1,2,3\r\n");
+    const QString folder = path(QStringLiteral("charts/2026"));
+    const Finished run = tallyfold(QStringList{QStringLiteral("--render")} + inputs +
+                                   QStringList{QStringLiteral("-o"), folder});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({"north.png", "south.png"}));
+    const QStringList lines = run.errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const auto reported = [&](const QString& file, const QString& reason) {
+        for (const QString& line : lines)
+            if (line.contains(file) && line.contains(reason))
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(reported(inputs[1], QStringLiteral("読み込めませんでした")))
+        << run.errors.toStdString();
+    EXPECT_TRUE(reported(inputs[3], QStringLiteral("実行時エラー '6': オーバーフローしました。")))
+        << run.errors.toStdString();
+    EXPECT_TRUE(reported(inputs[4], QStringLiteral("不完全"))) << run.errors.toStdString();
+
+    // One input: the format follows the output's extension.
+    const QString pdf = path(QStringLiteral("north.PDF"));
+    EXPECT_EQ(tallyfold({QStringLiteral("--render"), inputs[0], QStringLiteral("-o"), pdf}).status,
+              0);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(5), QByteArray("%PDF-"));
+}
+
+TEST_F(CommandLineTest, RendersThePictureTheWindowSavesForTheSameTableAndSize) {
+    const struct {
+        const char* input;
+        const char* chartButton;
+        const char* sizeOption;
+        QStringList arguments;
+    } cases[] = {
+        {"table.txt", "Command1", "Option1", {}},
+        {"table.txt", "Command11", "Option2", {"--pattern", "--size", "tall"}},
+        {"table.csv", "Command1", "Option3", {"--size", "wide"}},
+    };
+    for (const auto& c : cases) {
+        const QString input = writeTable(QString::fromLatin1(c.input), salesTable());
+        FakeDialogs dialogs;
+        Form1 form(dialogs);
+        form.openDataFile(input);
+        // A CSV leaves the descriptions as they are, and the window starts with a title.
+        if (input.endsWith(QLatin1String(".csv")))
+            form.setDescription(Description::Title, {});
+        const auto click = [&](const char* name) {
+            form.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+        };
+        click(c.sizeOption);
+        click(c.chartButton);
+        dialogs.fileNames << path(QStringLiteral("window.bmp"));
+        click("Command6");
+        ASSERT_TRUE(dialogs.warnings.isEmpty() && dialogs.errors.empty()) << c.input;
+
+        const QString rendered = path(QStringLiteral("rendered.png"));
+        const Finished run = tallyfold(
+            QStringList{QStringLiteral("--render"), input, QStringLiteral("-o"), rendered} +
+            c.arguments);
+        ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+        const QImage saved = picture(path(QStringLiteral("window.bmp")));
+        EXPECT_FALSE(saved.isNull());
+        EXPECT_EQ(picture(rendered), saved)
+            << c.input << " " << c.chartButton << " " << c.sizeOption;
+    }
+}
+
+} // namespace
