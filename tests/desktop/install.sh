@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs into a staging folder and checks that exactly the program, its menu entry and its
-# icons arrive, and that the entry is valid.
+# Installs into a staging folder and checks that exactly the program, its menu entry, its icons,
+# its AppStream metadata and its manual page arrive, and that the entry and the metadata are
+# valid.
 set -euo pipefail
 BUILD=${1:?usage: $0 build-folder}
 STAGE=$(mktemp -d)
@@ -9,7 +10,9 @@ trap 'rm -rf "$STAGE"' EXIT
 DESTDIR=$STAGE cmake --install "$BUILD" --prefix /usr >/dev/null
 actual=$(cd "$STAGE" && find . -type f | sort)
 expected=$(printf '%s\n' ./usr/bin/tallyfold ./usr/share/applications/tallyfold.desktop \
-    ./usr/share/icons/hicolor/{128x128,256x256,32x32,64x64}/apps/tallyfold.png | sort)
+    ./usr/share/icons/hicolor/{128x128,256x256,32x32,64x64}/apps/tallyfold.png \
+    ./usr/share/metainfo/io.github.tallyfold.Tallyfold.metainfo.xml \
+    ./usr/share/man/man1/tallyfold.1.gz | sort)
 [ "$actual" = "$expected" ] || { echo "FAIL: installed files differ:"; diff <(echo "$expected") <(echo "$actual"); exit 1; }
 
 entry=$STAGE/usr/share/applications/tallyfold.desktop
@@ -24,4 +27,18 @@ for size in 32 64 128 256; do
         { echo "FAIL: icon $size is the wrong size"; exit 1; }
 done
 [ -x "$STAGE/usr/bin/tallyfold" ]
+
+metainfo=$STAGE/usr/share/metainfo/io.github.tallyfold.Tallyfold.metainfo.xml
+appstreamcli validate --no-net "$metainfo"
+grep -q '<launchable type="desktop-id">tallyfold.desktop</launchable>' "$metainfo"
+version=$("$STAGE/usr/bin/tallyfold" --version | awk '{ print $2 }')
+grep -q "<release version=\"$version\"" "$metainfo" || { echo "FAIL: no release $version"; exit 1; }
+
+manual=$STAGE/usr/share/man/man1/tallyfold.1.gz
+gzip -t "$manual"
+page=$(MANWIDTH=100 man -l "$manual" 2>/dev/null)
+for section in SYNOPSIS OPTIONS 'EXIT STATUS' FILES EXAMPLES "Tallyfold $version"; do
+    grep -q "$section" <<<"$page" || { echo "FAIL: the manual page lacks $section"; exit 1; }
+done
+[ -z "$(gunzip -c "$manual" | groff -man -Tutf8 -ww -z 2>&1)" ] || { echo "FAIL: groff warns"; exit 1; }
 echo "install: passed"
