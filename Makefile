@@ -34,6 +34,8 @@ test: build
 bench: build
 	$(BUILD_DIR)/tallyfold_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	xvfb-run -a -s "-screen 0 1600x1200x24" bench/startup.sh $(BUILD_DIR)/tallyfold_startup
+	bench/render_batch.sh $(BUILD_DIR)/tallyfold
+	TMPDIR=/dev/shm bench/render_batch.sh $(BUILD_DIR)/tallyfold
 
 # make package: build/tallyfold_<version>_<arch>.deb
 package: build

@@ -4,29 +4,22 @@
 #include "data/MemoryBoxes.h"
 #include "graph/ChartState.h"
 #include "graph/ColourChart.h"
-#include "graph/Form2.h"
-#include "graph/ImageCanvas.h"
 #include "graph/PatternChart.h"
+#include "graph/WindowlessGraph.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-struct BenchSurface : GraphSurface {
-    ImageCanvas pic{Form2::CanvasWidth, Form2::CanvasHeight, qRgb(0xE0, 0xE0, 0xE0)};
-    Canvas& canvas() override { return pic; }
-    void setWindowHeight(int) override {}
-};
 
 // Whole charts of a table, totals, frame, texts and bars, onto the image canvas.
 template <auto drawChart> void runCharts(benchmark::State& run, const MemoryBoxes& boxes) {
     DataTable table;
     inputData(boxes, table);
     ChartState state;
-    BenchSurface surface;
+    WindowlessGraph graph;
     for (auto _ : run) {
-        drawChart(state, table, boxes, surface, GraphSize::Standard);
-        benchmark::DoNotOptimize(surface.pic.image().constBits());
+        drawChart(state, table, boxes, graph, GraphSize::Standard);
+        benchmark::DoNotOptimize(graph.picture().image().constBits());
     }
 }
 

@@ -21,11 +21,15 @@ void report(const QString& message) {
 
 } // namespace
 
-int runRender(const RenderRequest& request) {
+void keepFreedMemoryForTheNextChart() {
     // Every chart allocates and frees a few megabytes of pictures; kept by the C library rather
     // than handed back to the system, they need not be faulted in afresh for the next chart.
     mallopt(M_MMAP_THRESHOLD, 64 << 20);
     mallopt(M_TRIM_THRESHOLD, 128 << 20);
+}
+
+int runRender(const RenderRequest& request) {
+    keepFreedMemoryForTheNextChart();
     const bool intoFolder = request.inputs.size() > 1 || QFileInfo(request.output).isDir() ||
                             request.output.endsWith(QLatin1Char('/'));
     const PictureFormat format = request.format.value_or(

@@ -9,3 +9,6 @@ struct RenderRequest;
 // the other inputs are still drawn. Returns the exit status: 0 when every picture was written,
 // 1 when any was not.
 int runRender(const RenderRequest& request);
+
+// Lets the C library keep the memory a chart frees for the next one (runRender does it).
+void keepFreedMemoryForTheNextChart();

@@ -1,0 +1,44 @@
+#include "FullTable.h"
+
+#include "cli/ChartRender.h"
+#include "cli/RenderCommand.h"
+#include "data/DataTable.h"
+#include "data/InputData.h"
+#include "io/DataFile.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// One data file read, drawn and written as `tallyfold --render` does it for every input.
+template <PictureFormat format> void runRender(benchmark::State& run) {
+    QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("table.txt"));
+    DataTable table;
+    inputData(fullTable(), table);
+    saveDataFile(input, table);
+    const QString output = dir.filePath(QStringLiteral("chart.") + pictureSuffix(format));
+    keepFreedMemoryForTheNextChart();
+    for (auto _ : run)
+        if (const QString error = renderChart(input, output, format, {}); !error.isEmpty())
+            run.SkipWithError(qPrintable(error));
+}
+
+void BM_RenderPng(benchmark::State& run) {
+    runRender<PictureFormat::Png>(run);
+}
+BENCHMARK(BM_RenderPng)->Unit(benchmark::kMillisecond);
+
+void BM_RenderSvg(benchmark::State& run) {
+    runRender<PictureFormat::Svg>(run);
+}
+BENCHMARK(BM_RenderSvg)->Unit(benchmark::kMillisecond);
+
+void BM_RenderPdf(benchmark::State& run) {
+    runRender<PictureFormat::Pdf>(run);
+}
+BENCHMARK(BM_RenderPdf)->Unit(benchmark::kMillisecond);
+
+} // namespace
