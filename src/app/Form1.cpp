@@ -7,10 +7,12 @@
 #include "data/OutputData.h"
 #include "data/RuntimeError.h"
 #include "graph/Canvas.h"
+#include "graph/ChartReading.h"
 #include "graph/ColourChart.h"
 #include "graph/Form2.h"
 #include "graph/ImageCanvas.h"
 #include "graph/PatternChart.h"
+#include "graph/PictureBox.h"
 #include "graph/SizeOption.h"
 #include "io/ChartFile.h"
 #include "io/Clipboard.h"
@@ -197,16 +199,20 @@ Form2& Form1::showGraphWindow() {
 }
 
 void Form1::drawColourChartCommand() {
-    runAction([this] {
-        inputData(*this, table_);
-        drawColourChart(chart_, table_, *this, showGraphWindow(), selectedSize());
-    });
+    drawChart(drawColourChart);
 }
 
 void Form1::drawPatternChartCommand() {
-    runAction([this] {
+    drawChart(drawPatternChart);
+}
+
+void Form1::drawChart(const ChartDriver& driver) {
+    runAction([&] {
         inputData(*this, table_);
-        drawPatternChart(chart_, table_, *this, showGraphWindow(), selectedSize());
+        Form2& graph = showGraphWindow();
+        driver(chart_, table_, *this, graph, selectedSize());
+        // Only a chart drawn whole is kept for reading.
+        graph.pictureBox().setReading(readChart(chart_, table_, *this));
     });
 }
 

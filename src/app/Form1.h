@@ -82,6 +82,9 @@ private:
     Form2& showGraphWindow();
     void drawColourChartCommand();
     void drawPatternChartCommand();
+    using ChartDriver = void (*)(ChartState&, const DataTable&, const EntryBoxes&, GraphSurface&,
+                                 GraphSize);
+    void drawChart(const ChartDriver& driver);
     void clearNumbersCommand();
     void clearAllCommand();
     void saveDataCommand();

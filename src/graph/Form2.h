@@ -17,6 +17,7 @@ public:
 
     Canvas& canvas() override;
     ImageCanvas& picture();
+    PictureBox& pictureBox() { return *pic_; }
     // The outer height is the client height plus the frame the window manager adds; where the
     // frame is not known yet (hidden, no window manager) it counts as 425 twips.
     void setWindowHeight(int twips) override;

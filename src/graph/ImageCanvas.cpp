@@ -93,6 +93,8 @@ void ImageCanvas::erase() {
     record_.clear();
     currentX_ = 0;
     currentY_ = 0;
+    if (erased_)
+        erased_();
     notify();
 }
 

@@ -54,6 +54,8 @@ public:
 
     // Called after every change of the picture, so that a widget showing it can repaint.
     void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
+    // Called when the drawing is erased (cls, background colour, picture), before the change.
+    void setEraseListener(std::function<void()> listener) { erased_ = std::move(listener); }
 
 private:
     CanvasPainter& drawer();
@@ -79,4 +81,5 @@ private:
     float currentX_ = 0;
     float currentY_ = 0;
     std::function<void()> changed_;
+    std::function<void()> erased_;
 };

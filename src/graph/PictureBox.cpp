@@ -1,22 +1,134 @@
 #include "graph/PictureBox.h"
 
+#include "graph/ChartAccessible.h"
+#include "graph/Twips.h"
+
+#include <QAccessible>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
+
+namespace {
+constexpr double PointerSlack = TwipsPerPixel / 2.0; // the pointer is one pixel
+}
 
 PictureBox::PictureBox(int widthTwips, int heightTwips, QRgb backColor, QWidget* parent)
     : QWidget(parent)
     , canvas_(widthTwips, heightTwips, backColor) {
     setObjectName(QStringLiteral("Pic"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    // The chart is read while the entry window has the focus, too.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+    installChartAccessible();
     resize(canvas_.image().size());
     canvas_.setChangeListener([this] {
         if (size() != canvas_.image().size())
             resize(canvas_.image().size());
         update();
     });
+    canvas_.setEraseListener([this] { forgetReading(); });
+}
+
+void PictureBox::setReading(ChartReading reading) {
+    reading_ = std::move(reading);
+    highlight_.reset();
+    setAccessibleName(reading_->title);
+    setAccessibleDescription(reading_->summary());
+    update();
+}
+
+void PictureBox::forgetReading() {
+    if (!reading_)
+        return;
+    reading_.reset();
+    highlight_.reset();
+    setAccessibleName({});
+    setAccessibleDescription({});
+    QToolTip::hideText();
+}
+
+QString PictureBox::tooltipAt(QPoint position) const {
+    if (!reading_)
+        return {};
+    const QPointF twips(double(position.x()) * TwipsPerPixel, double(position.y()) * TwipsPerPixel);
+    const std::optional<ChartPlace> place = reading_->placeAt(twips, PointerSlack);
+    return place ? reading_->tooltip(*place) : QString();
+}
+
+bool PictureBox::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (const QString text = tooltipAt(help->pos()); !text.isEmpty())
+            QToolTip::showText(help->globalPos(), text, this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    if (!reading_) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    int dx = 0;
+    int dy = 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        dx = -1;
+        break;
+    case Qt::Key_Right:
+        dx = 1;
+        break;
+    case Qt::Key_Up:
+        dy = -1;
+        break;
+    case Qt::Key_Down:
+        dy = 1;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const std::optional<ChartPlace> next =
+        highlight_ ? reading_->step(*highlight_, dx, dy) : reading_->firstSegment();
+    if (next)
+        moveHighlight(next);
+}
+
+void PictureBox::moveHighlight(std::optional<ChartPlace> place) {
+    highlight_ = place;
+    update();
+    if (!place)
+        return;
+    const QRect box = pixelBox(*place);
+    QToolTip::showText(mapToGlobal(box.center()), reading_->tooltip(*place), this);
+    announceHighlight(this);
+}
+
+QRect PictureBox::highlightRect() const {
+    return highlight_ ? pixelBox(*highlight_) : QRect();
+}
+
+QRect PictureBox::pixelBox(const ChartPlace& place) const {
+    const QRectF twips = reading_->box(place);
+    return QRect(QPoint(toPixels(twips.left()), toPixels(twips.top())),
+                 QPoint(toPixels(twips.right()), toPixels(twips.bottom())));
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(event->rect().topLeft(), canvas_.image(), event->rect());
+    if (highlight_) {
+        // Black and white dashes show on every colour and pattern.
+        const QRect box = pixelBox(*highlight_).adjusted(-2, -2, 2, 2);
+        painter.setPen(QPen(Qt::white, 2));
+        painter.drawRect(box);
+        painter.setPen(QPen(Qt::black, 2, Qt::DashLine));
+        painter.drawRect(box);
+    }
 }

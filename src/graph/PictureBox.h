@@ -1,11 +1,17 @@
 #pragma once
 
+#include "graph/ChartReading.h"
 #include "graph/ImageCanvas.h"
 
 #include <QWidget>
 
+#include <optional>
+
 // The canvas widget `Pic`: it owns the persistent picture and shows it; painting only copies the
-// picture, so the drawing survives being covered.
+// picture, so the drawing survives being covered. Beside the picture it keeps what the last chart
+// drew, so that the chart answers: a tooltip over a segment, a label or a legend key, a highlight
+// that the arrow keys move from segment to segment (drawn over the picture, never into it), and
+// an accessible chart for screen readers.
 class PictureBox : public QWidget {
     Q_OBJECT
 
@@ -15,9 +21,26 @@ public:
     ImageCanvas& canvas() { return canvas_; }
     const ImageCanvas& canvas() const { return canvas_; }
 
+    // What the chart just drawn holds; clearing the canvas forgets it.
+    void setReading(ChartReading reading);
+    const std::optional<ChartReading>& reading() const { return reading_; }
+    std::optional<ChartPlace> highlight() const { return highlight_; }
+    // What the pointer at `position` (in the widget's pixels) is over, as its tooltip says it.
+    QString tooltipAt(QPoint position) const;
+    // The highlighted thing's box in the widget's pixels; empty without a highlight.
+    QRect highlightRect() const;
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void forgetReading();
+    void moveHighlight(std::optional<ChartPlace> place);
+    QRect pixelBox(const ChartPlace& place) const;
+
     ImageCanvas canvas_;
+    std::optional<ChartReading> reading_;
+    std::optional<ChartPlace> highlight_;
 };

@@ -1,0 +1,103 @@
+#include "graph/ChartAccessible.h"
+
+#include "graph/PictureBox.h"
+
+#include <QAccessibleWidget>
+
+namespace {
+
+// The highlighted segment: a child of the chart that exists while there is a highlight.
+class HighlightAccessible : public QAccessibleInterface {
+public:
+    explicit HighlightAccessible(PictureBox* box)
+        : box_(box) {}
+
+    bool isValid() const override { return box_ && box_->highlight(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return parent()->window(); }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(box_);
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name && isValid() ? box_->reading()->tooltip(*box_->highlight())
+                                                   : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        return isValid() ? QRect(box_->mapToGlobal(box_->highlightRect().topLeft()),
+                                 box_->highlightRect().size())
+                         : QRect();
+    }
+    QAccessible::Role role() const override { return QAccessible::Graphic; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.focusable = true;
+        state.focused = box_->hasFocus();
+        return state;
+    }
+
+private:
+    QPointer<PictureBox> box_;
+};
+
+class ChartAccessible : public QAccessibleWidget {
+public:
+    explicit ChartAccessible(PictureBox* box)
+        : QAccessibleWidget(box, QAccessible::Chart) {}
+    ~ChartAccessible() override {
+        if (highlightId_)
+            QAccessible::deleteAccessibleInterface(highlightId_);
+    }
+
+    int childCount() const override { return box()->highlight() ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? focusChild() : nullptr;
+    }
+    QAccessibleInterface* focusChild() const override {
+        if (!box()->highlight())
+            return nullptr;
+        if (!highlightId_)
+            highlightId_ = QAccessible::registerAccessibleInterface(
+                new HighlightAccessible(static_cast<PictureBox*>(widget())));
+        return QAccessible::accessibleInterface(highlightId_);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child == focusChild() ? 0 : -1;
+    }
+
+private:
+    const PictureBox* box() const { return static_cast<const PictureBox*>(widget()); }
+
+    mutable QAccessible::Id highlightId_ = 0;
+};
+
+QAccessibleInterface* chartFactory(const QString&, QObject* object) {
+    if (auto* box = qobject_cast<PictureBox*>(object))
+        return new ChartAccessible(box);
+    return nullptr;
+}
+
+} // namespace
+
+void installChartAccessible() {
+    static const bool installed = [] {
+        QAccessible::installFactory(chartFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+void announceHighlight(PictureBox* box) {
+    if (!QAccessible::isActive())
+        return;
+    if (QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(box))
+        if (QAccessibleInterface* segment = chart->focusChild()) {
+            QAccessibleEvent event(segment, QAccessible::Focus);
+            QAccessible::updateAccessibility(&event);
+        }
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+class PictureBox;
+
+// The canvas as screen readers meet it: a chart named by its title and described by its summary
+// in words, whose highlighted segment is its focused child, read as its tooltip reads.
+
+// Lets Qt's accessibility ask for the canvas as a chart; done once, whatever calls it.
+void installChartAccessible();
+// Tells assistive technology that the highlight moved, so that it reads the new segment.
+void announceHighlight(PictureBox* box);
