@@ -68,7 +68,7 @@ QString renderChart(const QString& input, const QString& output, PictureFormat f
         // The window's message does not name the file; here many may be drawn at once.
         return QStringLiteral("「%1」: %2").arg(input, error.message());
     }
-    if (const auto error = saveChart(graph.picture(), output, format))
+    if (const auto error = saveChart(graph.picture(), output, format, NewFile::Direct))
         return savePictureMessage(output, *error);
     return {};
 }

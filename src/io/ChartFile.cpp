@@ -60,7 +60,7 @@ QByteArray chartPdf(const ImageCanvas& canvas) {
 }
 
 std::optional<QString> saveChart(const ImageCanvas& canvas, const QString& path,
-                                 PictureFormat format) {
+                                 PictureFormat format, NewFile newFile) {
     QByteArray bytes;
     switch (format) {
     case PictureFormat::Bmp:
@@ -75,7 +75,7 @@ std::optional<QString> saveChart(const ImageCanvas& canvas, const QString& path,
         bytes = chartPdf(canvas);
         break;
     }
-    if (const QString error = saveBytes(path, bytes); !error.isEmpty())
+    if (const QString error = saveBytes(path, bytes, newFile); !error.isEmpty())
         return error;
     return std::nullopt;
 }

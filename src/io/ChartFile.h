@@ -1,6 +1,7 @@
 #pragma once
 
 #include "io/FileFormats.h"
+#include "io/SaveFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,6 +20,6 @@ QByteArray chartPdf(const ImageCanvas& canvas);
 // Writes the canvas's picture in `format` under exactly the name given, through a temporary
 // file that replaces `path` only when complete (in place where the folder takes no new file).
 // A bitmap is written as the save has always written it. Returns why it could not be written,
-// or nothing.
+// or nothing. A batch may write new PNG, SVG and PDF files directly (see saveBytes).
 std::optional<QString> saveChart(const ImageCanvas& canvas, const QString& path,
-                                 PictureFormat format);
+                                 PictureFormat format, NewFile newFile = NewFile::Synced);

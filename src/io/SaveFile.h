@@ -7,4 +7,9 @@
 // failed save leaves the old file as it was; where the folder takes no new file, an existing
 // writable file is written in place. Returns why the file could not be written, or an empty
 // string.
-QString saveBytes(const QString& path, const QByteArray& bytes);
+//
+// A batch of new files need not pay for that: with NewFile::Direct a file of a name not taken
+// yet is written straight, unsynced (and removed again if writing fails); an existing file is
+// still replaced safely.
+enum class NewFile { Synced, Direct };
+QString saveBytes(const QString& path, const QByteArray& bytes, NewFile newFile = NewFile::Synced);

@@ -4,6 +4,7 @@
 #include "io/DataFile.h"
 #include "io/DataFileFormat.h"
 #include "io/PictureFile.h"
+#include "io/SaveFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -102,6 +103,20 @@ TEST(DataFile, WritesInPlaceWhereTheFolderTakesNoNewFile) {
     EXPECT_EQ(loadPicture(picture).image.convertToFormat(QImage::Format_RGB32), image);
     QFile::setPermissions(dir.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TEST(SaveFile, ABatchWritesNewFilesDirectlyAndStillReplacesOldOnesWhole) {
+    QTemporaryDir dir;
+    const QString fresh = dir.filePath(QStringLiteral("new.png"));
+    const QString old = dir.filePath(QStringLiteral("old.png"));
+    ASSERT_EQ(saveBytes(old, "old"), QString());
+    for (const QString& path : {fresh, old})
+        EXPECT_EQ(saveBytes(path, "new", NewFile::Direct), QString());
+    EXPECT_EQ(contents(fresh), "new");
+    EXPECT_EQ(contents(old), "new");
+    EXPECT_NE(saveBytes(dir.filePath(QStringLiteral("no/such.png")), "x", NewFile::Direct),
+              QString());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"new.png", "old.png"}));
 }
 
 TEST(DataFile, ReportsWhatCannotBeLoaded) {
