@@ -14,7 +14,7 @@ export ASAN_OPTIONS := detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS := print_stacktrace=1:halt_on_error=1
 endif
 
-.PHONY: deps configure build run test bench fuzz package clean
+.PHONY: deps configure build run test soak bench fuzz package clean
 
 deps:
 	@scripts/install-deps
@@ -30,6 +30,10 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# make soak: the end-to-end tests 20 times in a row, stopping at the first failure.
+soak: build
+	cd $(BUILD_DIR) && ctest -R e2e --repeat until-fail:20 --output-on-failure
 
 bench: build
 	$(BUILD_DIR)/tallyfold_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true

@@ -8,8 +8,9 @@ type_into 152 33 30 # T1a
 xdotool key Tab
 xdotool type 70
 click "$MAIN" 176 440 # グラフを描く
-[ -n "$(graph_window)" ] || fail "no graph window"
+wait_window "$GRAPH_TITLE" "the graph window"
 click "$MAIN" 268 460 # グラフをコピー
+settle # the program holds the clipboard now
 
 targets=$(timeout 10 xclip -selection clipboard -t TARGETS -o)
 echo "$targets" | grep -q '^image/png$' || fail "no image/png on the clipboard: $targets"
@@ -21,5 +22,5 @@ colour=$(convert "$WORK/pasted.png" -format '%[hex:p{153,200}]' info: | cut -c1-
 [ "$colour" = ff0000 ] || fail "segment 1 of the pasted chart is $colour"
 echo "ok: another program pasted the chart"
 
-kill "$APP_PID"
+stop_app
 echo "clipboard end to end: passed"

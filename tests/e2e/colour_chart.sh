@@ -12,9 +12,8 @@ xdotool key Tab
 xdotool type 50
 type_into 152 57 900
 click "$MAIN" 176 440 # グラフを描く
-GRAPH=$(graph_window)
-[ -n "$GRAPH" ] || fail "no graph window"
-sleep 0.5
+wait_window "$GRAPH_TITLE" "the graph window"
+GRAPH=$WINDOW
 
 # Standard size: bar 1 spans y 700..1200 twips, its segments end at 3050, 4050 and 6550.
 expect_pixel "$GRAPH" 153 63 ff0000 "segment 1 is red"
@@ -24,12 +23,13 @@ expect_pixel "$GRAPH" 153 230 ff0000 "bar 2 is red"
 expect_pixel "$GRAPH" 113 400 000000 "scale line at y 6000"
 
 # Tall size: the plot is 8000 twips high, so bar 1 spans 700..1500 and the scale is at 9000.
+# Each of these pixels has another colour in the standard chart.
 click "$MAIN" 35 460 # 縦長
 click "$MAIN" 176 440
-sleep 0.5
 expect_pixel "$GRAPH" 153 90 ff0000 "tall: segment 1 reaches below the standard bar"
 expect_pixel "$GRAPH" 113 600 000000 "tall: scale line at y 9000"
 expect_pixel "$GRAPH" 153 400 ff0000 "tall: bar 2 at the old scale position"
+settle
 
-kill "$APP_PID"
+stop_app
 echo "colour chart end to end: passed"

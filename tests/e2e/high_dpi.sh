@@ -15,16 +15,17 @@ draw_and_save() {
     xdotool key Tab
     xdotool type 50
     click "$MAIN" 176 440 # グラフを描く
-    GRAPH=$(graph_window)
-    [ -n "$GRAPH" ] || fail "no graph window"
-    sleep 0.5
+    wait_window "$GRAPH_TITLE" "the graph window"
+    GRAPH=$WINDOW
+    expect_pixel "$GRAPH" $((153 * SCALE)) $((63 * SCALE)) ff0000 "scale $SCALE: segment 1 is red"
     click "$MAIN" 560 444 # グラフの保存
     answer_file_dialog "$WORK/scale$SCALE.bmp"
+    settle
     [ -s "$WORK/scale$SCALE.bmp" ] || fail "scale $SCALE: no picture saved"
 }
 
 SCALE=1 draw_and_save
-kill "$APP_PID"
+stop_app
 SCALE=2 draw_and_save
 
 # Across the edge between segments 1 and 2 (x = 3050 twips, 203 pixels at scale 1) the enlarged
@@ -39,5 +40,5 @@ echo "ok: crisp canvas at scale 2 ($colours)"
 
 cmp "$WORK/scale1.bmp" "$WORK/scale2.bmp" || fail "the BMP saved at scale 2 differs from scale 1"
 echo "ok: same BMP at both scales"
-kill "$APP_PID"
+stop_app
 echo "high DPI end to end: passed"
