@@ -24,6 +24,8 @@ Form2::Form2(QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("量率グラフ"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // The chart answers the pointer while the entry window has the focus, too.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     resize(toPixels(ClientWidth), toPixels(ClientHeight));
     pic_->move(0, 0);
     setAcceptDrops(true);

@@ -20,8 +20,6 @@ PictureBox::PictureBox(int widthTwips, int heightTwips, QRgb backColor, QWidget*
     setObjectName(QStringLiteral("Pic"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    // The chart is read while the entry window has the focus, too.
-    setAttribute(Qt::WA_AlwaysShowToolTips);
     installChartAccessible();
     resize(canvas_.image().size());
     canvas_.setChangeListener([this] {

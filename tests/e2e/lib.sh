@@ -135,11 +135,18 @@ wait_focus() {
     done
 }
 
-start_app() {
-    QT_SCALE_FACTOR=$SCALE "$TALLYFOLD" >"$WORK/app.log" 2>&1 &
+# start_app_titled TITLE_REGEX [WHAT]: starts the program with the arguments in APP_ARGS and
+# waits for its first window of that title, MAIN from then on.
+APP_ARGS=()
+start_app_titled() {
+    QT_SCALE_FACTOR=$SCALE "$TALLYFOLD" "${APP_ARGS[@]}" >"$WORK/app.log" 2>&1 &
     APP_PID=$!
-    wait_window "$MAIN_TITLE" "the entry window"
+    wait_window "$1" "${2:-the entry window}"
     MAIN=$WINDOW
+}
+
+start_app() {
+    start_app_titled "$MAIN_TITLE"
 }
 
 # click WINDOW X Y: a left click at a point of the window's client area, in pixels at scale 1.
