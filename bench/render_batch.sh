@@ -3,8 +3,8 @@
 # reading and writing included, and prints charts per second: by the clock, and per core (by the
 # CPU time the program used, the system's included). The data files are full tables with numbers
 # varied per file, generated into a temporary folder under TMPDIR, whose file system the result
-# names: every picture is saved safely (a new file, synced, then renamed), which costs a disk far
-# more than memory (TMPDIR=/dev/shm). Median of RUNS (3) runs.
+# names: the batch writes each new picture straight into its file, and making the files costs a
+# disk more than memory (TMPDIR=/dev/shm). Median of RUNS (3) runs.
 set -euo pipefail
 PROGRAM=${1:?usage: $0 path/to/tallyfold}
 COUNT=${COUNT:-1000}

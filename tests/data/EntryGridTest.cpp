@@ -2,18 +2,12 @@
 
 #include "data/DataTable.h"
 #include "data/EntryGrid.h"
+#include "data/GridWith.h"
 #include "data/MemoryBoxes.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-TextGrid gridWith(const std::vector<GridCell>& cells) {
-    TextGrid grid(GridRows, std::vector<QString>(GridColumns));
-    for (const GridCell& cell : cells)
-        grid[cell.row][cell.column] = cell.text;
-    return grid;
-}
 
 TEST(EntryGrid, ReachesLabelsAndValuesByRowAndColumn) {
     const std::vector<GridCell> cells{{0, 12, "K"}, {10, 0, "r"}, {1, 1, "v"}, {10, 12, "w"}};

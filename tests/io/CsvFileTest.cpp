@@ -1,6 +1,7 @@
 #include "Printers.h"
 
 #include "data/EntryGrid.h"
+#include "data/GridWith.h"
 #include "io/Cp932.h"
 #include "io/CsvFile.h"
 
@@ -9,13 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-TextGrid gridWith(const std::vector<GridCell>& cells) {
-    TextGrid grid(GridRows, std::vector<QString>(GridColumns));
-    for (const GridCell& cell : cells)
-        grid[cell.row][cell.column] = cell.text;
-    return grid;
-}
 
 TEST(CsvFile, EncodesUtf8WithMarkQuotesAndCrLf) {
     const TextGrid grid{{"", "東京", "a,b"}, {"say \"hi\"", "1\n2", "0.5"}};
