@@ -1,19 +1,20 @@
 #include "io/PictureFile.h"
 
+#include "io/SaveFile.h"
+
+#include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 std::optional<QString> savePicture(const QImage& picture, const QString& path) {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true); // a writable file in a folder closed to new files
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    QImageWriter writer(&file, "bmp");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "bmp");
     if (!writer.write(picture))
         return writer.errorString();
-    if (!file.commit())
-        return file.errorString();
+    if (const QString error = saveBytes(path, bytes); !error.isEmpty())
+        return error;
     return std::nullopt;
 }
 
