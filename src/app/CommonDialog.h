@@ -4,7 +4,9 @@
 
 // `CommonDialog1`: the file dialog that the data and picture actions share. It takes its filter
 // as "description|pattern" pairs ("text|*.txt|CSV|*.csv") and keeps the last chosen full path,
-// which it offers again the next time it opens, and the filter chosen with it.
+// which it offers again the next time it opens, and the filter chosen with it. A kept name of
+// the other kind of file (a table's name offered for a picture) comes with this filter's first
+// extension, so that one Enter cannot replace a table with a picture or the other way round.
 class CommonDialog {
 public:
     explicit CommonDialog(Dialogs& dialogs)
@@ -18,6 +20,8 @@ public:
 
     // "text|*.txt" as Qt writes it: "text (*.txt)".
     static QString qtFilter(const QString& filter);
+    // The name to offer under `filter` when `kept` was chosen last.
+    static QString offeredName(const QString& kept, const QString& filter);
 
 private:
     std::optional<QString> show(QWidget* parent, FileDialogKind kind, const QString& filter);

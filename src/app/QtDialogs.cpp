@@ -26,10 +26,10 @@ std::optional<FileChoice> QtDialogs::askFileName(QWidget* parent, FileDialogKind
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(filter);
     if (kind == FileDialogKind::Save) {
-        // A file is replaced without a question and a name is used as typed, extension or not.
+        // A name is used as typed, extension or not; an existing file is replaced only after the
+        // dialog's own question, whose No returns to the dialog.
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);

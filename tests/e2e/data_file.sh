@@ -26,5 +26,49 @@ settle
 cmp "$WORK/a.txt" "$WORK/b.txt" || fail "the loaded table saved differently"
 echo "ok: loaded and saved again"
 
+# Enter on the name offered: the chart's save offers the table's name with the picture's
+# extension, so the table stays; the table's save offers it back with the table's extension,
+# and replacing the file takes a Yes.
+click "$MAIN" 560 444 # グラフの保存
+wait_window "$FILE_DIALOG" "the file dialog"
+dialog=$WINDOW
+wait_focus "$dialog" "the file dialog"
+xdotool key Return
+wait_gone "$dialog" "the file dialog"
+settle
+[ "$(head -c 2 "$WORK/b.bmp")" = BM ] || fail "Enter did not save the chart as b.bmp"
+cmp "$WORK/a.txt" "$WORK/b.txt" || fail "the chart's save changed the table b.txt"
+echo "ok: the chart saved beside the table"
+
+type_into 152 33 99 # T1a
+click "$MAIN" 464 444 # データの保存
+wait_window "$FILE_DIALOG" "the file dialog"
+dialog=$WINDOW
+wait_focus "$dialog" "the file dialog"
+xdotool key Return
+DEADLINE=$((SECONDS + TIMEOUT))
+question=
+while [ -z "$question" ]; do
+    list_windows
+    for i in "${!WINDOWS[@]}"; do
+        [ "${WINDOWS[i]}" = "$dialog" ] || [ "${KINDS[i]}" != dialog ] || question=${WINDOWS[i]}
+    done
+    [ -n "$question" ] || tick "the question before b.txt is replaced"
+done
+wait_focus "$question" "the question before b.txt is replaced"
+xdotool key Escape # No: back to the dialog
+DEADLINE=$((SECONDS + TIMEOUT))
+while list_windows && [[ " ${WINDOWS[*]} " == *" $question "* ]]; do
+    tick "the question before b.txt is replaced to close"
+done
+# The program leaves the focus to the window manager, which this X server has not: do its part.
+xdotool windowfocus "$dialog"
+wait_focus "$dialog" "the file dialog, again"
+xdotool key Escape
+wait_gone "$dialog" "the file dialog"
+settle
+cmp "$WORK/a.txt" "$WORK/b.txt" || fail "b.txt was replaced although the answer was No"
+echo "ok: no replacing without a Yes"
+
 stop_app
 echo "data file end to end: passed"
