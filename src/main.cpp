@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 #include "app/QtDialogs.h"
+#include "app/RecoveryKeeper.h"
 #include "cli/CommandLine.h"
 #include "cli/RenderCommand.h"
 
@@ -23,6 +24,8 @@ int main(int argc, char* argv[]) {
 
     QtDialogs dialogs;
     Form1 form1(dialogs);
+    RecoveryKeeper recovery(form1, dialogs, RecoveryStore::defaultFolder());
+    recovery.start(); // before anything else, a leftover of a crash is offered back
     QObject::connect(&form1, &Form1::quitRequested, &app, &QApplication::quit);
     form1.show();
     if (!commandLine.dataFile.isEmpty())

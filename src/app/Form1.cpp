@@ -120,11 +120,23 @@ GraphSize Form1::selectedSize() const {
     return GraphSize::Standard;
 }
 
+EntryState Form1::entryState() const {
+    return {BoxesSnapshot::take(*this), selectedSize()};
+}
+
+void Form1::restoreEntry(const EntryState& state) {
+    editing_->record(QStringLiteral("復元"),
+                     [&] { state.boxes.restoreChanged(*this, BoxesSnapshot::take(*this)); });
+    if (state.size != selectedSize())
+        options_.at(static_cast<std::size_t>(state.size))->click();
+}
+
 void Form1::closeEvent(QCloseEvent* event) {
     // Closing the entry window ends the program, the graph window included.
     if (form2_)
         form2_->close();
     event->accept();
+    emit workEnded();
 }
 
 void Form1::showPathInCaption(const QString& path) {
@@ -229,6 +241,10 @@ void Form1::watchBoxes() {
         editing_->addBox(columnLabels_[c - 1], QPoint(c, 0));
     for (QLineEdit* box : descriptions_)
         editing_->addBox(box, std::nullopt);
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        connect(box, &QLineEdit::textChanged, this, &Form1::entryChanged);
+    for (QRadioButton* option : options_)
+        connect(option, &QRadioButton::toggled, this, &Form1::entryChanged);
 }
 
 void Form1::clearNumbersCommand() {
@@ -340,8 +356,10 @@ void Form1::printCommand() {
 }
 
 void Form1::quitCommand() {
-    if (dialogs_.ask(this, quitQuestion()) == QMessageBox::Yes)
+    if (dialogs_.ask(this, quitQuestion()) == QMessageBox::Yes) {
+        emit workEnded();
         emit quitRequested();
+    }
 }
 
 void Form1::chooseSize(GraphSize size) {

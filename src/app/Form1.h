@@ -6,6 +6,7 @@
 #include "graph/ChartState.h"
 #include "graph/GraphSize.h"
 #include "io/FileFormats.h"
+#include "io/RecoveryFile.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -43,6 +44,11 @@ public:
     // path into the caption, a message when it cannot. A .csv name means CSV, any other text.
     void openDataFile(const QString& path);
 
+    // Every box and the size chosen, to keep and to bring back after a crash. Bringing back is
+    // one step that undo takes back; the caption is left as it is.
+    EntryState entryState() const;
+    void restoreEntry(const EntryState& state);
+
     const DataTable& dataTable() const { return table_; }
     const ChartState& chartState() const { return chart_; }
     GraphSize selectedSize() const;
@@ -50,6 +56,10 @@ public:
 signals:
     // The user confirmed the end of the work: the program ends at once, saving nothing.
     void quitRequested();
+    // The user ended the work, with the quit button or by closing the window.
+    void workEnded();
+    // A box or the size choice changed.
+    void entryChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -49,9 +49,9 @@ std::unique_ptr<QMessageBox> QtDialogs::messageBox(QWidget* parent, const Questi
     box->setDefaultButton(question.defaultButton);
     // Japanese captions whether or not Qt's translation is installed.
     if (QAbstractButton* yes = box->button(QMessageBox::Yes))
-        yes->setText(QStringLiteral("はい(&Y)"));
+        yes->setText(question.yesText);
     if (QAbstractButton* no = box->button(QMessageBox::No))
-        no->setText(QStringLiteral("いいえ(&N)"));
+        no->setText(question.noText);
     return box;
 }
 

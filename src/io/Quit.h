@@ -3,13 +3,16 @@
 #include <QMessageBox>
 #include <QString>
 
-// A question in a message box: its text, title, icon, buttons and the button that Enter presses.
+// A question in a message box: its text, title, icon, buttons, the button that Enter presses and
+// the captions of Yes and No.
 struct Question {
     QString text;
     QString title;
     QMessageBox::Icon icon = QMessageBox::Question;
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
     QMessageBox::StandardButton defaultButton = QMessageBox::No;
+    QString yesText = QStringLiteral("はい(&Y)");
+    QString noText = QStringLiteral("いいえ(&N)");
 };
 
 // Asked before the program ends: a warning, with No as the default so that Enter keeps the work.

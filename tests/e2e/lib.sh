@@ -9,7 +9,7 @@ WORK=$(mktemp -d)
 # Settings (Qt's file dialog keeps its own, behind a lock file) and runtime files stay in the
 # test's folder: nothing carries over from earlier runs or is shared with programs running
 # meanwhile, whose lock could keep a dialog from opening.
-export HOME=$WORK XDG_CONFIG_HOME=$WORK/.config XDG_RUNTIME_DIR=$WORK
+export HOME=$WORK XDG_CONFIG_HOME=$WORK/.config XDG_RUNTIME_DIR=$WORK XDG_STATE_HOME=$WORK/.state
 SCREENSHOT=$PWD/e2e-$(basename "$0" .sh)-failure.png # the screen at a failure
 TIMEOUT=20 # seconds to wait for a window
 APP_PID=
@@ -21,11 +21,14 @@ GRAPH_TITLE='^量率グラフ$'
 QUIT_QUESTION='^終了確認$'
 FILE_DIALOG='^(名前を付けて保存|開く|Save As|Open)$'
 
+# stop_app: ends the program without a word, and forgets what it kept for a restart, which
+# would otherwise be offered back to the next start.
 stop_app() {
     [ -n "$APP_PID" ] || return 0
     kill "$APP_PID" 2>/dev/null || true
     wait "$APP_PID" 2>/dev/null || true
     APP_PID=
+    rm -rf "$XDG_STATE_HOME"
 }
 
 cleanup() {
