@@ -40,7 +40,8 @@ private:
     bool done_ = true;
 };
 
-// The standard menu's paste item: Qt names its items only by their (translated) texts.
+// The standard menu's paste item: Qt 6.4 gives its items no object names (later versions name
+// them "edit-paste" and so on), only their translated texts.
 QAction* pasteItem(const QMenu* menu) {
     const QString paste = QLineEdit::tr("&Paste");
     for (QAction* action : menu->actions())
@@ -69,14 +70,15 @@ TableEditing::TableEditing(EntryBoxes& boxes, Dialogs& dialogs, QWidget* window)
     , window_(window) {
     // Anywhere else in the window (a button has the focus after a click); inside a box the
     // event filter answers, as the box claims these keys for itself.
-    const auto shortcut = [this](const QList<QKeySequence>& keys, void (TableEditing::*action)()) {
+    const auto addShortcut = [this](const QList<QKeySequence>& keys,
+                                    void (TableEditing::*action)()) {
         auto* shortcut = new QShortcut(window_);
         shortcut->setKeys(keys);
         connect(shortcut, &QShortcut::activated, this, action);
     };
-    shortcut(QKeySequence::keyBindings(QKeySequence::Undo), &TableEditing::undo);
-    shortcut(redoKeys(), &TableEditing::redo);
-    shortcut({CopyTableKey}, &TableEditing::copyTable);
+    addShortcut(QKeySequence::keyBindings(QKeySequence::Undo), &TableEditing::undo);
+    addShortcut(redoKeys(), &TableEditing::redo);
+    addShortcut({CopyTableKey}, &TableEditing::copyTable);
 }
 
 void TableEditing::addBox(QLineEdit* box, std::optional<QPoint> gridCell) {
