@@ -84,9 +84,11 @@ TableEditing::TableEditing(EntryBoxes& boxes, Dialogs& dialogs, QWidget* window)
 void TableEditing::addBox(QLineEdit* box, std::optional<QPoint> gridCell) {
     gridCells_.insert(box, gridCell);
     box->installEventFilter(this);
+    typing_.watch(box);
 }
 
 void TableEditing::record(const QString& name, const std::function<void()>& action) {
+    typing_.commit();
     BoxesSnapshot before = BoxesSnapshot::take(boxes_);
     action();
     BoxesSnapshot after = BoxesSnapshot::take(boxes_);
@@ -123,10 +125,13 @@ void TableEditing::copyTable() {
 }
 
 void TableEditing::undo() {
+    typing_.commit();
     history_.undo();
 }
 
+// Typing not yet a step becomes one now, and so leaves nothing to redo over it.
 void TableEditing::redo() {
+    typing_.commit();
     history_.redo();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/TypingSteps.h"
 #include "data/BoxesSnapshot.h"
 
 #include <QHash>
@@ -16,20 +17,21 @@ class QMenu;
 class QWidget;
 
 // Editing the entry window's boxes as one table: a block pasted from a spreadsheet spreads over
-// the grid, the whole table goes to the clipboard, and actions on many boxes can be undone and
-// redone step by step. Typing inside one box keeps the box's own undo, which Ctrl+Z takes first.
+// the grid, the whole table goes to the clipboard, and actions on many boxes and typing can be
+// undone and redone step by step. The box being typed into keeps its own undo, which Ctrl+Z takes
+// first.
 class TableEditing : public QObject {
     Q_OBJECT
 
 public:
     TableEditing(EntryBoxes& boxes, Dialogs& dialogs, QWidget* window);
 
-    // Watches `box` for paste, undo, redo and its context menu. Boxes of the grid give their
-    // place in it; the description boxes give none.
+    // Watches `box` for typing, paste, undo, redo and its context menu. Boxes of the grid give
+    // their place in it; the description boxes give none.
     void addBox(QLineEdit* box, std::optional<QPoint> gridCell);
 
-    // Runs an action that changes many boxes as one step that undo takes back. An action that
-    // changes nothing leaves no step.
+    // Runs an action that changes many boxes as one step that undo takes back, after the typing
+    // before it. An action that changes nothing leaves no step.
     void record(const QString& name, const std::function<void()>& action);
 
     // Pastes the clipboard into `box`: a block of several cells over the grid, a single cell
@@ -43,8 +45,6 @@ public:
     // "表をコピー" ("copy-table").
     QMenu* contextMenu(QLineEdit* box);
 
-    const QUndoStack& history() const { return history_; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -55,5 +55,6 @@ private:
     Dialogs& dialogs_;
     QWidget* window_;
     QUndoStack history_;
+    TypingSteps typing_{history_};
     QHash<QLineEdit*, std::optional<QPoint>> gridCells_; // x the column, y the row
 };

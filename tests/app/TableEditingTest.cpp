@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 class TableEditingTest : public ::testing::Test {
@@ -36,6 +38,33 @@ protected:
         key(box(name), Qt::Key_V, Qt::ControlModifier);
     }
     QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+
+    // On a box or a button, which takes the focus: text typed (a block for Ctrl+V to paste, a
+    // space to press a button), then a key with Ctrl; A1 and B1 after.
+    struct Step {
+        const char* widget;
+        const char* text;
+        Qt::Key ctrlKey;
+        const char* a1;
+        const char* b1;
+    };
+    static constexpr Qt::Key None = Qt::Key_unknown;
+    static constexpr const char* Press = " ";
+    void play(const std::vector<Step>& steps) {
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            const Step& step = steps[i];
+            auto* widget = form.findChild<QWidget*>(QString::fromUtf8(step.widget));
+            widget->setFocus();
+            if (step.ctrlKey == Qt::Key_V)
+                QApplication::clipboard()->setText(QString::fromUtf8(step.text));
+            else
+                QTest::keyClicks(widget, QString::fromUtf8(step.text));
+            if (step.ctrlKey != None)
+                QTest::keyClick(widget, step.ctrlKey, Qt::ControlModifier);
+            EXPECT_EQ(form.value(1, 1), QString::fromUtf8(step.a1)) << "step " << i;
+            EXPECT_EQ(form.value(1, 2), QString::fromUtf8(step.b1)) << "step " << i;
+        }
+    }
 
     QTemporaryDir dir;
     FakeDialogs dialogs;
@@ -121,17 +150,50 @@ TEST_F(TableEditingTest, UndoAndRedoStepThroughTheActions) {
     key(button, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(form.value(1, 1), QString());
 
-    // Typing in a box: its own undo first, then the window's, which keeps what was typed
-    // in boxes the action did not change.
+    // Typing in a box: its own undo first, then the window's, in which the typing of a box
+    // left is a step of its own.
     QLineEdit* typed = box("T6f");
-    key(typed, Qt::Key_7, Qt::NoModifier);
     key(box("T7f"), Qt::Key_8, Qt::NoModifier);
+    key(typed, Qt::Key_7, Qt::NoModifier);
     key(typed, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(typed->text(), QString());
+    EXPECT_EQ(form.value(7, 6), QStringLiteral("8"));
+    key(typed, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.value(7, 6), QString());
     EXPECT_EQ(form.value(2, 1), QString());
     key(typed, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(form.value(2, 1), QStringLiteral("2"));
-    EXPECT_EQ(form.value(7, 6), QStringLiteral("8"));
+}
+
+TEST_F(TableEditingTest, RedoAfterUndoKeepsWhatWasTypedSince) {
+    play({{"Command8", Press, None, "", ""},
+          {"T1a", "1\t2", Qt::Key_V, "1", "2"},
+          {"T1a", "", Qt::Key_Z, "", ""},
+          {"T1a", "555", None, "555", ""},
+          {"T1b", "666", None, "555", "666"},
+          {"T3c", "", Qt::Key_Y, "555", "666"}});
+}
+
+TEST_F(TableEditingTest, UndoTakesTheBoxsOwnThenItsTypingThenThePaste) {
+    play({{"T1a", "1\t2", Qt::Key_V, "1", "2"},
+          {"T1a", "999", None, "1999", "2"},
+          {"T1a", "", Qt::Key_Z, "1", "2"},
+          {"T1a", "", Qt::Key_Y, "1999", "2"},
+          {"T3c", "", Qt::Key_Y, "1999", "2"},
+          {"T1a", "", Qt::Key_Z, "1", "2"},
+          {"T1a", "", Qt::Key_Z, "", ""},
+          {"T3c", "", Qt::Key_Y, "1", "2"},
+          {"T3c", "", Qt::Key_Y, "1999", "2"}});
+}
+
+TEST_F(TableEditingTest, PasteAndClearAreOneStepEachAfterTheTyping) {
+    play({{"T1a", "5", None, "5", ""},
+          {"T1a", "1\t2", Qt::Key_V, "1", "2"},
+          {"T1b", "7", None, "1", "27"},
+          {"Command8", Press, None, "", ""},
+          {"T3c", "", Qt::Key_Z, "1", "27"},
+          {"T3c", "", Qt::Key_Z, "1", "2"},
+          {"T3c", "", Qt::Key_Z, "5", ""}});
 }
 
 TEST_F(TableEditingTest, CsvSavesAndLoadsUnderEitherFilter) {
