@@ -2,6 +2,7 @@
 
 #include "data/EntryGrid.h"
 #include "io/Cp932.h"
+#include "io/FileError.h"
 #include "io/SaveFile.h"
 
 #include <QFile>
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 
 namespace {
 
@@ -101,10 +103,10 @@ QString saveCsvFile(const QString& path, const TextGrid& grid) {
 QString loadCsvFile(const QString& path, TextGrid& read) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
+        return fileErrorReason(path, errno);
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return file.errorString();
+        return fileErrorReason(path, errno);
     read = decodeCsv(bytes);
     return {};
 }

@@ -2,10 +2,13 @@
 
 #include "data/BoxNames.h"
 #include "io/DataFileFormat.h"
+#include "io/FileError.h"
 #include "io/SaveFile.h"
 
 #include <QFile>
 #include <QStringList>
+
+#include <cerrno>
 
 SaveOutcome saveDataFile(const QString& path, const DataTable& table) {
     EncodedTable encoded = encodeDataFile(table);
@@ -20,7 +23,7 @@ LoadOutcome loadDataFile(const QString& path, DataTable& table) {
     LoadOutcome outcome;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        outcome.error = file.errorString();
+        outcome.error = fileErrorReason(path, errno);
         return outcome;
     }
     // Mapped rather than read: only the first 156 fields are looked at, however large the file.
@@ -30,7 +33,7 @@ LoadOutcome loadDataFile(const QString& path, DataTable& table) {
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        outcome.error = file.errorString();
+        outcome.error = fileErrorReason(path, errno);
         return outcome;
     }
     outcome.fields = decodeDataFile(bytes.constData(), bytes.size(), table);

@@ -1,11 +1,14 @@
 #include "io/Printing.h"
 
 #include "graph/ImageCanvas.h"
+#include "io/FileError.h"
 
 #include <QDir>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include <cerrno>
 
 void preparePrinter(QPrinter& printer) {
     printer.setDocName(QStringLiteral("量率グラフ"));
@@ -15,8 +18,14 @@ void preparePrinter(QPrinter& printer) {
 
 std::optional<QString> printPicture(QPrinter& printer, const ImageCanvas& canvas) {
     QPainter painter;
-    if (!painter.begin(&printer))
-        return QStringLiteral("プリンターを開けませんでした。");
+    if (!painter.begin(&printer)) {
+        const int error = errno; // of opening the output file, when printing into one
+        const QString file = printer.outputFileName();
+        if (file.isEmpty())
+            return QStringLiteral("プリンターを開けませんでした。");
+        return QStringLiteral("「%1」に書き出せませんでした。%2")
+            .arg(file, fileErrorReason(file, error));
+    }
     canvas.replay(painter);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return QStringLiteral("プリンターがエラーを報告しました。");

@@ -5,8 +5,8 @@
 
 // Writes the bytes through a temporary file that replaces `path` only once it is complete, so a
 // failed save leaves the old file as it was; where the folder takes no new file, an existing
-// writable file is written in place. Returns why the file could not be written, or an empty
-// string.
+// writable file is written in place. Returns why the file could not be written (see
+// fileErrorReason), or an empty string.
 //
 // A batch of new files need not pay for that: with NewFile::Direct a file of a name not taken
 // yet is written straight, unsynced (and removed again if writing fails); an existing file is
