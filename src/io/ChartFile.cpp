@@ -59,23 +59,26 @@ QByteArray chartPdf(const ImageCanvas& canvas) {
     return buffer.data();
 }
 
-std::optional<QString> saveChart(const ImageCanvas& canvas, const QString& path,
-                                 PictureFormat format, NewFile newFile) {
-    QByteArray bytes;
+QByteArray chartBytes(const ImageCanvas& canvas, PictureFormat format) {
     switch (format) {
     case PictureFormat::Bmp:
-        return savePicture(canvas.image(), path);
+        return bitmapBytes(canvas.image());
     case PictureFormat::Png:
-        bytes = chartPng(canvas);
-        break;
+        return chartPng(canvas);
     case PictureFormat::Svg:
-        bytes = chartSvg(canvas);
-        break;
+        return chartSvg(canvas);
     case PictureFormat::Pdf:
-        bytes = chartPdf(canvas);
-        break;
+        return chartPdf(canvas);
     }
-    if (const QString error = saveBytes(path, bytes, newFile); !error.isEmpty())
+    return {};
+}
+
+std::optional<QString> saveChart(const ImageCanvas& canvas, const QString& path,
+                                 PictureFormat format, NewFile newFile) {
+    if (format == PictureFormat::Bmp)
+        return savePicture(canvas.image(), path);
+    if (const QString error = saveBytes(path, chartBytes(canvas, format), newFile);
+        !error.isEmpty())
         return error;
     return std::nullopt;
 }

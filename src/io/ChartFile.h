@@ -16,6 +16,8 @@ class ImageCanvas;
 QByteArray chartPng(const ImageCanvas& canvas);
 QByteArray chartSvg(const ImageCanvas& canvas);
 QByteArray chartPdf(const ImageCanvas& canvas);
+// The picture file's bytes in `format`; a bitmap as savePicture writes it.
+QByteArray chartBytes(const ImageCanvas& canvas, PictureFormat format);
 
 // Writes the canvas's picture in `format` under exactly the name given, through a temporary
 // file that replaces `path` only when complete (in place where the folder takes no new file).

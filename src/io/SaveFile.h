@@ -5,7 +5,8 @@
 
 // Writes the bytes through a temporary file that replaces `path` only once it is complete, so a
 // failed save leaves the old file as it was; where the folder takes no new file, an existing
-// writable file is written in place. Returns why the file could not be written (see
+// writable file is written in place. A pipe or a character device (/dev/full, a terminal) is
+// written into as it is, never replaced. Returns why the file could not be written (see
 // fileErrorReason), or an empty string.
 //
 // A batch of new files need not pay for that: with NewFile::Direct a file of a name not taken
@@ -13,3 +14,7 @@
 // still replaced safely.
 enum class NewFile { Synced, Direct };
 QString saveBytes(const QString& path, const QByteArray& bytes, NewFile newFile = NewFile::Synced);
+
+// Writes all the bytes into an open file descriptor, such as standard output. Returns why not,
+// or an empty string.
+QString writeBytes(int descriptor, const QByteArray& bytes);

@@ -8,6 +8,7 @@
 #include "io/PictureFile.h"
 #include "io/SaveFile.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -68,6 +69,12 @@ TEST(FileError, SavesAndLoadsTellWhyInJapanese) {
               loadCsvFile(c.path, read), loadPicture(c.path).error})
             EXPECT_EQ(error, reason + QStringLiteral("。")) << c.path.toStdString();
     }
+}
+
+TEST(FileError, AFullDeviceIsWrittenIntoAndSaysTheDiskIsFull) {
+    const QString full = QStringLiteral("/dev/full");
+    EXPECT_EQ(saveBytes(full, QByteArray(100000, 'x')), fileErrorReason(ENOSPC));
+    EXPECT_FALSE(QFileInfo(full).isFile()) << "still the device";
 }
 
 } // namespace
