@@ -9,7 +9,9 @@
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
-    prepareCommandLine(argc, argv);
+    const CommandLine commandLine = parseCommandLine(argc, argv);
+    if (commandLine.exitStatus)
+        return *commandLine.exitStatus;
     QApplication app(argc, argv);
 
     // The standard dialogs and buttons speak Japanese whatever the user's locale.
@@ -18,7 +20,6 @@ int main(int argc, char* argv[]) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtJapanese);
 
-    const CommandLine commandLine = parseCommandLine(app);
     if (commandLine.render)
         return runRender(*commandLine.render);
 

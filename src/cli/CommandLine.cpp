@@ -1,14 +1,13 @@
 #include "cli/CommandLine.h"
 
+#include "cli/CommandLineHelp.h"
+
 #include "Version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <string_view>
 
 namespace {
 
@@ -16,48 +15,63 @@ const QStringList SizeNames = {QStringLiteral("standard"), QStringLiteral("tall"
                                QStringLiteral("wide")};
 constexpr GraphSize Sizes[] = {GraphSize::Standard, GraphSize::Tall, GraphSize::Wide};
 
-[[noreturn]] void usageError(const QCommandLineParser& parser, const QString& why) {
-    std::fputs(qPrintable(why + QStringLiteral("\n\n") + parser.helpText()), stderr);
-    std::exit(2);
+CommandLine usageError(const QString& why, const QList<QCommandLineOption>& options) {
+    std::fputs(qPrintable(why + QStringLiteral("\n\n") + helpText(options)), stderr);
+    return {QString(), std::nullopt, 2};
+}
+
+CommandLine printed(const QString& text) {
+    std::fputs(qPrintable(text), stdout);
+    return {QString(), std::nullopt, 0};
 }
 
 std::optional<PictureFormat> formatNamed(const QString& name) {
     for (PictureFormat format : AllPictureFormats)
-        if (pictureSuffix(format) == name)
+        if (pictureSuffix(format).compare(name, Qt::CaseInsensitive) == 0)
             return format;
     return std::nullopt;
 }
 
-} // namespace
-
-void prepareCommandLine(int argc, char* argv[]) {
-    QCoreApplication::setApplicationName(QStringLiteral("tallyfold"));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(TallyfoldVersion));
-    // The options that never open a window: --render with its own, whose misuse is a usage
-    // error to print, and the texts.
-    const std::string_view windowless[] = {"--render", "-o",       "--output",  "--pattern",
-                                           "--size",   "--format", "--help",    "--help-all",
-                                           "-h",       "-?",       "--version", "-v"};
-    for (int i = 1; i < argc && std::string_view(argv[i]) != "--"; ++i) {
-        const std::string_view argument(argv[i]);
-        const std::string_view option = argument.substr(0, argument.find('=')); // --size=tall
-        if (std::ranges::find(windowless, option) != std::end(windowless))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+// Whether Qt can show a window: a display to connect to, or a platform that needs none.
+bool canShowWindows() {
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return true;
+    const QString platforms = qEnvironmentVariable("QT_QPA_PLATFORM"); // "wayland;xcb"
+    for (QStringView platform : QStringView(platforms).split(u';')) {
+        const QStringView name = platform.left(platform.indexOf(u':')); // "offscreen:fontengine=…"
+        if (!name.isEmpty() && name != u"xcb" && !name.startsWith(u"wayland"))
+            return true;
     }
+    return false;
 }
 
-CommandLine parseCommandLine(const QCoreApplication& app) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("量率グラフ: 10 行 12 列までの表から量率グラフを描きます。"));
-    parser.addHelpOption();
-    parser.addVersionOption();
+QtMessageHandler qtMessages = nullptr;
+
+// Qt warns on start when the session has no runtime folder (XDG_RUNTIME_DIR unset), looking for
+// a sandbox's marker file there; a chart drawn offscreen needs none, and a script reading
+// standard error should find only the failures.
+void dropRuntimeFolderWarnings(QtMsgType type, const QMessageLogContext& context,
+                               const QString& message) {
+    if (!message.startsWith(QLatin1String("QStandardPaths:")))
+        qtMessages(type, context, message);
+}
+
+} // namespace
+
+CommandLine parseCommandLine(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("tallyfold"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(TallyfoldVersion));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("この説明を表示して終わります。"));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("バージョンを表示して終わります。"));
     const QCommandLineOption render(
         QStringLiteral("render"),
         QStringLiteral("ウィンドウを開かずに、データファイルのグラフを画像ファイルに書きます。"));
     const QCommandLineOption output(
         {QStringLiteral("o"), QStringLiteral("output")},
-        QStringLiteral("書き出す画像ファイル。データファイルが複数のときは書き出すフォルダー。"),
+        QStringLiteral("書き出す画像ファイル。"
+                       "データファイルが複数のときは書き出すフォルダー。"),
         QStringLiteral("PATH"));
     const QCommandLineOption pattern(QStringLiteral("pattern"),
                                      QStringLiteral("白黒グラフを描きます (既定はカラー)。"));
@@ -68,43 +82,60 @@ CommandLine parseCommandLine(const QCoreApplication& app) {
     const QCommandLineOption format(
         QStringLiteral("format"),
         QStringLiteral(
-            "画像の形式: bmp, png, svg, pdf (既定は出力ファイル名の拡張子、なければ png)。"),
+            "画像の形式: bmp, png, svg, pdf (大文字でも可。既定は出力ファイル名の拡張子、"
+            "なければ png)。"),
         QStringLiteral("FORMAT"));
-    parser.addOptions({render, output, pattern, size, format});
-    parser.addPositionalArgument(
-        QStringLiteral("FILE"),
-        QStringLiteral("開くデータファイル (.txt または .csv)。--render では描くデータファイル "
-                       "(いくつでも)。"),
-        QStringLiteral("[FILE...]"));
+    const QList<QCommandLineOption> options = {help,    version, render, output,
+                                               pattern, size,    format};
 
-    if (!parser.parse(app.arguments()))
-        usageError(parser, parser.errorText());
-    parser.process(app); // --help and --version print and end here
+    QCommandLineParser parser;
+    parser.addOptions(options);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (!parser.parse(arguments))
+        return usageError(parseErrorText(parser), options);
+    if (parser.isSet(help))
+        return printed(helpText(options));
+    if (parser.isSet(version))
+        return printed(
+            QStringLiteral("tallyfold %1\n").arg(QCoreApplication::applicationVersion()));
     const QStringList files = parser.positionalArguments();
 
     if (!parser.isSet(render)) {
         for (const QCommandLineOption& option : {output, pattern, size, format})
             if (parser.isSet(option))
-                usageError(parser, QStringLiteral("--%1 は --render と共に使います。")
-                                       .arg(option.names().constLast()));
+                return usageError(QStringLiteral("--%1 は --render と共に使います。")
+                                      .arg(option.names().constLast()),
+                                  options);
         if (files.size() > 1)
-            usageError(parser, QStringLiteral("開けるデータファイルは一つだけです。"));
-        return {files.value(0), std::nullopt};
+            return usageError(QStringLiteral("開けるデータファイルは一つだけです。"), options);
+        if (!canShowWindows())
+            return usageError(
+                QStringLiteral("ウィンドウを表示するディスプレイがありません。"
+                               "ウィンドウなしでグラフを描くには --render を使います。"),
+                options);
+        return {files.value(0), std::nullopt, std::nullopt};
     }
 
     RenderRequest request{files, parser.value(output), {}, std::nullopt};
     if (request.inputs.isEmpty())
-        usageError(parser, QStringLiteral("--render には描くデータファイルが要ります。"));
+        return usageError(QStringLiteral("--render には描くデータファイルが要ります。"), options);
     if (request.output.isEmpty())
-        usageError(parser, QStringLiteral("--render には --output で書き出し先が要ります。"));
+        return usageError(QStringLiteral("--render には --output で書き出し先が要ります。"),
+                          options);
     const qsizetype sizeIndex = SizeNames.indexOf(parser.value(size));
     if (sizeIndex < 0)
-        usageError(parser, QStringLiteral("--size は standard, tall, wide のどれかです。"));
+        return usageError(QStringLiteral("--size は standard, tall, wide のどれかです。"), options);
     request.style = {parser.isSet(pattern), Sizes[sizeIndex]};
     if (parser.isSet(format)) {
         request.format = formatNamed(parser.value(format));
         if (!request.format)
-            usageError(parser, QStringLiteral("--format は bmp, png, svg, pdf のどれかです。"));
+            return usageError(QStringLiteral("--format は bmp, png, svg, pdf のどれかです。"),
+                              options);
     }
-    return {QString(), request};
+    // The chart is drawn on Qt's platform without a screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qtMessages = qInstallMessageHandler(dropRuntimeFolderWarnings);
+    return {QString(), request, std::nullopt};
 }

@@ -8,8 +8,6 @@
 
 #include <optional>
 
-class QCoreApplication;
-
 // `tallyfold --render DATAFILE... --output PATH [--pattern] [--size SIZE] [--format FORMAT]`:
 // charts drawn into picture files without a window.
 struct RenderRequest {
@@ -20,17 +18,18 @@ struct RenderRequest {
 };
 
 // What the program was started with: `tallyfold [FILE]` opens the entry window, or --render
-// draws charts; --help and --version print and end.
+// draws charts.
 struct CommandLine {
     QString dataFile; // a data file to open at start, as the load button would; empty for none
     std::optional<RenderRequest> render;
+    // Set when the command line has been answered already and the program ends with this status:
+    // 0 after printing --help or --version, 2 after printing a usage error with the help.
+    std::optional<int> exitStatus;
 };
 
-// Before the application is created: names the program and its version, and where the
-// arguments hold an option that opens no window (--render and its options, --help, --version)
-// selects the offscreen platform, so that no display is needed.
-void prepareCommandLine(int argc, char* argv[]);
-
-// Reads the application's arguments. --help and --version print their text and end the
-// program with status 0; a usage error prints why and the help, and ends it with status 2.
-CommandLine parseCommandLine(const QCoreApplication& app);
+// Reads the arguments before the application is created, so that a run without a window needs
+// no display; prints --help, --version and usage errors. Names the program and its version, and
+// for --render selects the offscreen platform and keeps Qt's warnings about a missing runtime
+// folder off standard error. Opening the window without a display to show it on is a usage
+// error.
+CommandLine parseCommandLine(int argc, char* argv[]);

@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -29,10 +30,11 @@ struct Finished {
     QString errors;
 };
 
-// The program started from a terminal without a display, with no platform chosen for it.
+// The program started from a terminal without a display, with no platform chosen for it and no
+// desktop session's runtime folder.
 Finished tallyfold(const QStringList& arguments) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
         environment.remove(QString::fromLatin1(name));
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -95,15 +97,35 @@ TEST_F(CommandLineTest, ExitStatusTellsSuccessFailureAndUsageErrors) {
         {{"--render", data, "-o", out, "--size", "huge"}, 2},
         {{"--render", data, "-o", out, "--format", "gif"}, 2},
         {{"--pattern", data}, 2},
+        {{"--render", data, "-o", out, "--format", "PNG"}, 0},
+        {{"--render", data, "-o", out, "--format", "Svg"}, 0},
+        {{data}, 2}, // no display to show the window on
+        {{"--bogus", data}, 2},
     };
     for (const auto& c : cases) {
         const Finished run = tallyfold(c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments.join(' ').toStdString() << "\n"
                                         << run.errors.toStdString();
+        if (c.status == 2) {
+            EXPECT_TRUE(run.errors.contains(QStringLiteral("使い方: tallyfold")));
+        }
+        EXPECT_FALSE(run.errors.contains(QStringLiteral("QStandardPaths")))
+            << run.errors.toStdString();
     }
     const Finished version = tallyfold({QStringLiteral("--version")});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.output.trimmed(), QStringLiteral("tallyfold ") + TallyfoldVersion);
+}
+
+TEST_F(CommandLineTest, HelpIsAllJapanese) {
+    const Finished help = tallyfold({QStringLiteral("--help")});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.output.contains(QStringLiteral("使い方: tallyfold")));
+    for (const char* english : {"Usage", "Options", "Arguments", "Displays", "Display"})
+        EXPECT_FALSE(help.output.contains(QLatin1String(english))) << english;
+    // An English sentence starts with a capitalised word followed by another.
+    EXPECT_FALSE(help.output.contains(QRegularExpression(QStringLiteral("[A-Z][a-z]+ [a-z]+"))))
+        << help.output.toStdString();
 }
 
 TEST_F(CommandLineTest, SeveralInputsGoIntoTheFolderEachFailureIsNamedTheOthersWritten) {
