@@ -1,5 +1,6 @@
 #include "cli/ChartRender.h"
 
+#include "cli/OutputFile.h"
 #include "data/DataTable.h"
 #include "data/EntryGrid.h"
 #include "data/InputData.h"
@@ -15,6 +16,9 @@
 #include "io/CsvFile.h"
 #include "io/DataFile.h"
 #include "io/PictureFile.h"
+#include "io/SaveFile.h"
+
+#include <unistd.h>
 
 namespace {
 
@@ -67,6 +71,10 @@ QString renderChart(const QString& input, const QString& output, PictureFormat f
     } catch (const RuntimeError& error) {
         // The window's message does not name the file; here many may be drawn at once.
         return QStringLiteral("「%1」: %2").arg(input, error.message());
+    }
+    if (output == StandardOutput) {
+        const QString error = writeBytes(STDOUT_FILENO, chartBytes(graph.picture(), format));
+        return error.isEmpty() ? QString() : savePictureMessage(StandardOutputName, error);
     }
     if (const auto error = saveChart(graph.picture(), output, format, NewFile::Direct))
         return savePictureMessage(output, *error);

@@ -15,7 +15,8 @@ struct ChartStyle {
 // Draws the chart of one data file without a window and writes it as a picture file: the file
 // is read as the load button reads it (a .csv name as CSV, any other as the text data file; a
 // CSV leaves the descriptions empty), the size option is applied and the chart command run,
-// on a canvas as a new graph window has it, so the picture is the one the window saves. Returns
-// what the window would tell the user when reading, drawing or writing fails; empty on success.
+// on a canvas as a new graph window has it, so the picture is the one the window saves. An
+// `output` of StandardOutput writes the picture there. Returns what the window would tell the
+// user when reading, drawing or writing fails; empty on success.
 QString renderChart(const QString& input, const QString& output, PictureFormat format,
                     ChartStyle style);

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/CommandLineHelp.h"
+#include "cli/OutputFile.h"
 
 #include "Version.h"
 
@@ -70,7 +71,7 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         QStringLiteral("ウィンドウを開かずに、データファイルのグラフを画像ファイルに書きます。"));
     const QCommandLineOption output(
         {QStringLiteral("o"), QStringLiteral("output")},
-        QStringLiteral("書き出す画像ファイル。"
+        QStringLiteral("書き出す画像ファイル (- で標準出力)。"
                        "データファイルが複数のときは書き出すフォルダー。"),
         QStringLiteral("PATH"));
     const QCommandLineOption pattern(QStringLiteral("pattern"),
@@ -123,6 +124,10 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         return usageError(QStringLiteral("--render には描くデータファイルが要ります。"), options);
     if (request.output.isEmpty())
         return usageError(QStringLiteral("--render には --output で書き出し先が要ります。"),
+                          options);
+    if (request.output == StandardOutput && request.inputs.size() > 1)
+        return usageError(QStringLiteral("標準出力 (-o -) に書けるのは一つのデータファイルの"
+                                         "グラフだけです。"),
                           options);
     const qsizetype sizeIndex = SizeNames.indexOf(parser.value(size));
     if (sizeIndex < 0)

@@ -12,7 +12,8 @@
 // charts drawn into picture files without a window.
 struct RenderRequest {
     QStringList inputs;
-    QString output; // the picture file for one input; the folder for several
+    // The picture file for one input (`-` for standard output); the folder for several.
+    QString output;
     ChartStyle style;
     std::optional<PictureFormat> format; // --format, if given
 };

@@ -1,6 +1,7 @@
 #include "cli/RenderCommand.h"
 
 #include "cli/CommandLine.h"
+#include "cli/OutputFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,8 +31,10 @@ void keepFreedMemoryForTheNextChart() {
 
 int runRender(const RenderRequest& request) {
     keepFreedMemoryForTheNextChart();
-    const bool intoFolder = request.inputs.size() > 1 || QFileInfo(request.output).isDir() ||
-                            request.output.endsWith(QLatin1Char('/'));
+    const bool toStandardOutput = request.inputs.size() == 1 && isStandardOutput(request.output);
+    const bool intoFolder =
+        !toStandardOutput && (request.inputs.size() > 1 || QFileInfo(request.output).isDir() ||
+                              request.output.endsWith(QLatin1Char('/')));
     const PictureFormat format = request.format.value_or(
         intoFolder ? PictureFormat::Png
                    : pictureFormatOfName(request.output).value_or(PictureFormat::Png));
@@ -41,14 +44,20 @@ int runRender(const RenderRequest& request) {
 
     int status = 0;
     QSet<QString> written;
+    const DataFiles dataFiles(request.inputs);
     for (const QString& input : request.inputs) {
-        const QString output = intoFolder
+        const QString output = toStandardOutput ? StandardOutput
+                               : intoFolder
                                    ? folder.filePath(QFileInfo(input).completeBaseName() +
                                                      QLatin1Char('.') + pictureSuffix(format))
                                    : request.output;
         const QString target = QFileInfo(output).absoluteFilePath();
         QString error;
-        if (written.contains(target))
+        if (const std::optional<QString> data = dataFiles.overwrittenBy(output))
+            error = QStringLiteral("「%1」はデータファイル「%2」と同じファイルなので、グラフを"
+                                   "書きませんでした。")
+                        .arg(toStandardOutput ? StandardOutputName : output, *data);
+        else if (written.contains(target))
             error = QStringLiteral("「%1」のグラフは、前のデータファイルのグラフと同じ「%2」に"
                                    "なるため、書きませんでした。")
                         .arg(input, output);

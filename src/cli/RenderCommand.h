@@ -2,12 +2,13 @@
 
 struct RenderRequest;
 
-// Runs `--render`: one input and an output file name write that file; several inputs (or an
-// output that is a folder) write one picture each into the output folder, created if missing,
-// named after the input with the format's extension. The format is --format, else the output
-// file's extension, else PNG. Each failure goes to standard error with the file and the reason;
-// the other inputs are still drawn. Returns the exit status: 0 when every picture was written,
-// 1 when any was not.
+// Runs `--render`: one input and an output file name write that file (standard output, for `-`
+// or a name of it, is written into); several inputs (or an output that is a folder) write one
+// picture each into the output folder, created if missing, named after the input with the
+// format's extension. An output that is one of the inputs is refused. The format is --format,
+// else the output file's extension, else PNG. Each failure goes to standard error with the file and
+// the reason; the other inputs are still drawn. Returns the exit status: 0 when every picture was
+// written, 1 when any was not.
 int runRender(const RenderRequest& request);
 
 // Lets the C library keep the memory a chart frees for the next one (runRender does it).

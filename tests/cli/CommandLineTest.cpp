@@ -22,12 +22,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 struct Finished {
     int status = -1;
     QString output;
     QString errors;
+    QByteArray bytes; // standard output as written
 };
 
 // The program started from a terminal without a display, with no platform chosen for it and no
@@ -42,7 +45,8 @@ Finished tallyfold(const QStringList& arguments) {
     Finished run;
     if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
         run.status = process.exitCode();
-    run.output = QString::fromUtf8(process.readAllStandardOutput());
+    run.bytes = process.readAllStandardOutput();
+    run.output = QString::fromUtf8(run.bytes);
     run.errors = QString::fromUtf8(process.readAllStandardError());
     return run;
 }
@@ -73,6 +77,10 @@ protected:
         EXPECT_TRUE(csv ? saveCsvFile(path(name), readGrid(boxes)).isEmpty()
                         : saveDataFile(path(name), table).error.isEmpty());
         return path(name);
+    }
+    static QByteArray contents(const QString& file) {
+        QFile read(file);
+        return read.open(QIODevice::ReadOnly) ? read.readAll() : QByteArray();
     }
     static QImage picture(const QString& file) {
         return QImage(file).convertToFormat(QImage::Format_RGB32);
@@ -115,6 +123,53 @@ TEST_F(CommandLineTest, ExitStatusTellsSuccessFailureAndUsageErrors) {
     const Finished version = tallyfold({QStringLiteral("--version")});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.output.trimmed(), QStringLiteral("tallyfold ") + TallyfoldVersion);
+}
+
+TEST_F(CommandLineTest, WritesIntoStandardOutputPipesAndDevicesButNeverOverADataFile) {
+    const QString data = writeTable(QStringLiteral("sales.txt"), salesTable());
+    const QString dataNamedPng = writeTable(QStringLiteral("chart.png"), salesTable());
+    const QByteArray dataBytes = contents(data);
+    const QString file = path(QStringLiteral("file.png"));
+    ASSERT_EQ(tallyfold({QStringLiteral("--render"), data, QStringLiteral("-o"), file}).status, 0);
+    const QByteArray png = contents(file);
+    ASSERT_TRUE(png.startsWith("\x89PNG\r\n\x1a\n"));
+    const QString fifo = path(QStringLiteral("fifo"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+
+    const struct {
+        QStringList arguments;
+        int status;
+        QByteArray written; // on standard output, or what a reader of the FIFO got
+        const char* error;  // a part of standard error
+    } cases[] = {
+        {{"--render", data, "-o", "-"}, 0, png, ""},
+        {{"--render", data, "-o", "/dev/stdout"}, 0, png, ""},
+        {{"--render", data, "-o", fifo, "--format", "png"}, 0, png, ""},
+        {{"--render", data, data, "-o", "-"}, 2, {}, "使い方"},
+        {{"--render", data, "-o", "/dev/full"}, 1, {}, "ディスクに空きがありません"},
+        {{"--render", data, "-o", data}, 1, {}, "データファイル「"},
+        {{"--render", data, dataNamedPng, "-o", dir.path()}, 1, {}, "データファイル「"},
+    };
+    for (const auto& c : cases) {
+        QProcess reader; // reads the FIFO as another program would
+        if (c.arguments.contains(fifo))
+            reader.start(QStringLiteral("cat"), {fifo});
+        const Finished run = tallyfold(c.arguments);
+        reader.waitForFinished(60000);
+        const QByteArray written =
+            c.arguments.contains(fifo) ? reader.readAllStandardOutput() : run.bytes;
+        const std::string arguments = c.arguments.join(' ').toStdString();
+        EXPECT_EQ(run.status, c.status) << arguments << "\n" << run.errors.toStdString();
+        EXPECT_TRUE(written == c.written) << arguments;
+        EXPECT_TRUE(run.errors.contains(QString::fromUtf8(c.error))) << arguments;
+    }
+    EXPECT_EQ(contents(data), dataBytes);
+    EXPECT_EQ(contents(dataNamedPng), dataBytes);
+    EXPECT_EQ(picture(path(QStringLiteral("sales.png"))), picture(file)) << "the other one drawn";
+    struct stat status;
+    EXPECT_TRUE(::stat(QFile::encodeName(fifo).constData(), &status) == 0 &&
+                S_ISFIFO(status.st_mode));
+    EXPECT_TRUE(::stat("/dev/full", &status) == 0 && S_ISCHR(status.st_mode));
 }
 
 TEST_F(CommandLineTest, HelpIsAllJapanese) {

@@ -1,0 +1,63 @@
+#include "cli/OutputFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using FileId = std::pair<dev_t, ino_t>;
+
+std::optional<struct stat> statusOf(const QString& path) {
+    struct stat status;
+    const int result = path == StandardOutput
+                           ? ::fstat(STDOUT_FILENO, &status)
+                           : ::stat(QFile::encodeName(path).constData(), &status);
+    if (result != 0)
+        return std::nullopt;
+    return status;
+}
+
+// Only a regular file can be overwritten; a terminal or a pipe may well be both read and written.
+std::optional<FileId> regularFileId(const QString& path) {
+    const std::optional<struct stat> status = statusOf(path);
+    if (!status || !S_ISREG(status->st_mode))
+        return std::nullopt;
+    return FileId{status->st_dev, status->st_ino};
+}
+
+QString absolutePath(const QString& path) {
+    return path == StandardOutput ? QString() : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+} // namespace
+
+bool isStandardOutput(const QString& output) {
+    if (output == StandardOutput)
+        return true;
+    const std::optional<struct stat> file = statusOf(output);
+    const std::optional<struct stat> standardOutput = statusOf(StandardOutput);
+    return file && standardOutput && file->st_dev == standardOutput->st_dev &&
+           file->st_ino == standardOutput->st_ino;
+}
+
+DataFiles::DataFiles(const QStringList& inputs) {
+    for (const QString& input : inputs) {
+        if (const QString path = absolutePath(input); !path.isEmpty())
+            byPath_.insert(path, input);
+        if (const std::optional<FileId> id = regularFileId(input))
+            byId_.emplace(*id, input);
+    }
+}
+
+std::optional<QString> DataFiles::overwrittenBy(const QString& output) const {
+    if (const std::optional<FileId> id = regularFileId(output))
+        if (const auto found = byId_.find(*id); found != byId_.end())
+            return found->second;
+    if (const auto found = byPath_.constFind(absolutePath(output)); found != byPath_.constEnd())
+        return *found;
+    return std::nullopt;
+}
