@@ -51,8 +51,8 @@ FUZZ_SECONDS ?= 60
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DTALLYFOLD_FUZZ=ON -DBUILD_TESTING=OFF > /dev/null
-	@cmake --build build-fuzz -j $(JOBS) --target fuzz_datafile fuzz_numeric
-	@for target in datafile numeric; do \
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz_datafile fuzz_numeric fuzz_delimited fuzz_html
+	@for target in datafile numeric delimited html; do \
 		mkdir -p build-fuzz/corpus/$$target; \
 		echo "fuzz_$$target for $(FUZZ_SECONDS) s"; \
 		(cd build-fuzz && ./fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \

@@ -21,6 +21,7 @@
 #include "io/DroppedFile.h"
 #include "io/PictureFile.h"
 #include "io/Printing.h"
+#include "io/TableFile.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -301,21 +302,15 @@ void Form1::openDataFile(const QString& path, DataFormat format) {
 
 // A CSV file fills the label and value boxes; the descriptions keep what they hold.
 void Form1::openCsvFile(const QString& path) {
-    TextGrid read;
-    QString error = loadCsvFile(path, read);
-    const CsvTable table = error.isEmpty() ? layOutCsv(read) : CsvTable{};
-    if (error.isEmpty())
-        error = table.refusal;
-    if (!error.isEmpty()) {
-        dialogs_.warn(this, loadMessage(path, LoadOutcome{error}));
+    const GridLayout table = loadGridFile(path);
+    if (!table.refusal.isEmpty()) {
+        dialogs_.warn(this, loadMessage(path, LoadOutcome{table.refusal}));
         return;
     }
     showPathInCaption(path);
-    editing_->record(QStringLiteral("データの読込"), [&] {
-        for (int r = 0; r < GridRows; ++r)
-            for (int c = 0; c < GridColumns; ++c)
-                setGridText(*this, r, c, table.grid[r][c]);
-    });
+    editing_->record(QStringLiteral("データの読込"), [&] { writeGrid(*this, table.grid); });
+    if (!table.notice.isEmpty())
+        dialogs_.warn(this, table.notice);
 }
 
 void Form1::savePictureCommand() {

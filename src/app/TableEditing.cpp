@@ -1,6 +1,7 @@
 #include "app/TableEditing.h"
 
 #include "app/Dialogs.h"
+#include "data/DisplayNumber.h"
 #include "data/EntryGrid.h"
 #include "io/TableClipboard.h"
 
@@ -11,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QShortcut>
 
 namespace {
@@ -61,6 +63,15 @@ QList<QKeySequence> redoKeys() {
     return keys;
 }
 
+// Cells and rows alike joined by a space, as one line.
+QString joinedCells(const TextGrid& block) {
+    QStringList cells;
+    for (const std::vector<QString>& row : block)
+        for (const QString& cell : row)
+            cells << cell;
+    return cells.join(u' ');
+}
+
 } // namespace
 
 TableEditing::TableEditing(EntryBoxes& boxes, Dialogs& dialogs, QWidget* window)
@@ -97,18 +108,26 @@ void TableEditing::record(const QString& name, const std::function<void()>& acti
 }
 
 void TableEditing::paste(QLineEdit* box) {
-    if (!pasteBlock(box))
-        box->paste();
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    const std::optional<QPoint> place = gridCells_.value(box);
+    if (const std::optional<TextGrid> block = clipboardBlock(clipboard)) {
+        if (place)
+            pasteBlock(*block, *place);
+        else
+            box->insert(joinedCells(*block)); // a single-line box takes the block as one line
+        return;
+    }
+    QString text = clipboardCell(clipboard);
+    const bool valueBox = place && place->x() > 0 && place->y() > 0;
+    if (valueBox)
+        text = plainNumber(text).value_or(text);
+    box->insert(text);
+    if (valueBox)
+        tellUnreadable({{place->y(), place->x(), box->text()}});
 }
 
-bool TableEditing::pasteBlock(QLineEdit* box) {
-    const std::optional<TextGrid> block = clipboardBlock(QApplication::clipboard()->mimeData());
-    if (!block)
-        return false;
-    const std::optional<QPoint> caret = gridCells_.value(box);
-    if (!caret && !hasHeaders(*block))
-        return false; // a description box has no place in the grid
-    const Placement placement = placeBlock(*block, caret ? caret->y() : 0, caret ? caret->x() : 0);
+void TableEditing::pasteBlock(const TextGrid& block, QPoint place) {
+    const Placement placement = placeBlock(block, place.y(), place.x());
     record(QStringLiteral("貼り付け"), [&] {
         for (const GridCell& cell : placement.cells)
             setGridText(boxes_, cell.row, cell.column, cell.text);
@@ -117,7 +136,12 @@ bool TableEditing::pasteBlock(QLineEdit* box) {
         dialogs_.warn(window_,
                       QStringLiteral("入力欄の外にはみ出した %1 個のセルは貼り付けませんでした。")
                           .arg(placement.leftOut));
-    return true;
+    tellUnreadable(placement.cells);
+}
+
+void TableEditing::tellUnreadable(const std::vector<GridCell>& cells) {
+    if (const QString message = unreadableValuesMessage(cells); !message.isEmpty())
+        dialogs_.warn(window_, message);
 }
 
 void TableEditing::copyTable() {
@@ -162,8 +186,10 @@ bool TableEditing::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->matches(QKeySequence::Paste))
-        return pasteBlock(box);
+    if (key->matches(QKeySequence::Paste)) {
+        paste(box);
+        return true;
+    }
     if (key->matches(QKeySequence::Undo) && !box->isUndoAvailable()) {
         undo();
         return true;

@@ -2,6 +2,7 @@
 
 #include "app/TypingSteps.h"
 #include "data/BoxesSnapshot.h"
+#include "data/EntryGrid.h"
 
 #include <QHash>
 #include <QObject>
@@ -34,8 +35,9 @@ public:
     // before it. An action that changes nothing leaves no step.
     void record(const QString& name, const std::function<void()>& action);
 
-    // Pastes the clipboard into `box`: a block of several cells over the grid, a single cell
-    // into the box as usual.
+    // Pastes the clipboard into `box`: a block of several cells over the grid (into a single-line
+    // box as one line), a single cell into the box without its line end. A number in a display
+    // form comes into a value box as the plain number.
     void paste(QLineEdit* box);
     void copyTable();
     void undo();
@@ -49,7 +51,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool pasteBlock(QLineEdit* box);
+    void pasteBlock(const TextGrid& block, QPoint place);
+    // Tells of the value boxes among the cells that hold a text that reads as no number.
+    void tellUnreadable(const std::vector<GridCell>& cells);
 
     EntryBoxes& boxes_;
     Dialogs& dialogs_;

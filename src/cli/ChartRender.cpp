@@ -13,10 +13,10 @@
 #include "graph/SizeOption.h"
 #include "graph/WindowlessGraph.h"
 #include "io/ChartFile.h"
-#include "io/CsvFile.h"
 #include "io/DataFile.h"
 #include "io/PictureFile.h"
 #include "io/SaveFile.h"
+#include "io/TableFile.h"
 
 #include <unistd.h>
 
@@ -25,16 +25,10 @@ namespace {
 // Fills the boxes from the file as the load button does; the message to show when it cannot.
 QString loadBoxes(const QString& path, MemoryBoxes& boxes) {
     if (dataFormat(path, 1) == DataFormat::Csv) {
-        TextGrid read;
-        QString error = loadCsvFile(path, read);
-        const CsvTable table = error.isEmpty() ? layOutCsv(read) : CsvTable{};
-        if (error.isEmpty())
-            error = table.refusal;
-        if (!error.isEmpty())
-            return loadMessage(path, LoadOutcome{error});
-        for (int r = 0; r < GridRows; ++r)
-            for (int c = 0; c < GridColumns; ++c)
-                setGridText(boxes, r, c, table.grid[r][c]);
+        const GridLayout table = loadGridFile(path);
+        if (!table.refusal.isEmpty())
+            return loadMessage(path, LoadOutcome{table.refusal});
+        writeGrid(boxes, table.grid);
         return {};
     }
     DataTable table;

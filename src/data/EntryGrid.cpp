@@ -1,10 +1,9 @@
 #include "data/EntryGrid.h"
 
 #include "data/DataTable.h"
+#include "data/DisplayNumber.h"
 #include "data/EntryBoxes.h"
 #include "data/NumberFormat.h"
-
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -22,17 +21,25 @@ QString cellText(const Cell& cell) {
     return {};
 }
 
-// A decimal number and nothing else, as the C library reads it, but without the words (inf,
-// nan) and hexadecimal forms: those are more likely labels than numbers.
-bool isNumber(const QString& cell) {
-    static const QRegularExpression number(
-        QStringLiteral(R"(^[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?$)"));
-    return number.match(cell.trimmed()).hasMatch();
+bool isValueBox(int row, int column) {
+    return row > 0 && column > 0;
+}
+
+// A cell that holds something, and not a number as a spreadsheet shows one.
+bool isText(const QString& cell) {
+    return !cell.trimmed().isEmpty() && !plainNumber(cell);
 }
 
 // A cell a ragged row does not have reads as blank.
 QString cellAt(const TextGrid& block, std::size_t row, std::size_t column) {
     return column < block[row].size() ? block[row][column] : QString();
+}
+
+bool labelsBelowFirstRow(const TextGrid& block) {
+    for (std::size_t r = 1; r < block.size(); ++r)
+        if (isText(cellAt(block, r, 0)))
+            return true;
+    return false;
 }
 
 } // namespace
@@ -66,6 +73,12 @@ TextGrid readGrid(const EntryBoxes& boxes) {
     return grid;
 }
 
+void writeGrid(EntryBoxes& boxes, const TextGrid& grid) {
+    for (int r = 0; r < GridRows; ++r)
+        for (int c = 0; c < GridColumns; ++c)
+            setGridText(boxes, r, c, grid[r][c]);
+}
+
 TextGrid tableGrid(const DataTable& table) {
     TextGrid grid(GridRows, std::vector<QString>(GridColumns));
     for (int r = 0; r < GridRows; ++r)
@@ -75,39 +88,94 @@ TextGrid tableGrid(const DataTable& table) {
     return grid;
 }
 
-bool hasHeaders(const TextGrid& block) {
+BlockShape blockShape(const TextGrid& block) {
+    if (block.empty())
+        return {};
     std::size_t columns = 0;
     for (const std::vector<QString>& row : block)
         columns = std::max(columns, row.size());
-    if (block.size() < 2 || columns < 2 || !cellAt(block, 0, 0).trimmed().isEmpty())
-        return false;
+    const bool emptyCorner = cellAt(block, 0, 0).trimmed().isEmpty();
     // The whole grid as the program copies and saves it, whatever its labels hold (years, say).
-    if (block.size() == GridRows && columns == GridColumns)
-        return true;
-    for (std::size_t c = 1; c < block[0].size(); ++c)
-        if (isNumber(block[0][c]))
-            return false;
-    for (std::size_t r = 1; r < block.size(); ++r)
-        if (isNumber(cellAt(block, r, 0)))
-            return false;
-    return true;
+    if (emptyCorner && block.size() == GridRows && columns == GridColumns)
+        return {true, true};
+    const bool labelColumn = labelsBelowFirstRow(block);
+    bool headerRow = emptyCorner && labelColumn;
+    for (std::size_t c = 1; c < block[0].size() && !headerRow; ++c)
+        headerRow = isText(block[0][c]);
+    return {headerRow, labelColumn};
 }
 
 Placement placeBlock(const TextGrid& block, int row, int column) {
-    if (hasHeaders(block))
-        row = column = 0;
+    const BlockShape shape = blockShape(block);
+    if (shape.headerRow || shape.labelColumn) {
+        row = shape.headerRow ? 0 : 1;
+        column = shape.labelColumn ? 0 : 1;
+    }
     Placement placement;
     for (std::size_t r = 0; r < block.size(); ++r) {
         for (std::size_t c = 0; c < block[r].size(); ++c) {
             const int gridRow = row + static_cast<int>(r);
             const int gridColumn = column + static_cast<int>(c);
             if (isCorner(gridRow, gridColumn))
-                continue; // holds no box, and a block with headers puts nothing there
-            if (gridRow >= GridRows || gridColumn >= GridColumns)
+                continue; // holds no box, and a block with labels puts nothing there
+            if (gridRow >= GridRows || gridColumn >= GridColumns) {
                 ++placement.leftOut;
-            else
-                placement.cells.push_back({gridRow, gridColumn, block[r][c]});
+                continue;
+            }
+            const QString& text = block[r][c];
+            placement.cells.push_back(
+                {gridRow, gridColumn,
+                 isValueBox(gridRow, gridColumn) ? plainNumber(text).value_or(text) : text});
         }
     }
     return placement;
+}
+
+QString unreadableValuesMessage(const std::vector<GridCell>& cells) {
+    int count = 0;
+    const GridCell* first = nullptr;
+    for (const GridCell& cell : cells) {
+        if (isValueBox(cell.row, cell.column) && isText(cell.text)) {
+            ++count;
+            if (!first)
+                first = &cell;
+        }
+    }
+    if (!first)
+        return {};
+    // Named as a spreadsheet names its cells: column letter, then row.
+    const QString name = QChar(u'A' + first->column - 1) + QString::number(first->row);
+    return QStringLiteral("%1 個の数値欄 (%2 など) は数値として読めません。グラフでは先頭の数字"
+                          "だけが使われます。")
+        .arg(count)
+        .arg(name);
+}
+
+GridLayout layOutBlock(const TextGrid& block, int rows, int columns) {
+    const BlockShape shape = blockShape(block);
+    if (rows < 0)
+        rows = static_cast<int>(block.size());
+    if (columns < 0)
+        for (const std::vector<QString>& row : block)
+            columns = std::max(columns, static_cast<int>(row.size()));
+    const int valueRows = rows - (shape.headerRow ? 1 : 0);
+    const int valueColumns = columns - (shape.labelColumn ? 1 : 0);
+    constexpr int MaxRows = GridRows - 1;
+    constexpr int MaxColumns = GridColumns - 1;
+    if (valueRows > MaxRows || valueColumns > MaxColumns)
+        return {{},
+                QStringLiteral("表が大きすぎるため読み込めません。読み込めるのは %1 行 × %2 列まで"
+                               "ですが、このファイルの表は %3 行 × %4 列です。")
+                    .arg(MaxRows)
+                    .arg(MaxColumns)
+                    .arg(valueRows)
+                    .arg(valueColumns),
+                {}};
+    const Placement placement = placeBlock(block, 1, 1);
+    GridLayout layout{TextGrid(GridRows, std::vector<QString>(GridColumns)),
+                      {},
+                      unreadableValuesMessage(placement.cells)};
+    for (const GridCell& cell : placement.cells)
+        layout.grid[cell.row][cell.column] = cell.text;
+    return layout;
 }

@@ -18,16 +18,25 @@ QString gridText(const EntryBoxes& boxes, int row, int column);
 void setGridText(EntryBoxes& boxes, int row, int column, const QString& text);
 // The whole grid as the boxes show it: 11 rows of 13 cells.
 TextGrid readGrid(const EntryBoxes& boxes);
+// Sets every label and value box from a grid of 11 rows of 13 cells.
+void writeGrid(EntryBoxes& boxes, const TextGrid& grid);
 // The grid of the dataset: labels as they are, numbers in the general form with 15 digits (0.5,
 // 1E+16), empty cells empty. 11 rows of 13 cells.
 TextGrid tableGrid(const DataTable& table);
 
-// A block that looks like a table with its headers: at least 2 rows and 2 columns, its top-left
-// cell empty, every other cell of its first row a text, and the first cell of every row below a
-// text. A text is a cell that does not read wholly as a number (a blank cell is a text). A block
-// of exactly 11 by 13 cells with its top-left cell empty is the whole grid as the program copies
-// and saves it, and counts as a table with headers whatever its labels hold.
-bool hasHeaders(const TextGrid& block);
+// Which edges of a block from outside hold labels. A text here is a cell that holds something
+// other than a number as spreadsheets show numbers (a blank cell or a placeholder such as "-" is
+// no text). A block has a header row when its first row holds a text after its first cell, or when
+// its first cell is empty and its first column below the first row holds a text (years over row
+// labels); it has a label column when its first column below the first row holds a text. The
+// program's own grid, exactly 11 by 13 cells with an empty corner, has both whatever its labels
+// hold.
+struct BlockShape {
+    bool headerRow = false;
+    bool labelColumn = false;
+    bool operator==(const BlockShape&) const = default;
+};
+BlockShape blockShape(const TextGrid& block);
 
 struct GridCell {
     int row = 0;
@@ -41,8 +50,25 @@ struct Placement {
     int leftOut = 0;             // cells of the block that fall outside the grid
 };
 
-// Where a pasted block goes: a block with headers to the corner (its top-left cell on the corner,
-// which takes nothing and is not counted as left out), any other block with its top-left cell at
-// (row, column), filling right and down. Cells beyond the grid's last row or column are left
-// out and counted; a ragged row places only the cells it has.
+// Where a block from outside goes. A block with a header row or a label column goes by its
+// labels: the header row into the column labels, the label column into the row labels and the
+// values from 1A on beside them; a text in the corner has no box and is dropped. Any other block
+// goes with its top-left cell to (row, column), filling right and down. A cell that lands in a
+// value box comes as the plain number where it reads as one in a display form ("1,234" as 1234,
+// "▲100" as -100), empty where it is a placeholder for no value ("-"), else as it is. Cells beyond
+// the grid's last row or column are left out and counted; a ragged row places only its cells.
 Placement placeBlock(const TextGrid& block, int row, int column);
+
+// Tells of the value boxes among `cells` that hold a text that does not read wholly as a number,
+// naming the first; empty when there are none.
+QString unreadableValuesMessage(const std::vector<GridCell>& cells);
+
+// A block from a file laid onto the whole grid as placeBlock lays it, from 1A where it has no
+// labels; boxes it has no cell for are empty. `rows` and `columns` give the block's whole size
+// where only its first rows and columns were kept; -1 for the block's own.
+struct GridLayout {
+    TextGrid grid;   // 11 rows of 13 cells, when the block fits
+    QString refusal; // why the block cannot be loaded (more values than the grid takes)
+    QString notice;  // what unreadableValuesMessage tells of its values
+};
+GridLayout layOutBlock(const TextGrid& block, int rows = -1, int columns = -1);

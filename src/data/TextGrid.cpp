@@ -1,5 +1,7 @@
 #include "data/TextGrid.h"
 
+#include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -12,62 +14,89 @@ bool isLineEnd(QChar ch) {
 
 } // namespace
 
-TextGrid parseDelimited(QStringView text, QChar separator) {
-    TextGrid grid;
+DelimitedText readDelimited(QStringView text, QChar separator, int maxRows, int maxColumns) {
+    DelimitedText read;
     std::vector<QString> row;
     QString cell;
+    int column = 0;
+    // Only cells within the limits are kept; the others are only counted.
+    const auto keeps = [&] { return read.rows < maxRows && column < maxColumns; };
+    const auto endCell = [&] {
+        if (keeps())
+            row.push_back(std::exchange(cell, QString()));
+        ++column;
+    };
+    const auto endRow = [&] {
+        endCell();
+        read.columns = std::max(read.columns, column);
+        if (read.rows < maxRows)
+            read.grid.push_back(std::exchange(row, {}));
+        ++read.rows;
+        column = 0;
+    };
     bool cellStart = true;
     const qsizetype size = text.size();
     qsizetype i = 0;
     while (i < size) {
         const QChar ch = text[i];
+        const bool keep = keeps();
         if (cellStart && ch == Quote) {
             // An unclosed quote runs to the end of the text.
+            read.unclosedQuote = true;
             for (++i; i < size; ++i) {
                 if (text[i] != Quote) {
-                    cell += text[i];
+                    if (keep)
+                        cell += text[i];
                 } else if (i + 1 < size && text[i + 1] == Quote) {
-                    cell += Quote;
+                    if (keep)
+                        cell += Quote;
                     ++i;
                 } else {
                     ++i;
+                    read.unclosedQuote = false;
                     break;
                 }
             }
             cellStart = false;
         } else if (ch == separator) {
-            row.push_back(std::exchange(cell, QString()));
+            endCell();
             cellStart = true;
             ++i;
         } else if (isLineEnd(ch)) {
             i += ch == u'\r' && i + 1 < size && text[i + 1] == u'\n' ? 2 : 1;
-            row.push_back(std::exchange(cell, QString()));
-            grid.push_back(std::exchange(row, {}));
+            endRow();
             cellStart = true;
             if (i == size)
-                return grid; // the last line end closes the last row and opens none
+                return read; // the last line end closes the last row and opens none
         } else {
-            cell += ch;
+            if (keep)
+                cell += ch;
             cellStart = false;
             ++i;
         }
     }
-    if (!text.isEmpty()) {
-        row.push_back(std::move(cell));
-        grid.push_back(std::move(row));
-    }
-    return grid;
+    if (!text.isEmpty())
+        endRow();
+    return read;
 }
 
-QString writeDelimited(const TextGrid& grid, QChar separator, QStringView lineEnd) {
+TextGrid parseDelimited(QStringView text, QChar separator) {
+    constexpr int All = std::numeric_limits<int>::max();
+    return readDelimited(text, separator, All, All).grid;
+}
+
+QString writeDelimited(const TextGrid& grid, QChar separator, QStringView lineEnd,
+                       QStringView alsoQuoted) {
     QString text;
     for (const std::vector<QString>& row : grid) {
         for (std::size_t c = 0; c < row.size(); ++c) {
             if (c > 0)
                 text += separator;
             const QString& cell = row[c];
-            const bool quoted = cell.contains(separator) || cell.contains(Quote) ||
-                                cell.contains(u'\r') || cell.contains(u'\n');
+            const bool quoted =
+                cell.contains(separator) || cell.contains(Quote) || cell.contains(u'\r') ||
+                cell.contains(u'\n') ||
+                std::ranges::any_of(alsoQuoted, [&](QChar ch) { return cell.contains(ch); });
             if (!quoted) {
                 text += cell;
                 continue;

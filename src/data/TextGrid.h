@@ -14,6 +14,19 @@ using TextGrid = std::vector<std::vector<QString>>;
 // next separator is kept. One line end at the very end adds no row; empty text is no row.
 TextGrid parseDelimited(QStringView text, QChar separator);
 
+// Text from outside read as parseDelimited reads it, keeping only the cells of the first maxRows
+// rows and maxColumns columns, so that a huge text costs no more memory than a table, but
+// counting them all.
+struct DelimitedText {
+    TextGrid grid;
+    int rows = 0;               // all the rows of the text
+    int columns = 0;            // the most cells of a row
+    bool unclosedQuote = false; // the text ends inside a quoted cell
+};
+DelimitedText readDelimited(QStringView text, QChar separator, int maxRows, int maxColumns);
+
 // Joins a grid into delimited text with `lineEnd` after every row, the last included. A cell is
-// quoted only when it holds the separator, a double quote, CR or LF (a quote inside doubled).
-QString writeDelimited(const TextGrid& grid, QChar separator, QStringView lineEnd);
+// quoted only when it holds the separator, a double quote, CR, LF or one of `alsoQuoted` (a quote
+// inside doubled).
+QString writeDelimited(const TextGrid& grid, QChar separator, QStringView lineEnd,
+                       QStringView alsoQuoted = {});

@@ -4,8 +4,10 @@
 #include "io/DataFileFormat.h"
 #include "io/FileError.h"
 #include "io/SaveFile.h"
+#include "io/TableFileBytes.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <cerrno>
@@ -26,17 +28,19 @@ LoadOutcome loadDataFile(const QString& path, DataTable& table) {
         outcome.error = fileErrorReason(path, errno);
         return outcome;
     }
-    // Mapped rather than read: only the first 156 fields are looked at, however large the file.
+    if (QFileInfo(path).isFile() && file.size() > MaxTableFileBytes) {
+        outcome.error = tooLargeReason();
+        return outcome;
+    }
+    // Mapped rather than read: only the first 156 fields are looked at.
     if (const uchar* mapped = file.size() > 0 ? file.map(0, file.size()) : nullptr) {
         outcome.fields = decodeDataFile(reinterpret_cast<const char*>(mapped), file.size(), table);
         return outcome;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        outcome.error = fileErrorReason(path, errno);
-        return outcome;
-    }
-    outcome.fields = decodeDataFile(bytes.constData(), bytes.size(), table);
+    QByteArray bytes;
+    outcome.error = readTableFileBytes(path, bytes);
+    if (outcome.error.isEmpty())
+        outcome.fields = decodeDataFile(bytes.constData(), bytes.size(), table);
     return outcome;
 }
 

@@ -17,13 +17,17 @@
 
 namespace {
 
-// Runs `step` on the modal window of type T once it is open, from inside its event loop.
+// Runs `step` on the window of type T once it shows, from inside its event loop.
 template <class T> void whenOpen(std::function<void(T*)> step) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, step] {
-        if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            poll->deleteLater();
-            step(window);
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* window = qobject_cast<T*>(widget);
+            if (window && window->isVisible()) {
+                poll->deleteLater();
+                step(window);
+                return;
+            }
         }
     });
     poll->start(10);

@@ -73,22 +73,42 @@ protected:
 
 TEST_F(TableEditingTest, BlockSpreadsFromTheCaretAndCountsWhatFallsOutside) {
     box("T9k")->setText(QStringLiteral("old"));
-    pasteInto("T9k", QStringLiteral("1\t2\t3\r\n\"a\tb\"\t5\t6\r\n7\t8\t9\r\n"));
+    pasteInto("T9k", QStringLiteral("1\t2\t3\r\n4\t\"a\tb\"\t6\r\n7\t8\t9\r\n"));
     EXPECT_EQ(form.value(9, 11), QStringLiteral("1"));
     EXPECT_EQ(form.value(9, 12), QStringLiteral("2"));
-    EXPECT_EQ(form.value(10, 11), QStringLiteral("a\tb"));
-    EXPECT_EQ(form.value(10, 12), QStringLiteral("5"));
-    ASSERT_EQ(dialogs.warnings.size(), 1);
+    EXPECT_EQ(form.value(10, 11), QStringLiteral("4"));
+    EXPECT_EQ(form.value(10, 12), QStringLiteral("a\tb"));
+    ASSERT_EQ(dialogs.warnings.size(), 2);
     EXPECT_TRUE(dialogs.warnings[0].contains(QStringLiteral("5 個")))
         << dialogs.warnings[0].toStdString();
+    EXPECT_TRUE(dialogs.warnings[1].contains(QStringLiteral("1 個の数値欄 (L10 など)")))
+        << dialogs.warnings[1].toStdString();
 
     pasteInto("Text2", QStringLiteral("東京\t30"));
     EXPECT_EQ(form.rowLabel(1), QStringLiteral("東京"));
     EXPECT_EQ(form.value(1, 1), QStringLiteral("30"));
 
+    pasteInto("Text3", QStringLiteral("大阪\r\n"));
+    EXPECT_EQ(form.rowLabel(2), QStringLiteral("大阪")) << "one cell pastes without its line end";
+    EXPECT_EQ(dialogs.warnings.size(), 2);
     pasteInto("T1b", QStringLiteral("single"));
-    EXPECT_EQ(form.value(1, 2), QStringLiteral("single")) << "one cell pastes as it always did";
-    EXPECT_EQ(dialogs.warnings.size(), 1);
+    EXPECT_EQ(form.value(1, 2), QStringLiteral("single"));
+    EXPECT_EQ(dialogs.warnings.size(), 3) << "a value box told it holds no number";
+}
+
+TEST_F(TableEditingTest, AnHtmlTableAloneIsPastedAndABlockFillsATitleAsOneLine) {
+    auto* html = new QMimeData;
+    html->setHtml(QStringLiteral("<table><tr><td>地域</td><td>食品</td></tr>"
+                                 "<tr><td>東京</td><td>1,234</td></tr></table>"));
+    QApplication::clipboard()->setMimeData(html);
+    key(box("T5e"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form.columnLabel(1), QStringLiteral("食品"));
+    EXPECT_EQ(form.rowLabel(1), QStringLiteral("東京"));
+    EXPECT_EQ(form.value(1, 1), QStringLiteral("1234"));
+
+    pasteInto("Text1", QStringLiteral("家計\t内訳\r\n2026\t年\r\n"));
+    EXPECT_EQ(form.description(Description::Title), QStringLiteral("家計 内訳 2026 年"));
+    EXPECT_TRUE(dialogs.warnings.isEmpty());
 }
 
 TEST_F(TableEditingTest, TableWithHeadersGoesToTheCornerWhereverTheCaret) {

@@ -33,35 +33,38 @@ TEST(EntryGrid, ShowsTheDatasetWithoutItsDescriptions) {
               gridWith({{0, 1, "東京"}, {1, 0, "2020"}, {1, 1, "0.5"}, {10, 12, "1E+16"}}));
 }
 
-TEST(HasHeaders, WantsAnEmptyCornerAndTextLabels) {
+TEST(BlockShape, FindsHeaderRowsAndLabelColumnsByTheirTexts) {
     const struct {
         TextGrid block;
-        bool headers;
+        bool headerRow, labelColumn;
     } cases[] = {
-        {{{"", "A", "B"}, {"x", "1", "2"}}, true},
-        {{{"", "12kg", "１２"}, {"1,234", "1"}, {" "}}, true}, // ragged; blank labels are texts
-        {{{"", "A"}}, false},
-        {{{""}, {"x"}}, false},
-        {{{"t", "A"}, {"x", "1"}}, false},
-        {{{"", "A", " 7 "}, {"x", "1"}}, false},
-        {{{"", "A"}, {"x", "1"}, {"-3.5"}}, false},
-        {{{"", "1e3"}, {"x", "1"}}, false},
-        {{}, false},
+        {{{"地域", "食品", "衣料"}, {"東京", "1", "2"}}, true, true}, // a title in the corner
+        {{{"食品", "衣料"}, {"1", "2"}}, true, false},
+        {{{"東京", "1", "2"}, {"大阪", "3", "4"}}, false, true},
+        {{{"", "2020", "2021"}, {"東京", "1", "2"}}, true, true}, // years over row labels
+        {{{"東京", "1,234", "2,000"}, {"大阪", "500", "▲100"}}, false, true},
+        {{{"", "A", "B"}, {"x", "1", "2"}}, true, true},
+        {{{"1", "2"}, {"3", " "}}, false, false},
+        {{{"", "1"}, {"", "-"}}, false, false}, // blanks and placeholders are no texts
+        {{{"東京", "1", "2"}}, false, false},
+        {{}, false, false},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(hasHeaders(cases[i].block), cases[i].headers) << "case " << i;
+        EXPECT_EQ(blockShape(cases[i].block),
+                  (BlockShape{cases[i].headerRow, cases[i].labelColumn}))
+            << "case " << i;
 
-    // The program's own grid, numbers for labels included, always comes back to the corner.
+    // The program's own grid, numbers for labels included, always comes back whole.
     DataTable years;
     years(0, 1) = 2020.0;
     years(1, 0) = 1.0;
     TextGrid grid = tableGrid(years);
-    EXPECT_TRUE(hasHeaders(grid));
+    EXPECT_EQ(blockShape(grid), (BlockShape{true, true}));
     grid[0][0] = QStringLiteral("x");
-    EXPECT_FALSE(hasHeaders(grid));
+    EXPECT_EQ(blockShape(grid), (BlockShape{false, false}));
 }
 
-TEST(PlaceBlock, PutsABlockAtTheCaretOrHeadersAtTheCorner) {
+TEST(PlaceBlock, PutsLabelsInTheLabelBoxesAndOtherBlocksAtTheCaret) {
     using Cells = std::vector<GridCell>;
     const struct {
         TextGrid block;
@@ -70,16 +73,39 @@ TEST(PlaceBlock, PutsABlockAtTheCaretOrHeadersAtTheCorner) {
         int leftOut;
     } cases[] = {
         {{{"", "A"}, {"x", "1"}}, 4, 7, Cells{{0, 1, "A"}, {1, 0, "x"}, {1, 1, "1"}}, 0},
+        {{{"地域", "食品"}, {"東京", "1,234"}},
+         3,
+         3,
+         Cells{{0, 1, "食品"}, {1, 0, "東京"}, {1, 1, "1234"}},
+         0},
+        {{{"食品", "衣料"}, {"1", "▲5"}},
+         3,
+         3,
+         Cells{{0, 1, "食品"}, {0, 2, "衣料"}, {1, 1, "1"}, {1, 2, "-5"}},
+         0},
+        {{{"東京", "-"}, {"大阪", "x"}},
+         3,
+         3,
+         Cells{{1, 0, "東京"}, {1, 1, ""}, {2, 0, "大阪"}, {2, 1, ""}},
+         0},
         {{{"1", "2"}, {"3"}}, 4, 7, Cells{{4, 7, "1"}, {4, 8, "2"}, {5, 7, "3"}}, 0},
         {{{"1", "2", "3"}, {"4", "5", "6"}}, 10, 11, Cells{{10, 11, "1"}, {10, 12, "2"}}, 4},
-        {{{"a", "b"}, {"c", "d"}}, 0, 12, Cells{{0, 12, "a"}, {1, 12, "c"}}, 2},
-        {{{"a", "b"}, {"c", "d"}}, 10, 0, Cells{{10, 0, "a"}, {10, 1, "b"}}, 2},
+        {{{"1", "2"}, {"3", "4"}}, 0, 12, Cells{{0, 12, "1"}, {1, 12, "3"}}, 2}, // labels as is
+        {{{"1", "2"}, {"3", "4"}}, 10, 0, Cells{{10, 0, "1"}, {10, 1, "2"}}, 2},
     };
     for (const auto& c : cases) {
         const Placement placement = placeBlock(c.block, c.row, c.column);
         EXPECT_EQ(placement.cells, c.cells) << c.row << "," << c.column;
         EXPECT_EQ(placement.leftOut, c.leftOut) << c.row << "," << c.column;
     }
+}
+
+TEST(PlaceBlock, TellsOfValueBoxesThatHoldNoNumber) {
+    EXPECT_EQ(unreadableValuesMessage({{0, 3, "食品"}, {1, 0, "東京"}, {2, 2, "12"}, {3, 1, ""}}),
+              "");
+    EXPECT_EQ(
+        unreadableValuesMessage({{1, 1, "1"}, {3, 3, "12kg"}, {3, 4, "?"}, {9, 1, "x y"}}),
+        "3 個の数値欄 (C3 など) は数値として読めません。グラフでは先頭の数字だけが使われます。");
 }
 
 } // namespace

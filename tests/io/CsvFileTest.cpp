@@ -34,21 +34,21 @@ TEST(CsvFile, DecodesEncodingsAndSeparators) {
         {"abc\n", {{"abc"}}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(decodeCsv(c.bytes), c.grid) << c.bytes.toStdString();
+        EXPECT_EQ(decodeCsv(c.bytes).grid, c.grid) << c.bytes.toStdString();
 }
 
 TEST(CsvFile, LaysTablesWithHeadersAsTheyStandOthersFrom1A) {
-    const CsvTable headed = layOutCsv({{"", "A"}, {"x", "1", "2"}});
+    const GridLayout headed = layOutBlock({{"", "A"}, {"x", "1", "2"}});
     EXPECT_EQ(headed.refusal, "");
     EXPECT_EQ(headed.grid, gridWith({{0, 1, "A"}, {1, 0, "x"}, {1, 1, "1"}, {1, 2, "2"}}));
-    EXPECT_EQ(layOutCsv({{"1", "2"}, {"3"}}).grid,
+    EXPECT_EQ(layOutBlock({{"1", "2"}, {"3"}}).grid,
               gridWith({{1, 1, "1"}, {1, 2, "2"}, {2, 1, "3"}}));
 
     // The largest tables that fit: 10 by 12 values, with and without headers.
-    EXPECT_EQ(layOutCsv(TextGrid(10, std::vector<QString>(12, "1"))).refusal, "");
+    EXPECT_EQ(layOutBlock(TextGrid(10, std::vector<QString>(12, "1"))).refusal, "");
     TextGrid full(11, std::vector<QString>(13, "t"));
     full[0][0].clear();
-    EXPECT_EQ(layOutCsv(full).grid, full);
+    EXPECT_EQ(layOutBlock(full).grid, full);
 }
 
 TEST(CsvFile, RefusesMoreThanTenRowsOrTwelveColumnsOfValues) {
@@ -62,7 +62,7 @@ TEST(CsvFile, RefusesMoreThanTenRowsOrTwelveColumnsOfValues) {
         const char* size;
     } cases[] = {{tallBare, "11 行 × 12 列"}, {wideHeaded, "10 行 × 13 列"}};
     for (const auto& c : cases) {
-        const CsvTable table = layOutCsv(c.read);
+        const GridLayout table = layOutBlock(c.read);
         EXPECT_TRUE(table.refusal.contains(QStringLiteral("10 行 × 12 列"))) << c.size;
         EXPECT_TRUE(table.refusal.contains(QString::fromUtf8(c.size))) << c.size;
     }
@@ -74,11 +74,11 @@ TEST(CsvFile, SavesAndLoadsThroughTheDisk) {
     const TextGrid grid =
         gridWith({{0, 1, "品目, \"特\""}, {1, 0, "東京\n本社"}, {10, 12, "-0.25"}});
     ASSERT_EQ(saveCsvFile(path, grid), "");
-    TextGrid read;
-    ASSERT_EQ(loadCsvFile(path, read), "");
-    EXPECT_EQ(layOutCsv(read).grid, grid);
+    DelimitedText read;
+    ASSERT_EQ(loadCsvFile(path, read, GridRows, GridColumns), "");
+    EXPECT_EQ(layOutBlock(read.grid).grid, grid);
 
-    EXPECT_NE(loadCsvFile(dir.filePath(QStringLiteral("none.csv")), read), "");
+    EXPECT_NE(loadCsvFile(dir.filePath(QStringLiteral("none.csv")), read, 1, 1), "");
     EXPECT_NE(saveCsvFile(dir.filePath(QStringLiteral("no/such.csv")), grid), "");
 }
 

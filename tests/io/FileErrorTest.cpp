@@ -60,13 +60,13 @@ TEST(FileError, SavesAndLoadsTellWhyInJapanese) {
     const QImage picture(4, 3, QImage::Format_RGB32);
     for (const auto& c : cases) {
         DataTable table;
-        TextGrid read;
+        DelimitedText read;
         const QString reason = QString::fromUtf8(c.reason);
         for (const QString& error :
              {saveDataFile(c.path, table).error, saveCsvFile(c.path, tableGrid(table)),
               savePicture(picture, c.path).value_or(QString()),
               saveBytes(c.path, "x", NewFile::Direct), loadDataFile(c.path, table).error,
-              loadCsvFile(c.path, read), loadPicture(c.path).error})
+              loadCsvFile(c.path, read, 1, 1), loadPicture(c.path).error})
             EXPECT_EQ(error, reason + QStringLiteral("。")) << c.path.toStdString();
     }
 }

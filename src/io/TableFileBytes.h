@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// No file that holds a table is larger than a few kilobytes; this much is refused unread, so that
+// a huge file or a device that never ends costs neither minutes nor gigabytes.
+inline constexpr qint64 MaxTableFileBytes = qint64(64) << 20;
+
+// Reads a table file whole. A regular file larger than the limit is refused before it is read, a
+// pipe or device as soon as it has given more. Returns why it cannot be read, or an empty string.
+QString readTableFileBytes(const QString& path, QByteArray& bytes);
+// The reason given for a file over the limit.
+QString tooLargeReason();
