@@ -71,7 +71,7 @@ QByteArray toCp932(const QString& text, bool* lossy) {
     return out;
 }
 
-QString fromCp932(const char* bytes, qsizetype size) {
+QString fromCp932(const char* bytes, qsizetype size, bool* invalid) {
     QByteArray utf8;
     utf8.reserve(size);
     Converter converter("UTF-8", "CP932");
@@ -81,6 +81,8 @@ QString fromCp932(const char* bytes, qsizetype size) {
         ++in;
         --left;
         utf8.append("\xEF\xBF\xBD"); // U+FFFD
+        if (invalid)
+            *invalid = true;
     }
     return QString::fromUtf8(utf8);
 }

@@ -9,8 +9,9 @@
 // is set to true.
 QByteArray toCp932(const QString& text, bool* lossy = nullptr);
 
-// Decodes the bytes; a byte sequence that is not valid code page 932 becomes U+FFFD.
-QString fromCp932(const char* bytes, qsizetype size);
-inline QString fromCp932(const QByteArray& bytes) {
-    return fromCp932(bytes.constData(), bytes.size());
+// Decodes the bytes; a byte sequence that is not valid code page 932 becomes U+FFFD, and
+// `invalid` (when given) is set to true.
+QString fromCp932(const char* bytes, qsizetype size, bool* invalid = nullptr);
+inline QString fromCp932(const QByteArray& bytes, bool* invalid = nullptr) {
+    return fromCp932(bytes.constData(), bytes.size(), invalid);
 }
