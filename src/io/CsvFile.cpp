@@ -1,12 +1,11 @@
 #include "io/CsvFile.h"
 
-#include "io/Cp932.h"
 #include "io/FileError.h"
 #include "io/SaveFile.h"
 #include "io/TableFileBytes.h"
+#include "io/TextDecoding.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
@@ -51,14 +50,11 @@ QByteArray encodeCsv(const TextGrid& grid) {
     return Utf8Bom + writeDelimited(grid, u',', u"\r\n", u";\t").toUtf8();
 }
 
-DelimitedText decodeCsv(const QByteArray& bytes, int maxRows, int maxColumns) {
-    const QByteArray body = bytes.startsWith(Utf8Bom) ? bytes.sliced(Utf8Bom.size()) : bytes;
-    // The mark is taken off above; a second one would be part of the first cell.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    QString text = utf8(body);
-    if (utf8.hasError())
-        text = fromCp932(body);
-    return readDelimited(text, separatorOf(text), maxRows, maxColumns);
+QString decodeCsv(const QByteArray& bytes, DelimitedText& read, int maxRows, int maxColumns) {
+    const DecodedText decoded = decodeText(bytes);
+    if (decoded.error.isEmpty())
+        read = readDelimited(decoded.text, separatorOf(decoded.text), maxRows, maxColumns);
+    return decoded.error;
 }
 
 QString saveCsvFile(const QString& path, const TextGrid& grid) {
@@ -69,6 +65,5 @@ QString loadCsvFile(const QString& path, DelimitedText& read, int maxRows, int m
     QByteArray bytes;
     if (QString error = readTableFileBytes(path, bytes); !error.isEmpty())
         return error;
-    read = decodeCsv(bytes, maxRows, maxColumns);
-    return {};
+    return decodeCsv(bytes, read, maxRows, maxColumns);
 }

@@ -192,8 +192,10 @@ TEST_F(CommandLineTest, SeveralInputsGoIntoTheFolderEachFailureIsNamedTheOthersW
         writeTable(QStringLiteral("south.csv"), salesTable()),
         writeTable(QStringLiteral("huge.txt"), huge),
         path(QStringLiteral("short.txt")),
+        path(QStringLiteral("binary.csv")),
     };
     saveBytes(inputs[4], "1,2,3\r\n");
+    saveBytes(inputs[5], QByteArray("1,2\0\x01", 5));
     const QString folder = path(QStringLiteral("charts/2026"));
     const Finished run = tallyfold(QStringList{QStringLiteral("--render")} + inputs +
                                    QStringList{QStringLiteral("-o"), folder});
@@ -211,6 +213,7 @@ TEST_F(CommandLineTest, SeveralInputsGoIntoTheFolderEachFailureIsNamedTheOthersW
     EXPECT_TRUE(reported(inputs[3], QStringLiteral("実行時エラー '6': オーバーフローしました。")))
         << run.errors.toStdString();
     EXPECT_TRUE(reported(inputs[4], QStringLiteral("不完全"))) << run.errors.toStdString();
+    EXPECT_TRUE(reported(inputs[5], QStringLiteral("(NUL)"))) << run.errors.toStdString();
 
     // One input: the format follows the output's extension.
     const QString pdf = path(QStringLiteral("north.PDF"));

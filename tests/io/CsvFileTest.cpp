@@ -4,6 +4,7 @@
 #include "data/GridWith.h"
 #include "io/Cp932.h"
 #include "io/CsvFile.h"
+#include "io/SaveFile.h"
 
 #include <QTemporaryDir>
 
@@ -33,8 +34,11 @@ TEST(CsvFile, DecodesEncodingsAndSeparators) {
         {"\"a,\"\"b,c\";d\n\"1;2\"", {{"a,\"b,c", "d"}, {"1;2"}}},
         {"abc\n", {{"abc"}}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(decodeCsv(c.bytes).grid, c.grid) << c.bytes.toStdString();
+    for (const auto& c : cases) {
+        DelimitedText read;
+        EXPECT_EQ(decodeCsv(c.bytes, read), "") << c.bytes.toStdString();
+        EXPECT_EQ(read.grid, c.grid) << c.bytes.toStdString();
+    }
 }
 
 TEST(CsvFile, LaysTablesWithHeadersAsTheyStandOthersFrom1A) {
@@ -80,6 +84,12 @@ TEST(CsvFile, SavesAndLoadsThroughTheDisk) {
 
     EXPECT_NE(loadCsvFile(dir.filePath(QStringLiteral("none.csv")), read, 1, 1), "");
     EXPECT_NE(saveCsvFile(dir.filePath(QStringLiteral("no/such.csv")), grid), "");
+
+    // Bytes that are not text are refused, and what was read stays.
+    const QString binary = dir.filePath(QStringLiteral("picture.csv"));
+    ASSERT_EQ(saveBytes(binary, QByteArray("1,2\0\x89PNG", 8)), "");
+    EXPECT_TRUE(loadCsvFile(binary, read, 1, 1).contains(QStringLiteral("NUL")));
+    EXPECT_EQ(layOutBlock(read.grid).grid, grid);
 }
 
 } // namespace
