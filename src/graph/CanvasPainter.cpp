@@ -1,5 +1,7 @@
 #include "graph/CanvasPainter.h"
 
+#include "graph/XmlText.h"
+
 #include <QPaintEngine>
 
 #include <algorithm>
@@ -34,8 +36,8 @@ Qt::BrushStyle brushStyle(FillStyle style) {
     return Qt::NoBrush;
 }
 
-bool isRaster(const QPainter& painter) {
-    return painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+bool isEngine(const QPainter& painter, QPaintEngine::Type type) {
+    return painter.paintEngine() && painter.paintEngine()->type() == type;
 }
 
 // The whole numbers k with low <= offset + k * pitch <= high.
@@ -110,8 +112,10 @@ std::vector<QLineF> hatchLines(const QRectF& area, FillStyle style) {
 
 CanvasPainter::CanvasPainter(QPainter& painter, const QFont& font, int ascent)
     : painter_(painter)
-    , units_{painter.device()->logicalDpiX(), painter.device()->logicalDpiY(), isRaster(painter)}
-    , ascent_(ascent) {
+    , units_{painter.device()->logicalDpiX(), painter.device()->logicalDpiY(),
+             isEngine(painter, QPaintEngine::Raster)}
+    , ascent_(ascent)
+    , xmlTexts_(isEngine(painter, QPaintEngine::SVG)) {
     painter_.setFont(font);
 }
 
@@ -234,13 +238,14 @@ void CanvasPainter::outline(const QRectF& box, int drawWidth, QRgb colour) {
 void CanvasPainter::text(const CanvasOperation& op) {
     painter_.setPen(QColor::fromRgb(Foreground));
     const QPointF at(units_.x(op.x1), units_.y(op.y1));
+    const QString text = xmlTexts_ ? xmlText(op.text) : op.text;
     if (units_.isScreen()) {
-        painter_.drawText(QPointF(at.x(), at.y() + ascent_), op.text);
+        painter_.drawText(QPointF(at.x(), at.y() + ascent_), text);
         return;
     }
     painter_.save();
     painter_.translate(at);
     painter_.scale(units_.pixelWidth(), units_.pixelHeight());
-    painter_.drawText(QPointF(0, ascent_), op.text);
+    painter_.drawText(QPointF(0, ascent_), text);
     painter_.restore();
 }

@@ -9,7 +9,9 @@
 
 // Draws canvas operations onto a painter's device at the device's own resolution: the one
 // drawing code of the canvas, for its picture on screen as for printers and vector files.
-// Positions are taken from the painter's origin, which is the canvas's top-left corner.
+// Positions are taken from the painter's origin, which is the canvas's top-left corner. On an SVG
+// device texts lose the characters XML does not allow (xmlText): the SVG engine writes texts into
+// the file as they are, and one such character would make the whole file unreadable.
 class CanvasPainter {
 public:
     // Sets `font` on the painter; `ascent` is the font's ascent in screen pixels.
@@ -37,4 +39,5 @@ private:
     QPainter& painter_;
     DeviceUnits units_;
     int ascent_ = 0;
+    bool xmlTexts_ = false; // the device writes texts into XML
 };

@@ -8,10 +8,12 @@
 #include "graph/WindowlessGraph.h"
 #include "io/ChartFile.h"
 #include "io/PngEncoder.h"
+#include "io/SaveFile.h"
 
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -83,10 +85,12 @@ struct DrawnChart {
     MemoryBoxes boxes;
     WindowlessGraph graph;
 
-    DrawnChart() {
-        boxes.setDescription(Description::Title, QStringLiteral("売上構成"));
-        boxes.setRowLabel(1, QStringLiteral("東京"));
-        boxes.setColumnLabel(1, QStringLiteral("食品"));
+    explicit DrawnChart(const QString& title = QStringLiteral("売上構成"),
+                        const QString& rowLabel = QStringLiteral("東京"),
+                        const QString& columnLabel = QStringLiteral("食品")) {
+        boxes.setDescription(Description::Title, title);
+        boxes.setRowLabel(1, rowLabel);
+        boxes.setColumnLabel(1, columnLabel);
         for (int c = 1; c <= 3; ++c)
             boxes.setValue(1, c, QString::number(c * 10));
         boxes.setValue(2, 1, QStringLiteral("90"));
@@ -140,6 +144,34 @@ TEST(ChartFile, SvgHasTheCanvasPhysicalSizeAndItsTextsAsText) {
     EXPECT_NEAR(millimetres("width"), 6855 / 1440.0 * 25.4, 0.01);
     EXPECT_NEAR(millimetres("height"), 7575 / 1440.0 * 25.4, 0.01);
     EXPECT_TRUE(root.value(QLatin1String("height")).endsWith(QLatin1String("mm")));
+}
+
+TEST(ChartFile, SvgLeavesOutWhatXmlCannotHoldAndKeepsTheRestOfTheTexts) {
+    const QString lone = QChar(0xD800);
+    const DrawnChart chart(QStringLiteral("売\u0001上\u001B構\uFFFE成") + lone,
+                           QStringLiteral("東\uFFFF京"),
+                           QStringLiteral("\U00020BB7") + QChar(0xDC00) + QStringLiteral("食品"));
+    const QByteArray svg = chartSvg(chart.canvas());
+    QXmlStreamReader xml(svg);
+    QStringList texts;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+            texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    for (const QString& text :
+         {QStringLiteral("売上構成"), QStringLiteral("東京"), QStringLiteral("\U00020BB7食品")})
+        EXPECT_TRUE(texts.contains(text)) << text.toStdString();
+
+    const QString xmllint = QStandardPaths::findExecutable(QStringLiteral("xmllint"));
+    if (xmllint.isEmpty())
+        return;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("chart.svg"));
+    ASSERT_EQ(saveBytes(path, svg), "");
+    QProcess lint;
+    lint.start(xmllint, {QStringLiteral("--noout"), path});
+    ASSERT_TRUE(lint.waitForFinished(30000));
+    EXPECT_EQ(lint.exitCode(), 0) << lint.readAllStandardError().toStdString();
 }
 
 QString run(const QString& program, const QStringList& arguments) {
