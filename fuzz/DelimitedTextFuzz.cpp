@@ -8,7 +8,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const DelimitedText read = decodeCsv(bytes, GridRows + 1, GridColumns + 1);
+    DelimitedText read;
+    if (!decodeCsv(bytes, read, GridRows + 1, GridColumns + 1).isEmpty())
+        return 0;
     if (read.grid.size() > GridRows + 1 || static_cast<int>(read.grid.size()) > read.rows)
         std::abort();
     for (const std::vector<QString>& row : read.grid)
@@ -17,8 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const GridLayout layout = layOutBlock(read.grid, read.rows, read.columns);
     if (!layout.refusal.isEmpty())
         return 0;
-    const DelimitedText again = decodeCsv(encodeCsv(layout.grid), GridRows + 1, GridColumns + 1);
-    if (layOutBlock(again.grid, again.rows, again.columns).grid != layout.grid)
+    DelimitedText again;
+    if (!decodeCsv(encodeCsv(layout.grid), again, GridRows + 1, GridColumns + 1).isEmpty() ||
+        layOutBlock(again.grid, again.rows, again.columns).grid != layout.grid)
         std::abort();
     return 0;
 }

@@ -2,8 +2,6 @@
 
 namespace {
 
-enum class Width { AsciiOnly, FullWidthToo };
-
 constexpr char16_t Yen = u'\u00A5';
 constexpr char16_t Pound = u'\u00A3';
 constexpr char16_t Euro = u'\u20AC';
@@ -29,19 +27,17 @@ bool isDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
-// Steps through a text, seeing full-width characters as ASCII when asked to.
+// Steps through a text, seeing full-width characters as ASCII.
 class Reader {
 public:
-    Reader(QStringView text, Width width)
-        : text_(text)
-        , width_(width) {}
+    explicit Reader(QStringView text)
+        : text_(text) {}
 
     bool atEnd() const { return pos_ == text_.size(); }
     char16_t peek() const {
         if (atEnd())
             return u'\0';
-        const char16_t c = text_[pos_].unicode();
-        return width_ == Width::FullWidthToo ? narrow(c) : c;
+        return narrow(text_[pos_].unicode());
     }
     void advance() { ++pos_; }
     void skipBlanks() {
@@ -98,7 +94,6 @@ public:
 
 private:
     QStringView text_;
-    Width width_;
     qsizetype pos_ = 0;
 };
 
@@ -107,7 +102,7 @@ bool isCurrency(char16_t c) {
 }
 
 bool isPlaceholder(QStringView text) {
-    Reader reader(text, Width::FullWidthToo);
+    Reader reader(text);
     const char16_t c = reader.peek();
     if (text.size() == 1)
         return c == u'-' || c == u'\u2010' || c == u'\u2015' || c == u'\u2014' || c == u'\u2026' ||
@@ -122,14 +117,6 @@ bool isPlaceholder(QStringView text) {
 
 } // namespace
 
-bool readsAsNumber(QStringView text) {
-    Reader reader(text.trimmed(), Width::AsciiOnly);
-    if (const char16_t sign = reader.peek(); sign == u'+' || sign == u'-')
-        reader.advance();
-    QString number;
-    return reader.decimal(number, false) && reader.atEnd();
-}
-
 std::optional<QString> plainNumber(QStringView text) {
     const QStringView cell = text.trimmed();
     if (cell.isEmpty())
@@ -137,7 +124,7 @@ std::optional<QString> plainNumber(QStringView text) {
     if (isPlaceholder(cell))
         return QString();
 
-    Reader reader(cell, Width::FullWidthToo);
+    Reader reader(cell);
     bool hasSign = false;
     bool negative = false;
     bool currency = false;

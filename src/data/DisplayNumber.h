@@ -8,17 +8,13 @@
 // Numbers as spreadsheets show, copy and export them, read back into the plain text a value box
 // takes. Blanks (spaces, U+3000, no-break spaces and the other Unicode spaces) may stand around.
 
-// The whole text, blanks around it aside, is a plain decimal number: an optional + or -, ASCII
-// digits with at most one decimal point (1, 1., .5) and an optional exponent (1e3, 1.5E+3).
-// Not the words (inf, nan) or hexadecimal forms the C library also reads: in a table those are
-// more likely labels than numbers.
-bool readsAsNumber(QStringView text);
-
 // When the whole text, blanks around it aside, reads as a number in one of the forms spreadsheets
 // display, the number as plain text: digits as written, grouping commas and a leading + dropped,
 // '-' for a negative, the point and the exponent as written (1,234.50 -> 1234.50, ▲5 -> -5,
 // (1,234) -> -1234, ¥-1,000 -> -1000, 12.5% -> 12.5, １，２３４ -> 1234). The forms:
-// - a plain number as readsAsNumber reads it, or with grouping commas in well-formed groups of
+// - a plain decimal number (an optional + or -, ASCII digits with at most one decimal point and
+//   an optional exponent: 1, 1., .5, 1e3, 1.5E+3; not the words inf and nan or hexadecimal forms,
+//   which in a table are more likely labels), or one with grouping commas in well-formed groups of
 //   three (1,234,567.5; not 1,23, 12,3456 or 0,123);
 // - full-width digits, signs, point, comma, percent and parentheses, and the minus sign U+2212;
 // - before the number at most one sign (+, -, ▲ or △ for a negative) and at most one currency

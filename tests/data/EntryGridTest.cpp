@@ -43,7 +43,8 @@ TEST(BlockShape, FindsHeaderRowsAndLabelColumnsByTheirTexts) {
         {{{"東京", "1", "2"}, {"大阪", "3", "4"}}, false, true},
         {{{"", "2020", "2021"}, {"東京", "1", "2"}}, true, true}, // years over row labels
         {{{"東京", "1,234", "2,000"}, {"大阪", "500", "▲100"}}, false, true},
-        {{{"", "A", "B"}, {"x", "1", "2"}}, true, true},
+        {{{"", "A", "B"}, {"y", "1", "2"}}, true, true},
+        {{{"", "A", "B"}, {"x", "1", "2"}}, true, false}, // x: a value withheld
         {{{"1", "2"}, {"3", " "}}, false, false},
         {{{"", "1"}, {"", "-"}}, false, false}, // blanks and placeholders are no texts
         {{{"東京", "1", "2"}}, false, false},
@@ -72,7 +73,7 @@ TEST(PlaceBlock, PutsLabelsInTheLabelBoxesAndOtherBlocksAtTheCaret) {
         Cells cells;
         int leftOut;
     } cases[] = {
-        {{{"", "A"}, {"x", "1"}}, 4, 7, Cells{{0, 1, "A"}, {1, 0, "x"}, {1, 1, "1"}}, 0},
+        {{{"", "A"}, {"y", "1"}}, 4, 7, Cells{{0, 1, "A"}, {1, 0, "y"}, {1, 1, "1"}}, 0},
         {{{"地域", "食品"}, {"東京", "1,234"}},
          3,
          3,

@@ -42,9 +42,9 @@ TEST(CsvFile, DecodesEncodingsAndSeparators) {
 }
 
 TEST(CsvFile, LaysTablesWithHeadersAsTheyStandOthersFrom1A) {
-    const GridLayout headed = layOutBlock({{"", "A"}, {"x", "1", "2"}});
+    const GridLayout headed = layOutBlock({{"", "A"}, {"y", "1", "2"}});
     EXPECT_EQ(headed.refusal, "");
-    EXPECT_EQ(headed.grid, gridWith({{0, 1, "A"}, {1, 0, "x"}, {1, 1, "1"}, {1, 2, "2"}}));
+    EXPECT_EQ(headed.grid, gridWith({{0, 1, "A"}, {1, 0, "y"}, {1, 1, "1"}, {1, 2, "2"}}));
     EXPECT_EQ(layOutBlock({{"1", "2"}, {"3"}}).grid,
               gridWith({{1, 1, "1"}, {1, 2, "2"}, {2, 1, "3"}}));
 
