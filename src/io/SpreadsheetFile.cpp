@@ -1,0 +1,133 @@
+#include "io/SpreadsheetFile.h"
+
+#include "data/EntryGrid.h"
+#include "io/FirstSheetImport.h"
+#include "io/ZipEntrySizes.h"
+
+#include <orcus/orcus_ods.hpp>
+#include <orcus/orcus_xlsx.hpp>
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <climits>
+#include <memory>
+#include <new>
+#include <string_view>
+
+namespace {
+
+// An encrypted .xlsx is an OLE compound file holding the encrypted package, as an old .xls is.
+const QByteArray OleSignature = QByteArrayLiteral("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
+
+QString fileTooLargeMessage() {
+    return QStringLiteral("ファイルが大きすぎるため読み込めません（読み込めるのは %1 MB まで）。")
+        .arg(SpreadsheetFileLimit / (1024 * 1024));
+}
+
+QString tooLargeMessage(int rows, int columns) {
+    return QStringLiteral("表が大きすぎるため読み込めません。読み込めるのは見出しを含めて %1 行 × "
+                          "%2 列までですが、このファイルの最初のシートは %3 行 × %4 列です。")
+        .arg(GridRows)
+        .arg(GridColumns)
+        .arg(rows)
+        .arg(columns);
+}
+
+QString notKindMessage(SpreadsheetKind kind) {
+    return kind == SpreadsheetKind::Xlsx
+               ? QStringLiteral("Excel ブック（.xlsx）ではないため読み込めません。")
+               : QStringLiteral(
+                     "OpenDocument スプレッドシート（.ods）ではないため読み込めません。");
+}
+
+bool isKind(std::string_view bytes, SpreadsheetKind kind) {
+    const auto* blob = reinterpret_cast<const unsigned char*>(bytes.data());
+    return kind == SpreadsheetKind::Xlsx ? orcus::orcus_xlsx::detect(blob, bytes.size())
+                                         : orcus::orcus_ods::detect(blob, bytes.size());
+}
+
+void import(std::string_view bytes, SpreadsheetKind kind, FirstSheetImport& factory) {
+    if (kind == SpreadsheetKind::Xlsx)
+        orcus::orcus_xlsx(&factory).read_stream(bytes);
+    else
+        orcus::orcus_ods(&factory).read_stream(bytes);
+}
+
+int clampedSize(std::int64_t size) {
+    return static_cast<int>(std::min<std::int64_t>(size, INT_MAX));
+}
+
+// The reason the bytes cannot be read as a workbook of the kind, or an empty string; fills
+// `factory` from them when they can.
+QString importInto(const QByteArray& bytes, SpreadsheetKind kind, FirstSheetImport& factory) {
+    if (bytes.isEmpty())
+        return QStringLiteral("ファイルが空です。");
+    if (bytes.startsWith(OleSignature))
+        return QStringLiteral("パスワードで保護されたファイルか、古い形式（.xls）のファイルのため"
+                              "読み込めません。保護を外して .xlsx か .ods の形式で保存し直して"
+                              "ください。");
+    if (!zipEntrySizesWithin(bytes, static_cast<std::uint32_t>(SpreadsheetFileLimit)))
+        return QStringLiteral("ファイルの中身が大きすぎるため読み込めません。");
+    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    // liborcus reports what it cannot read by throwing, its own exceptions and the standard
+    // library's alike: every one of them means the file cannot be read.
+    try {
+        if (!isKind(view, kind))
+            return notKindMessage(kind);
+        import(view, kind, factory);
+    } catch (const TooManyCells&) {
+        return QStringLiteral("セルが多すぎるため読み込めません。");
+    } catch (const std::bad_alloc&) {
+        return QStringLiteral("メモリが足りないため読み込めません。");
+    } catch (...) {
+        return QStringLiteral("ファイルが壊れているため読み込めません。");
+    }
+    if (!factory.firstSheet())
+        return QStringLiteral("シートが 1 枚もありません。");
+    // liborcus 0.17 skips a sheet whose part the workbook names by an absolute path, as some
+    // writers do (openpyxl), and would leave the table empty.
+    if (kind == SpreadsheetKind::Xlsx && !factory.firstSheetNamed())
+        return QStringLiteral("最初のシートの場所が読み取れないため読み込めません。Excel か "
+                              "LibreOffice で開いて保存し直してください。");
+    return {};
+}
+
+} // namespace
+
+SpreadsheetTable readSpreadsheet(const QByteArray& bytes, SpreadsheetKind kind) {
+    FirstSheetImport factory;
+    if (QString error = importInto(bytes, kind, factory); !error.isEmpty())
+        return {{}, 0, 0, error};
+    const UsedRange& cells = factory.firstSheet()->cells();
+    SpreadsheetTable table{
+        cells.grid(), clampedSize(cells.rows()), clampedSize(cells.columns()), {}};
+    if (!cells.fits())
+        table.error = tooLargeMessage(table.rows, table.columns);
+    return table;
+}
+
+SpreadsheetTable loadSpreadsheet(const QString& path) {
+    const QFileInfo info(path);
+    const QString suffix = info.suffix().toLower();
+    if (suffix != u"xlsx" && suffix != u"ods")
+        return {{}, 0, 0, QStringLiteral("表計算ソフトのファイル（.xlsx、.ods）ではありません。")};
+    if (!info.exists())
+        return {{}, 0, 0, QStringLiteral("ファイルが見つかりません。")};
+    // A pipe or a device has no size to check before reading.
+    if (!info.isFile())
+        return {{}, 0, 0, QStringLiteral("通常のファイルではないため読み込めません。")};
+    if (info.size() > SpreadsheetFileLimit)
+        return {{}, 0, 0, fileTooLargeMessage()};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, 0, 0, file.errorString()};
+    // Read no more than the limit, in case the file grew after its size was checked.
+    const QByteArray bytes = file.read(SpreadsheetFileLimit + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {{}, 0, 0, file.errorString()};
+    if (bytes.size() > SpreadsheetFileLimit)
+        return {{}, 0, 0, fileTooLargeMessage()};
+    return readSpreadsheet(bytes, suffix == u"xlsx" ? SpreadsheetKind::Xlsx : SpreadsheetKind::Ods);
+}
