@@ -9,7 +9,8 @@ namespace {
 constexpr ss::range_size_t SheetSize{1'048'576, 16'384}; // as large as Excel's
 
 // A number as the grid shows numbers: the general form with 15 significant digits. A value
-// that is not finite is none a sheet can hold: liborcus reads an empty one as NaN.
+// that is not finite is none a sheet can hold: liborcus reads an empty one as NaN, and the
+// cell is left without a value.
 std::optional<QString> numberText(double value) {
     if (!std::isfinite(value))
         return std::nullopt;
@@ -47,26 +48,30 @@ void FormulaResult::commit() {
     result_.reset();
 }
 
-void FirstSheet::setText(ss::row_t row, ss::col_t col, const QString& text) {
+template <typename MakeText> void FirstSheet::put(ss::row_t row, ss::col_t col, MakeText text) {
     budget_.spend(1);
     cells_.set(row, col, text);
 }
 
+void FirstSheet::setText(ss::row_t row, ss::col_t col, const QString& text) {
+    put(row, col, [&] { return text; });
+}
+
 void FirstSheet::set_auto(ss::row_t row, ss::col_t col, std::string_view s) {
-    setText(row, col, utf8Text(s));
+    put(row, col, [&] { return utf8Text(s); });
 }
 
 void FirstSheet::set_string(ss::row_t row, ss::col_t col, ss::string_id_t sindex) {
-    setText(row, col, strings_.text(sindex));
+    put(row, col, [&] { return strings_.text(sindex); });
 }
 
 void FirstSheet::set_value(ss::row_t row, ss::col_t col, double value) {
-    if (const std::optional<QString> text = numberText(value))
-        setText(row, col, *text);
+    if (std::isfinite(value))
+        put(row, col, [&] { return generalNumber(value); });
 }
 
 void FirstSheet::set_bool(ss::row_t row, ss::col_t col, bool value) {
-    setText(row, col, boolText(value));
+    put(row, col, [&] { return boolText(value); });
 }
 
 // A date becomes its serial number: days since the origin, the time of day as the fraction.

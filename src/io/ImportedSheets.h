@@ -54,6 +54,8 @@ public:
     const UsedRange& cells() const { return cells_; }
 
 private:
+    template <typename MakeText> void put(ss::row_t row, ss::col_t col, MakeText text);
+
     const SharedStrings& strings_;
     const GlobalSettings& settings_;
     CellBudget& budget_;

@@ -23,12 +23,6 @@ bool UsedRange::fits() const {
     return rows() <= GridRows && columns() <= GridColumns;
 }
 
-void UsedRange::set(std::int64_t row, std::int64_t column, const QString& text) {
-    extend(row, column);
-    if (fits())
-        texts_[{row, column}] = text;
-}
-
 void UsedRange::fillDown(std::int64_t row, std::int64_t column, std::int64_t count) {
     if (count < 1)
         return;

@@ -14,11 +14,15 @@
 class UsedRange {
 public:
     // Row and column from 0, as the sheet counts them; a later value replaces an earlier one.
-    void set(std::int64_t row, std::int64_t column, const QString& text);
+    // `text()` makes the cell's text, only while the range fits: a sheet can report millions.
+    template <typename MakeText> void set(std::int64_t row, std::int64_t column, MakeText text) {
+        extend(row, column);
+        if (fits())
+            texts_[{row, column}] = text();
+    }
     // The cell's value copied into the `count` cells below it.
     void fillDown(std::int64_t row, std::int64_t column, std::int64_t count);
 
-    bool isEmpty() const { return !used_; }
     bool fits() const;
     std::int64_t rows() const { return used_ ? lastRow_ - firstRow_ + 1 : 0; }
     std::int64_t columns() const { return used_ ? lastColumn_ - firstColumn_ + 1 : 0; }

@@ -74,5 +74,7 @@ public:
     void spend(std::int64_t cells);
 
 private:
-    std::int64_t left_ = 16'000'000; // far beyond what a 64 MB file of plain cells holds
+    // Millions more than a sheet that fits the grid needs, for the other sheets; liborcus
+    // reports a repeated .ods cell once for each repetition across a row.
+    std::int64_t left_ = 4'000'000;
 };
