@@ -2,6 +2,7 @@
 
 #include "data/EntryGrid.h"
 #include "io/FirstSheetImport.h"
+#include "io/XmlParts.h"
 #include "io/ZipEntrySizes.h"
 
 #include <orcus/orcus_ods.hpp>
@@ -12,11 +13,17 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <memory>
 #include <new>
 #include <string_view>
 
 namespace {
+
+// liborcus 0.17 parses the content of an .ods file on a second thread unless told otherwise,
+// and an error there other than malformed XML ends the program instead of being thrown. It is
+// told here, before main, while the program has a single thread.
+[[maybe_unused]] const bool OdsOnOneThread = ::setenv("ORCUS_ODS_USE_THREADS", "false", 1) == 0;
 
 // An encrypted .xlsx is an OLE compound file holding the encrypted package, as an old .xls is.
 const QByteArray OleSignature = QByteArrayLiteral("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
@@ -33,6 +40,10 @@ QString tooLargeMessage(int rows, int columns) {
         .arg(GridColumns)
         .arg(rows)
         .arg(columns);
+}
+
+QString brokenMessage() {
+    return QStringLiteral("ファイルが壊れているため読み込めません。");
 }
 
 QString notKindMessage(SpreadsheetKind kind) {
@@ -71,6 +82,8 @@ QString importInto(const QByteArray& bytes, SpreadsheetKind kind, FirstSheetImpo
     if (!zipEntrySizesWithin(bytes, static_cast<std::uint32_t>(SpreadsheetFileLimit)))
         return QStringLiteral("ファイルの中身が大きすぎるため読み込めません。");
     const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (!xmlPartsWellFormed(view))
+        return brokenMessage();
     // liborcus reports what it cannot read by throwing, its own exceptions and the standard
     // library's alike: every one of them means the file cannot be read.
     try {
@@ -82,7 +95,7 @@ QString importInto(const QByteArray& bytes, SpreadsheetKind kind, FirstSheetImpo
     } catch (const std::bad_alloc&) {
         return QStringLiteral("メモリが足りないため読み込めません。");
     } catch (...) {
-        return QStringLiteral("ファイルが壊れているため読み込めません。");
+        return brokenMessage();
     }
     if (!factory.firstSheet())
         return QStringLiteral("シートが 1 枚もありません。");
