@@ -1,6 +1,7 @@
 #include "Printers.h"
 
 #include "io/SpreadsheetFile.h"
+#include "io/UsedRange.h"
 
 #include <QFile>
 #include <QProcess>
@@ -97,6 +98,28 @@ TEST(SpreadsheetFile, KeepsOnlyTheSizeOfARangeLargerThanTheGrid) {
             EXPECT_EQ(table.error.contains(size), !fits) << table.error.toStdString();
         }
     }
+}
+
+TEST(SpreadsheetFile, RefusesAFileThatReportsMillionsOfCells) {
+    QTemporaryDir dir;
+    const QString path =
+        writeWorkbook(dir, "many.ods", R"({"A1": {"value": 1, "repeat": 2000000000}})");
+    EXPECT_TRUE(loadSpreadsheet(path).error.contains(QStringLiteral("セルが多すぎる")));
+}
+
+TEST(UsedRange, FillsDownAndDropsTheTextsOfARangeThatOutgrowsTheGrid) {
+    UsedRange cells;
+    cells.set(5, 3, [] { return QStringLiteral("x"); });
+    cells.fillDown(5, 3, 2);
+    cells.set(4, 4, [] { return QStringLiteral("y"); });
+    EXPECT_EQ(cells.grid(), TextGrid({{"", "y"}, {"x", ""}, {"x", ""}, {"x", ""}}));
+    cells.fillDown(5, 3, 8);
+    EXPECT_EQ(cells.rows(), 10);
+    EXPECT_TRUE(cells.fits());
+    cells.set(0, 16, [] { return QStringLiteral("z"); });
+    EXPECT_EQ(cells.rows(), 14);
+    EXPECT_EQ(cells.columns(), 14);
+    EXPECT_TRUE(cells.grid().empty());
 }
 
 TEST(SpreadsheetFile, RefusesWhatItCannotRead) {

@@ -4,14 +4,17 @@ output's extension: XlsxWriter for .xlsx (it writes shared strings and formula r
 Excel does), openpyxl for .xlsx when the description asks for it, odfpy for .ods.
 
 Usage: make_spreadsheet.py OUTPUT JSON
-JSON: {"writer": "openpyxl" (optional), "sheets": [{"name": "...", "cells": {"B2": 1,
+JSON: {"writer": "openpyxl" (optional), "stored": true (optional), "sheets": [{"name": "...", "cells": {"B2": 1,
        "C2": "text", "D2": true, "E2": {"formula": "=B2*2", "value": 2},
-       "F2": {"date": "2024-01-02"}}}]}
-openpyxl cannot store a formula's result: it writes the formula alone.
+       "F2": {"date": "2024-01-02"}, "G2": {"value": 1, "repeat": 5}}}]}
+openpyxl cannot store a formula's result: it writes the formula alone. A repeated cell (.ods
+only) stands for that many equal cells across its row. "stored" rewrites the archive without
+compression, so that its XML can be seen and changed byte by byte.
 """
 import datetime
 import json
 import sys
+import zipfile
 
 from openpyxl.utils.cell import coordinate_from_string, column_index_from_string
 
@@ -64,6 +67,10 @@ def ods_cell(value):
 
     if value is None:
         return TableCell()
+    if isinstance(value, dict) and "repeat" in value:
+        cell = ods_cell(value["value"])
+        cell.setAttribute("numbercolumnsrepeated", str(value["repeat"]))
+        return cell
     if isinstance(value, dict) and "formula" in value:
         formula = "of:" + value["formula"]
         cell = ods_cell(value["value"])
@@ -104,6 +111,14 @@ def write_ods(path, sheets):
     book.save(path)
 
 
+def store_uncompressed(path):
+    with zipfile.ZipFile(path) as archive:
+        entries = [(item.filename, archive.read(item)) for item in archive.infolist()]
+    with zipfile.ZipFile(path, "w", zipfile.ZIP_STORED) as archive:
+        for name, data in entries:
+            archive.writestr(name, data)
+
+
 def main():
     path, description = sys.argv[1], json.loads(sys.argv[2])
     if path.endswith(".xlsx") and description.get("writer") == "openpyxl":
@@ -114,6 +129,8 @@ def main():
         write_ods(path, description["sheets"])
     else:
         sys.exit("make_spreadsheet.py: the output must end in .xlsx or .ods")
+    if description.get("stored"):
+        store_uncompressed(path)
 
 
 if __name__ == "__main__":
