@@ -48,11 +48,12 @@ package: build
 # make fuzz: each libFuzzer target for FUZZ_SECONDS, starting from the seed corpus in fuzz/corpus.
 # New inputs that widen the coverage collect in build-fuzz/corpus; crashes land in build-fuzz.
 FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = datafile numeric delimited html spreadsheet
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DTALLYFOLD_FUZZ=ON -DBUILD_TESTING=OFF > /dev/null
-	@cmake --build build-fuzz -j $(JOBS) --target fuzz_datafile fuzz_numeric fuzz_delimited fuzz_html
-	@for target in datafile numeric delimited html; do \
+	@cmake --build build-fuzz -j $(JOBS) --target $(FUZZ_TARGETS:%=fuzz_%)
+	@for target in $(FUZZ_TARGETS); do \
 		mkdir -p build-fuzz/corpus/$$target; \
 		echo "fuzz_$$target for $(FUZZ_SECONDS) s"; \
 		(cd build-fuzz && ./fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
