@@ -18,7 +18,7 @@ QStringList extensions(const QString& filter) {
 enum class FileKind { Other, Table, Picture };
 
 FileKind kindOf(const QString& extension) {
-    if (extensions(DataFilter).contains(extension))
+    if (extensions(DataOpenFilter).contains(extension))
         return FileKind::Table;
     if (extensions(PictureSaveFilter).contains(extension))
         return FileKind::Picture;

@@ -32,6 +32,9 @@ private:
 };
 
 inline const QString DataFilter = QStringLiteral("text|*.txt|CSV|*.csv");
+// Tables are read from spreadsheets' workbooks too.
+inline const QString DataOpenFilter =
+    DataFilter + QStringLiteral("|Excel ブック|*.xlsx|OpenDocument スプレッドシート|*.ods");
 inline const QString BitmapFilter = QStringLiteral("bitmap|*.bmp");
 // The chart's save offers the bitmap first, then the formats in the order of PictureFormat.
 inline const QString PictureSaveFilter =

@@ -38,7 +38,8 @@ std::size_t descriptionIndex(Description which) {
     return static_cast<std::size_t>(which) - 1;
 }
 
-const QStringList DataFileSuffixes = {QStringLiteral("txt"), QStringLiteral("csv")};
+const QStringList DataFileSuffixes = {QStringLiteral("txt"), QStringLiteral("csv"),
+                                      QStringLiteral("xlsx"), QStringLiteral("ods")};
 } // namespace
 
 Form1::Form1(Dialogs& dialogs, QWidget* parent)
@@ -278,7 +279,7 @@ void Form1::saveDataCommand() {
 }
 
 void Form1::loadDataCommand() {
-    if (const std::optional<QString> path = commonDialog1_.showOpen(this, DataFilter))
+    if (const std::optional<QString> path = commonDialog1_.showOpen(this, DataOpenFilter))
         openDataFile(*path, dataFormat(*path, commonDialog1_.filterIndex()));
 }
 
@@ -287,8 +288,8 @@ void Form1::openDataFile(const QString& path) {
 }
 
 void Form1::openDataFile(const QString& path, DataFormat format) {
-    if (format == DataFormat::Csv) {
-        openCsvFile(path);
+    if (format != DataFormat::Text) {
+        openGridFile(path, format);
         return;
     }
     const LoadOutcome outcome = loadDataFile(path, table_);
@@ -300,9 +301,9 @@ void Form1::openDataFile(const QString& path, DataFormat format) {
     editing_->record(QStringLiteral("データの読込"), [this] { outputData(table_, *this); });
 }
 
-// A CSV file fills the label and value boxes; the descriptions keep what they hold.
-void Form1::openCsvFile(const QString& path) {
-    const GridLayout table = loadGridFile(path);
+// A table from outside fills the label and value boxes; the descriptions keep what they hold.
+void Form1::openGridFile(const QString& path, DataFormat format) {
+    const GridLayout table = loadGridFile(path, format);
     if (!table.refusal.isEmpty()) {
         dialogs_.warn(this, loadMessage(path, LoadOutcome{table.refusal}));
         return;

@@ -85,7 +85,7 @@ private:
 
     void showPathInCaption(const QString& path);
     void openDataFile(const QString& path, DataFormat format);
-    void openCsvFile(const QString& path);
+    void openGridFile(const QString& path, DataFormat format);
 
     // The actions.
     Form2& graphWindow();

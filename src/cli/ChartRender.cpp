@@ -24,8 +24,8 @@ namespace {
 
 // Fills the boxes from the file as the load button does; the message to show when it cannot.
 QString loadBoxes(const QString& path, MemoryBoxes& boxes) {
-    if (dataFormat(path, 1) == DataFormat::Csv) {
-        const GridLayout table = loadGridFile(path);
+    if (const DataFormat format = dataFormat(path, 1); format != DataFormat::Text) {
+        const GridLayout table = loadGridFile(path, format);
         if (!table.refusal.isEmpty())
             return loadMessage(path, LoadOutcome{table.refusal});
         writeGrid(boxes, table.grid);

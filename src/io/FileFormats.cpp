@@ -3,11 +3,15 @@
 #include <iterator>
 
 DataFormat dataFormat(const QString& path, int filterIndex) {
-    if (path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
-        return DataFormat::Csv;
-    if (path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
-        return DataFormat::Text;
-    return filterIndex == 2 ? DataFormat::Csv : DataFormat::Text;
+    constexpr DataFormat Formats[] = {DataFormat::Text, DataFormat::Csv, DataFormat::Xlsx,
+                                      DataFormat::Ods};
+    const char* const suffixes[] = {".txt", ".csv", ".xlsx", ".ods"};
+    for (std::size_t i = 0; i < std::size(Formats); ++i)
+        if (path.endsWith(QLatin1String(suffixes[i]), Qt::CaseInsensitive))
+            return Formats[i];
+    if (filterIndex >= 1 && filterIndex <= static_cast<int>(std::size(Formats)))
+        return Formats[filterIndex - 1];
+    return DataFormat::Text;
 }
 
 QString pictureSuffix(PictureFormat format) {

@@ -5,8 +5,9 @@
 #include <optional>
 
 // Which format a file name chosen in a dialog means: its extension first, then the filter
-// selected with it (from 1), so that a name typed without extension is saved as typed.
-enum class DataFormat { Text, Csv };
+// selected with it (from 1, in the order of the enumeration), so that a name typed without
+// extension is saved as typed. Workbooks are only read.
+enum class DataFormat { Text, Csv, Xlsx, Ods };
 DataFormat dataFormat(const QString& path, int filterIndex);
 
 // The picture formats the chart is saved in, in the order of the save dialog's filters.

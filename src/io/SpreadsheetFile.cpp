@@ -2,6 +2,7 @@
 
 #include "data/EntryGrid.h"
 #include "io/FirstSheetImport.h"
+#include "io/TableFileBytes.h"
 #include "io/XmlParts.h"
 #include "io/ZipEntrySizes.h"
 
@@ -27,11 +28,6 @@ namespace {
 
 // An encrypted .xlsx is an OLE compound file holding the encrypted package, as an old .xls is.
 const QByteArray OleSignature = QByteArrayLiteral("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
-
-QString fileTooLargeMessage() {
-    return QStringLiteral("ファイルが大きすぎるため読み込めません（読み込めるのは %1 MB まで）。")
-        .arg(SpreadsheetFileLimit / (1024 * 1024));
-}
 
 QString tooLargeMessage(int rows, int columns) {
     return QStringLiteral("表が大きすぎるため読み込めません。読み込めるのは見出しを含めて %1 行 × "
@@ -79,7 +75,7 @@ QString importInto(const QByteArray& bytes, SpreadsheetKind kind, FirstSheetImpo
         return QStringLiteral("パスワードで保護されたファイルか、古い形式（.xls）のファイルのため"
                               "読み込めません。保護を外して .xlsx か .ods の形式で保存し直して"
                               "ください。");
-    if (!zipEntrySizesWithin(bytes, static_cast<std::uint32_t>(SpreadsheetFileLimit)))
+    if (!zipEntrySizesWithin(bytes, static_cast<std::uint32_t>(MaxTableFileBytes)))
         return QStringLiteral("ファイルの中身が大きすぎるため読み込めません。");
     const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     if (!xmlPartsWellFormed(view))
@@ -131,16 +127,8 @@ SpreadsheetTable loadSpreadsheet(const QString& path) {
     // A pipe or a device has no size to check before reading.
     if (!info.isFile())
         return {{}, 0, 0, QStringLiteral("通常のファイルではないため読み込めません。")};
-    if (info.size() > SpreadsheetFileLimit)
-        return {{}, 0, 0, fileTooLargeMessage()};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, 0, 0, file.errorString()};
-    // Read no more than the limit, in case the file grew after its size was checked.
-    const QByteArray bytes = file.read(SpreadsheetFileLimit + 1);
-    if (file.error() != QFileDevice::NoError)
-        return {{}, 0, 0, file.errorString()};
-    if (bytes.size() > SpreadsheetFileLimit)
-        return {{}, 0, 0, fileTooLargeMessage()};
+    QByteArray bytes;
+    if (QString error = readTableFileBytes(path, bytes); !error.isEmpty())
+        return {{}, 0, 0, error};
     return readSpreadsheet(bytes, suffix == u"xlsx" ? SpreadsheetKind::Xlsx : SpreadsheetKind::Ods);
 }

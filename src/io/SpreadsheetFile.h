@@ -16,9 +16,6 @@ struct SpreadsheetTable {
     QString error; // why the file cannot be read; empty when it can
 };
 
-// The largest file that is read at all; a larger one is refused by its size alone.
-inline constexpr qint64 SpreadsheetFileLimit = 64 * 1024 * 1024;
-
 // The used range of the first sheet, from its top-left cell that holds a value to its
 // bottom-right one: numbers in the general form with 15 digits (1234, 0.5), strings as they
 // are, booleans as TRUE and FALSE (those of .xlsx: liborcus 0.17 passes on none of .ods),
@@ -29,5 +26,5 @@ inline constexpr qint64 SpreadsheetFileLimit = 64 * 1024 * 1024;
 SpreadsheetTable readSpreadsheet(const QByteArray& bytes, SpreadsheetKind kind);
 
 // The kind by the file name's extension (.xlsx or .ods, in any case). Refuses what is not a
-// regular file of at most SpreadsheetFileLimit bytes before reading it.
+// regular file of at most MaxTableFileBytes before reading it.
 SpreadsheetTable loadSpreadsheet(const QString& path);

@@ -7,30 +7,21 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
 
-// Runs `step` on the window of type T once it shows, from inside its event loop.
-template <class T> void whenOpen(std::function<void(T*)> step) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, step] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* window = qobject_cast<T*>(widget);
-            if (window && window->isVisible()) {
-                poll->deleteLater();
-                step(window);
-                return;
-            }
-        }
-    });
-    poll->start(10);
+// The visible window of type T, if any.
+template <class T> T* shown() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<T*>(widget); window && window->isVisible())
+            return window;
+    return nullptr;
 }
 
 TEST(QtDialogsTest, ReplacingAFileAsksFirstAndNoReturnsToTheDialog) {
@@ -41,23 +32,33 @@ TEST(QtDialogsTest, ReplacingAFileAsksFirstAndNoReturnsToTheDialog) {
     file.close();
 
     for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
-        bool askedAgain = false;
-        whenOpen<QFileDialog>([&](QFileDialog* dialog) {
-            whenOpen<QMessageBox>([&, dialog](QMessageBox* question) {
-                whenOpen<QFileDialog>([&](QFileDialog* stillOpen) {
-                    askedAgain = true;
-                    stillOpen->reject();
-                });
+        // As a user would: Enter on the name of an existing file, the answer to the question,
+        // then, back in the dialog, Escape.
+        bool accepted = false;
+        int questions = 0;
+        QTimer user;
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            if (auto* question = shown<QMessageBox>()) {
+                ++questions;
                 question->button(answer)->click();
-            });
-            dialog->selectFile(existing);
-            static_cast<QDialog*>(dialog)->accept(); // as Enter in the name box
+            } else if (auto* dialog = shown<QFileDialog>(); dialog && !accepted) {
+                accepted = true;
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(existing);
+                // As Enter in the name box, once this tick is over: a timer does not tick again
+                // while its own handler waits for the question.
+                QMetaObject::invokeMethod(
+                    dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); },
+                    Qt::QueuedConnection);
+            } else if (dialog && questions > 0) {
+                dialog->reject();
+            }
         });
+        user.start(10);
         const std::optional<FileChoice> chosen = QtDialogs().askFileName(
             nullptr, FileDialogKind::Save, CommonDialog::qtFilter(DataFilter), QString());
+        EXPECT_EQ(questions, 1);
         if (answer == QMessageBox::No) {
-            EXPECT_TRUE(askedAgain) << "No returns to the dialog";
-            EXPECT_FALSE(chosen);
+            EXPECT_FALSE(chosen) << "No returns to the dialog, which was then cancelled";
         } else {
             ASSERT_TRUE(chosen);
             EXPECT_EQ(chosen->path, existing);

@@ -106,6 +106,7 @@ TEST_F(TableEditingTest, AnHtmlTableAloneIsPastedAndABlockFillsATitleAsOneLine) 
     EXPECT_EQ(form.rowLabel(1), QStringLiteral("東京"));
     EXPECT_EQ(form.value(1, 1), QStringLiteral("1234"));
 
+    box("Text1")->clear();
     pasteInto("Text1", QStringLiteral("家計\t内訳\r\n2026\t年\r\n"));
     EXPECT_EQ(form.description(Description::Title), QStringLiteral("家計 内訳 2026 年"));
     EXPECT_TRUE(dialogs.warnings.isEmpty());

@@ -1,6 +1,7 @@
 #include "Printers.h"
 
 #include "io/SpreadsheetFile.h"
+#include "io/TableFileBytes.h"
 #include "io/UsedRange.h"
 
 #include <QFile>
@@ -138,7 +139,7 @@ TEST(SpreadsheetFile, RefusesWhatItCannotRead) {
     forged.replace(record + 24, 4, QByteArrayLiteral("\xFF\xFF\xFF\xFF"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.xlsx")).constData(), 0600), 0);
     QFile huge(dir.filePath("huge.ods"));
-    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(SpreadsheetFileLimit + 1));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(MaxTableFileBytes + 1));
 
     const struct {
         QString path;
