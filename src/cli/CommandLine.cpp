@@ -2,6 +2,7 @@
 
 #include "cli/CommandLineHelp.h"
 #include "cli/OutputFile.h"
+#include "graph/SizeName.h"
 
 #include "Version.h"
 
@@ -11,10 +12,6 @@
 #include <cstdio>
 
 namespace {
-
-const QStringList SizeNames = {QStringLiteral("standard"), QStringLiteral("tall"),
-                               QStringLiteral("wide")};
-constexpr GraphSize Sizes[] = {GraphSize::Standard, GraphSize::Tall, GraphSize::Wide};
 
 CommandLine usageError(const QString& why, const QList<QCommandLineOption>& options) {
     std::fputs(qPrintable(why + QStringLiteral("\n\n") + helpText(options)), stderr);
@@ -79,7 +76,7 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
     const QCommandLineOption size(
         QStringLiteral("size"),
         QStringLiteral("グラフの大きさ: standard (標準、既定), tall (縦長), wide (横長)。"),
-        QStringLiteral("SIZE"), SizeNames[0]);
+        QStringLiteral("SIZE"), sizeName(GraphSize::Standard));
     const QCommandLineOption format(
         QStringLiteral("format"),
         QStringLiteral(
@@ -129,10 +126,10 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         return usageError(QStringLiteral("標準出力 (-o -) に書けるのは一つのデータファイルの"
                                          "グラフだけです。"),
                           options);
-    const qsizetype sizeIndex = SizeNames.indexOf(parser.value(size));
-    if (sizeIndex < 0)
+    const std::optional<GraphSize> sizeChosen = sizeNamed(parser.value(size));
+    if (!sizeChosen)
         return usageError(QStringLiteral("--size は standard, tall, wide のどれかです。"), options);
-    request.style = {parser.isSet(pattern), Sizes[sizeIndex]};
+    request.style = {parser.isSet(pattern), *sizeChosen};
     if (parser.isSet(format)) {
         request.format = formatNamed(parser.value(format));
         if (!request.format)

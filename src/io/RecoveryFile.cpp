@@ -1,19 +1,15 @@
 #include "io/RecoveryFile.h"
 
 #include "data/EntryGrid.h"
+#include "graph/SizeName.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <iterator>
-
 namespace {
 
 constexpr int Format = 1;
-const QString SizeNames[] = {QStringLiteral("standard"), QStringLiteral("tall"),
-                             QStringLiteral("wide")};
-constexpr GraphSize Sizes[] = {GraphSize::Standard, GraphSize::Tall, GraphSize::Wide};
 
 template <class Texts> QJsonArray textArray(const Texts& texts) {
     QJsonArray array;
@@ -42,12 +38,11 @@ QByteArray encodeRecovery(const EntryState& state) {
     QJsonArray grid;
     for (const std::vector<QString>& row : state.boxes.grid)
         grid.append(textArray(row));
-    const auto size = static_cast<std::size_t>(state.size);
     return QJsonDocument(
                QJsonObject{{QStringLiteral("format"), Format},
                            {QStringLiteral("grid"), grid},
                            {QStringLiteral("descriptions"), textArray(state.boxes.descriptions)},
-                           {QStringLiteral("size"), SizeNames[size]}})
+                           {QStringLiteral("size"), sizeName(state.size)}})
         .toJson();
 }
 
@@ -75,9 +70,9 @@ std::optional<EntryState> decodeRecovery(const QByteArray& bytes) {
     std::ranges::copy(*descriptions, state.boxes.descriptions.begin());
 
     const QString size = root.value(QStringLiteral("size")).toString();
-    const auto named = std::ranges::find(SizeNames, size);
-    if (named == std::end(SizeNames))
+    const std::optional<GraphSize> named = sizeNamed(size);
+    if (!named)
         return std::nullopt;
-    state.size = Sizes[named - std::begin(SizeNames)];
+    state.size = *named;
     return state;
 }
