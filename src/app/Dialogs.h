@@ -1,6 +1,6 @@
 #pragma once
 
-#include "io/Quit.h"
+#include "app/Quit.h"
 
 #include <QString>
 

@@ -27,6 +27,11 @@ constexpr SizeHeights heightsOf(GraphSize size) {
     return {5000, 8000, 7575};
 }
 
+// The graph window's canvas as a new window has it: its size in twips and its light grey.
+inline constexpr int NewCanvasWidth = 6855;
+inline constexpr int NewCanvasHeight = 7695;
+inline constexpr unsigned NewCanvasColour = 0xFFE0E0E0; // opaque light grey, as a QRgb
+
 // A chart command re-applies the standard size with a window 200 twips taller than an option
 // click gives.
 inline constexpr int StandardChartWindowHeight = 8200;

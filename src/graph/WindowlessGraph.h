@@ -1,6 +1,5 @@
 #pragma once
 
-#include "graph/Form2.h"
 #include "graph/GraphSize.h"
 #include "graph/ImageCanvas.h"
 
@@ -14,5 +13,5 @@ public:
     void setWindowHeight(int) override {}
 
 private:
-    ImageCanvas canvas_{Form2::CanvasWidth, Form2::CanvasHeight, qRgb(0xE0, 0xE0, 0xE0)};
+    ImageCanvas canvas_{NewCanvasWidth, NewCanvasHeight, NewCanvasColour};
 };

@@ -2,8 +2,8 @@
 #include "Printers.h"
 
 #include "app/Form1.h"
-#include "graph/Form2.h"
-#include "graph/PictureBox.h"
+#include "app/Form2.h"
+#include "app/PictureBox.h"
 
 #include <QAccessible>
 #include <QApplication>

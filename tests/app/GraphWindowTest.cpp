@@ -2,7 +2,7 @@
 #include "Printers.h"
 
 #include "app/Form1.h"
-#include "graph/Form2.h"
+#include "app/Form2.h"
 #include "graph/ImageCanvas.h"
 
 #include <QApplication>

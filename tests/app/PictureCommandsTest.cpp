@@ -3,7 +3,7 @@
 
 #include "app/Form1.h"
 #include "app/QtDialogs.h"
-#include "graph/Form2.h"
+#include "app/Form2.h"
 #include "graph/ImageCanvas.h"
 #include "graph/Twips.h"
 #include "io/Printing.h"

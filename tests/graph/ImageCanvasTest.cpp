@@ -1,7 +1,7 @@
 #include "ChartFixture.h"
 
 #include "graph/Fonts.h"
-#include "graph/Form2.h"
+#include "graph/GraphSize.h"
 #include "graph/ImageCanvas.h"
 #include "graph/Twips.h"
 
@@ -25,7 +25,7 @@ QRgb pixelAt(const ImageCanvas& canvas, double xTwips, double yTwips) {
 
 // A graph surface over an image canvas of the graph window's creation size.
 struct ImageSurface : GraphSurface {
-    ImageCanvas pic{Form2::CanvasWidth, Form2::CanvasHeight, qRgb(0xE0, 0xE0, 0xE0)};
+    ImageCanvas pic{NewCanvasWidth, NewCanvasHeight, NewCanvasColour};
     Canvas& canvas() override { return pic; }
     void setWindowHeight(int) override {}
 };

@@ -1,7 +1,7 @@
 #include "ChartFixture.h"
 #include "Printers.h"
 
-#include "graph/Form2.h"
+#include "graph/GraphSize.h"
 #include "graph/ImageCanvas.h"
 #include "graph/PatternScheme.h"
 #include "graph/Twips.h"
@@ -89,7 +89,7 @@ TEST(PatternBars, RowOneSetsTheLineWidthEvenWhenEmpty) {
 
 // A canvas for pixel checks: a full row of equal values in every column.
 struct PatternPicture : GraphSurface {
-    ImageCanvas pic{Form2::CanvasWidth, Form2::CanvasHeight, qRgb(0xE0, 0xE0, 0xE0)};
+    ImageCanvas pic{NewCanvasWidth, NewCanvasHeight, NewCanvasColour};
     Canvas& canvas() override { return pic; }
     void setWindowHeight(int) override {}
 };

@@ -1,6 +1,6 @@
-#include "graph/ChartAccessible.h"
+#include "app/ChartAccessible.h"
 
-#include "graph/PictureBox.h"
+#include "app/PictureBox.h"
 
 #include <QAccessibleWidget>
 

@@ -25,8 +25,6 @@ public:
 
     static constexpr int ClientWidth = 6870;
     static constexpr int ClientHeight = 7890;
-    static constexpr int CanvasWidth = 6855;
-    static constexpr int CanvasHeight = 7695;
     static constexpr int UnknownFrameHeight = 425;
 
 signals:

@@ -1,6 +1,6 @@
-#include "graph/Form2.h"
+#include "app/Form2.h"
 
-#include "graph/PictureBox.h"
+#include "app/PictureBox.h"
 #include "graph/Twips.h"
 #include "io/DroppedFile.h"
 
@@ -20,7 +20,7 @@ QStringList pictureSuffixes() {
 
 Form2::Form2(QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , pic_(new PictureBox(CanvasWidth, CanvasHeight, qRgb(0xE0, 0xE0, 0xE0), this)) {
+    , pic_(new PictureBox(NewCanvasWidth, NewCanvasHeight, NewCanvasColour, this)) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("量率グラフ"));
     setAttribute(Qt::WA_DeleteOnClose);

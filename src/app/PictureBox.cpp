@@ -1,6 +1,6 @@
-#include "graph/PictureBox.h"
+#include "app/PictureBox.h"
 
-#include "graph/ChartAccessible.h"
+#include "app/ChartAccessible.h"
 #include "graph/Twips.h"
 
 #include <QAccessible>
