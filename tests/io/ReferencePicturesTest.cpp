@@ -201,10 +201,24 @@ QString draw(WindowlessGraph& graph, ChartState& state, const MemoryBoxes& boxes
     return {};
 }
 
-// The PDF writer stamps each file with the time it was written.
-QByteArray withoutPdfStamp(QByteArray pdf) {
+// The PDF without what changes from one writing to the next: the time stamp, and the order in
+// which the writer numbers and tags the objects of its fonts, which follows the addresses of
+// Qt's font engines where a chart uses more than one font. Its objects are compared as a set.
+QByteArray canonicalPdf(const QByteArray& pdf) {
     static const QRegularExpression stamp(QStringLiteral("/CreationDate \\(D:[^)]*\\)"));
-    return QString::fromLatin1(pdf).replace(stamp, QString()).toLatin1();
+    static const QRegularExpression objectStart(QStringLiteral("\n(?=\\d+ 0 obj\n)"));
+    static const QRegularExpression reference(QStringLiteral("\\b\\d+ 0 (obj|R)\\b"));
+    static const QRegularExpression subsetTag(QStringLiteral("/[A-Z]{6}\\+"));
+    static const QRegularExpression crossReference(QStringLiteral("\nxref\n.*"),
+                                                   QRegularExpression::DotMatchesEverythingOption);
+    QString text = QString::fromLatin1(pdf).replace(stamp, QString());
+    text.replace(crossReference, QString());
+    QStringList objects = text.split(objectStart);
+    for (QString& object : objects)
+        object.replace(reference, QStringLiteral("# 0 \\1"))
+            .replace(subsetTag, QStringLiteral("/+"));
+    objects.sort();
+    return objects.join(QLatin1Char('\n')).toLatin1();
 }
 
 QString hashOf(const QByteArray& bytes) {
@@ -218,7 +232,7 @@ void addPictures(std::map<QString, QString>& hashes, const QString& name, const 
     hashes[name + QStringLiteral(".png")] = hashOf(chartBytes(canvas, PictureFormat::Png));
     hashes[name + QStringLiteral(".svg")] = hashOf(chartBytes(canvas, PictureFormat::Svg));
     hashes[name + QStringLiteral(".pdf")] =
-        hashOf(withoutPdfStamp(chartBytes(canvas, PictureFormat::Pdf)));
+        hashOf(canonicalPdf(chartBytes(canvas, PictureFormat::Pdf)));
     if (!message.isEmpty())
         hashes[name + QStringLiteral(".message")] = hashOf(message.toUtf8());
 }
