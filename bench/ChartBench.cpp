@@ -1,11 +1,16 @@
 #include "FullTable.h"
+#include "app/Form2.h"
+#include "app/PictureBox.h"
 #include "data/DataTable.h"
 #include "data/InputData.h"
 #include "data/MemoryBoxes.h"
+#include "graph/ChartReading.h"
 #include "graph/ChartState.h"
 #include "graph/ColourChart.h"
 #include "graph/PatternChart.h"
 #include "graph/WindowlessGraph.h"
+
+#include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -33,19 +38,56 @@ void BM_PatternChart(benchmark::State& run) {
 }
 BENCHMARK(BM_PatternChart)->Unit(benchmark::kMicrosecond);
 
-// The colour chart with every label and text 100,000 characters long.
-void BM_ColourChartLongTexts(benchmark::State& run) {
+// The full table with every label and text `length` characters long.
+MemoryBoxes longTexts(qsizetype length) {
     MemoryBoxes boxes = fullTable();
-    const QString longText(100000, QChar(u'長'));
+    const QString text(length, QChar(u'長'));
     for (int r = 1; r <= 10; ++r)
-        boxes.setRowLabel(r, longText);
+        boxes.setRowLabel(r, text);
     for (int c = 1; c <= 12; ++c)
-        boxes.setColumnLabel(c, longText);
+        boxes.setColumnLabel(c, text);
     for (Description which : AllDescriptions)
-        boxes.setDescription(which, longText);
-    runCharts<drawColourChart>(run, boxes);
+        boxes.setDescription(which, text);
+    return boxes;
+}
+
+void BM_ColourChartLongTexts(benchmark::State& run) {
+    runCharts<drawColourChart>(run, longTexts(100000));
 }
 BENCHMARK(BM_ColourChartLongTexts)->Unit(benchmark::kMillisecond);
+
+// The colour chart command with labels and texts of run.range(0) characters: the chart and its
+// reading, as the entry window's button draws them.
+void chartCommand(benchmark::State& run, GraphSurface& graph, PictureBox* shown) {
+    const MemoryBoxes boxes = longTexts(run.range(0));
+    DataTable table;
+    inputData(boxes, table);
+    ChartState state;
+    for (auto _ : run) {
+        drawColourChart(state, table, boxes, graph, GraphSize::Standard);
+        ChartReading reading = readChart(state, table, boxes);
+        if (shown) {
+            shown->setReading(std::move(reading));
+            QCoreApplication::processEvents(); // the window repaints
+        } else {
+            benchmark::DoNotOptimize(reading);
+        }
+    }
+}
+
+void BM_ChartCommandWindowless(benchmark::State& run) {
+    WindowlessGraph graph;
+    chartCommand(run, graph, nullptr);
+}
+BENCHMARK(BM_ChartCommandWindowless)->Arg(100)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The same on a shown graph window, which is told of every change of its canvas.
+void BM_ChartCommandWindow(benchmark::State& run) {
+    Form2 graph;
+    graph.show();
+    chartCommand(run, graph, &graph.pictureBox());
+}
+BENCHMARK(BM_ChartCommandWindow)->Arg(100)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_InputData(benchmark::State& run) {
     const MemoryBoxes boxes = fullTable();
