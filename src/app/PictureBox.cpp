@@ -21,10 +21,12 @@ PictureBox::PictureBox(int widthTwips, int heightTwips, QRgb backColor, QWidget*
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     installChartAccessible();
-    resize(canvas_.image().size());
+    resize(canvas_.pixelSize());
+    // A chart changes the canvas hundreds of times: each change only schedules a repaint, and
+    // the painting reads the picture once.
     canvas_.setChangeListener([this] {
-        if (size() != canvas_.image().size())
-            resize(canvas_.image().size());
+        if (size() != canvas_.pixelSize())
+            resize(canvas_.pixelSize());
         update();
     });
     canvas_.setEraseListener([this] { forgetReading(); });

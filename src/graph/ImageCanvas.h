@@ -31,8 +31,11 @@ public:
     void line(LineForm form, float x1, float y1, float x2, float y2, QRgb colour = 0) override;
     void setHeight(float twips) override;
 
-    // The canvas's picture: background colour, background picture and drawing.
+    // The canvas's picture: background colour, background picture and drawing. Reading it ends
+    // the painter that stays open while drawing goes on.
     const QImage& image() const;
+    // The picture's size in pixels; reading it leaves the drawing under way alone.
+    QSize pixelSize() const { return image_.size(); }
     // Shows `picture` at the top-left corner under the drawing; the drawing is erased.
     void setPicture(const QImage& picture);
 
@@ -52,7 +55,8 @@ public:
     float currentX() const { return currentX_; }
     float currentY() const { return currentY_; }
 
-    // Called after every change of the picture, so that a widget showing it can repaint.
+    // Called after every change of the picture, so that a widget showing it can schedule a
+    // repaint; reading image() there would open a new painter for every operation.
     void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
     // Called when the drawing is erased (cls, background colour, picture), before the change.
     void setEraseListener(std::function<void()> listener) { erased_ = std::move(listener); }
