@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QtEndian>
 
-#include <libdeflate.h>
+#include <zlib.h>
 
 #include <cstring>
 
@@ -25,8 +25,9 @@ void appendChunk(QByteArray& out, const char (&type)[5], const QByteArray& data)
     const qsizetype start = out.size();
     out.append(type, 4);
     out.append(data);
-    appendBigEndian(
-        out, libdeflate_crc32(0, out.constData() + start, static_cast<size_t>(out.size() - start)));
+    appendBigEndian(out, static_cast<quint32>(
+                             crc32_z(0, reinterpret_cast<const Bytef*>(out.constData() + start),
+                                     static_cast<z_size_t>(out.size() - start))));
 }
 
 // The picture as 8-bit RGB rows, each after its filter byte (0, none). Most rows of a chart

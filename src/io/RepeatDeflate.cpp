@@ -2,7 +2,7 @@
 
 #include <QtEndian>
 
-#include <libdeflate.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <array>
@@ -182,7 +182,7 @@ QByteArray repeatDeflate(const QByteArray& data, const std::vector<int>& distanc
     }
     bits.put(LiteralCodes[EndOfBlock].bits, LiteralCodes[EndOfBlock].length);
     char* end = bits.finish();
-    qToBigEndian(libdeflate_adler32(1, input, static_cast<size_t>(size)), end);
+    qToBigEndian(static_cast<quint32>(adler32_z(1, input, static_cast<z_size_t>(size))), end);
     out.resize(end + 4 - out.constData());
     return out;
 }
