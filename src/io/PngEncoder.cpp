@@ -57,6 +57,8 @@ QByteArray rgbRows(const QImage& picture, qsizetype rowBytes) {
 } // namespace
 
 QByteArray encodePng(const QImage& image) {
+    if (image.isNull())
+        return {};
     const QImage picture = image.format() == QImage::Format_RGB32
                                ? image
                                : image.convertToFormat(QImage::Format_RGB32);

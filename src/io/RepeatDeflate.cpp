@@ -74,6 +74,7 @@ constexpr int EndOfBlock = 256;
 
 constexpr int MinMatch = 3;
 constexpr int MaxMatch = 258;
+constexpr int MaxDistance = 32768;
 constexpr std::array<quint16, 29> LengthBase = {3,  4,  5,  6,   7,   8,   9,   10,  11, 13,
                                                 15, 17, 19, 23,  27,  31,  35,  43,  51, 59,
                                                 67, 83, 99, 115, 131, 163, 195, 227, 258};
@@ -142,7 +143,8 @@ int matchLength(const uchar* at, int distance, int limit) {
 QByteArray repeatDeflate(const QByteArray& data, const std::vector<int>& distances) {
     std::vector<Distance> coded;
     for (int distance : distances)
-        coded.push_back(codedDistance(distance));
+        if (distance >= 1 && distance <= MaxDistance) // the only ones deflate can code
+            coded.push_back(codedDistance(distance));
     const auto size = static_cast<qsizetype>(data.size());
     // At most 9 bits a byte, the zlib header and checksum, and the block's own bits.
     QByteArray out(size + size / 8 + 16, Qt::Uninitialized);

@@ -8,6 +8,7 @@
 #include "graph/WindowlessGraph.h"
 #include "io/ChartFile.h"
 #include "io/PngEncoder.h"
+#include "io/RepeatDeflate.h"
 #include "io/SaveFile.h"
 
 #include <QPainter>
@@ -16,9 +17,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <random>
 
@@ -78,6 +81,26 @@ TEST(PngEncoder, KeepsEveryPixel) {
     screen.setDotsPerMeterX(3780);
     screen.setDotsPerMeterY(3780);
     EXPECT_EQ(QImage::fromData(encodePng(screen)).dotsPerMeterX(), 3780) << "96 dpi kept";
+}
+
+TEST(PngEncoder, GivesNoBytesForAPictureWithoutPixels) {
+    EXPECT_TRUE(encodePng(QImage()).isEmpty());
+    EXPECT_TRUE(encodePng(QImage(0, 5, QImage::Format_RGB32)).isEmpty());
+}
+
+TEST(RepeatDeflate, LeavesUnusedTheDistancesDeflateCannotCode) {
+    // Noise that repeats 40,000 bytes on and from the first byte on.
+    std::mt19937 random(3);
+    QByteArray data(40000, Qt::Uninitialized);
+    for (char& byte : data)
+        byte = char(random());
+    data += data.left(10000);
+    const std::vector<int> cases[] = {{0}, {-1, 1}, {INT_MIN}, {32769}, {40000, 32768}};
+    QByteArray sized(4, '\0'); // qUncompress reads the size first
+    qToBigEndian(quint32(data.size()), sized.data());
+    for (const std::vector<int>& distances : cases)
+        EXPECT_TRUE(qUncompress(sized + repeatDeflate(data, distances)) == data)
+            << distances.front();
 }
 
 // A colour chart of a small table on a canvas as a new graph window has it.
