@@ -10,6 +10,10 @@
 QString generalNumber(double value, int digits, LeadingZero zero) {
     if (value == 0.0)
         return QStringLiteral("0"); // also for -0
+    if (std::isnan(value))
+        return QStringLiteral("nan");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-inf") : QStringLiteral("inf");
 
     // Scientific form rounded to the significant digits, e.g. "-1.234568e+07".
     char buffer[64];

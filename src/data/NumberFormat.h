@@ -10,7 +10,8 @@ inline constexpr int SingleDigits = 7;
 // significant digits, with the point as decimal separator, a leading 0 before the point of a
 // magnitude below 1 and no thousands separators. Magnitudes of 10^digits and above, and non-zero
 // magnitudes below 10^-4, take the exponent form with a signed exponent of at least two digits
-// (1.234568E+07, 1E-05).
+// (1.234568E+07, 1E-05). Infinities and NaN, which have no digits, are written as C++ writes
+// them: inf, -inf, nan.
 enum class LeadingZero { Keep, Omit };
 QString generalNumber(double value, int digits = DoubleDigits,
                       LeadingZero zero = LeadingZero::Keep);

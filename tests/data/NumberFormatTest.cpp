@@ -38,7 +38,11 @@ INSTANTIATE_TEST_SUITE_P(
         Case{std::numeric_limits<double>::max(), 15, "1.79769313486232E+308"},
         // seven digits, as for a 32-bit float
         Case{12345678, 7, "1.234568E+07"}, Case{1234567, 7, "1234567"}, Case{1234.5, 7, "1234.5"},
-        Case{double(0.1f), 7, "0.1"}, Case{9999999.6, 7, "1E+07"}, Case{-3, 7, "-3"}));
+        Case{double(0.1f), 7, "0.1"}, Case{9999999.6, 7, "1E+07"}, Case{-3, 7, "-3"},
+        // no digits to write
+        Case{std::numeric_limits<double>::infinity(), 15, "inf"},
+        Case{-std::numeric_limits<double>::infinity(), 7, "-inf"},
+        Case{-std::numeric_limits<double>::quiet_NaN(), 15, "nan"}));
 
 TEST(GrandTotalText, IsShownWithTheDigitsOfASingle) {
     EXPECT_EQ(grandTotalText(12345678.f), QStringLiteral("12345680"));
