@@ -14,7 +14,10 @@ public:
 
     bool isValid() const override { return box_ && box_->highlight(); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return parent()->window(); }
+    QWindow* window() const override {
+        const QAccessibleInterface* chart = parent();
+        return chart ? chart->window() : nullptr;
+    }
     QAccessibleInterface* focusChild() const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override {
@@ -37,7 +40,7 @@ public:
     QAccessible::State state() const override {
         QAccessible::State state;
         state.focusable = true;
-        state.focused = box_->hasFocus();
+        state.focused = box_ && box_->hasFocus();
         return state;
     }
 
