@@ -42,9 +42,14 @@ private:
     bool done_ = true;
 };
 
-// The standard menu's paste item: Qt 6.4 gives its items no object names (later versions name
-// them "edit-paste" and so on), only their translated texts.
+// The standard menu's paste item. Qt 6.4 gives the items of QLineEdit's standard menu no object
+// names (every objectName() is empty there), so its text tells it: translated in QLineEdit's
+// context as Qt translates it, with or without the shortcut that follows a tab. Later versions
+// name it "edit-paste", which is looked for first.
 QAction* pasteItem(const QMenu* menu) {
+    if (auto* named =
+            menu->findChild<QAction*>(QStringLiteral("edit-paste"), Qt::FindDirectChildrenOnly))
+        return named;
     const QString paste = QLineEdit::tr("&Paste");
     for (QAction* action : menu->actions())
         if (action->text().section(u'\t', 0, 0) == paste)

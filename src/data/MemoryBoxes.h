@@ -4,8 +4,8 @@
 
 #include <array>
 
-// Entry boxes held in memory: the texts of a table without a window, for the built-in example
-// and for tests.
+// Entry boxes held in memory: the texts of a table without a window, for the command line's
+// charts drawn from files, the tests and the benchmarks.
 class MemoryBoxes : public EntryBoxes {
 public:
     QString value(int row, int column) const override;
