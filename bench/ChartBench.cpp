@@ -4,9 +4,10 @@
 #include "data/DataTable.h"
 #include "data/InputData.h"
 #include "data/MemoryBoxes.h"
+#include "graph/ChartLayout.h"
 #include "graph/ChartReading.h"
-#include "graph/ChartState.h"
 #include "graph/ColourChart.h"
+#include "graph/Fonts.h"
 #include "graph/PatternChart.h"
 #include "graph/WindowlessGraph.h"
 
@@ -20,10 +21,11 @@ namespace {
 template <auto drawChart> void runCharts(benchmark::State& run, const MemoryBoxes& boxes) {
     DataTable table;
     inputData(boxes, table);
-    ChartState state;
+    PlotGeometry plot;
     WindowlessGraph graph;
+    const TextMetrics metrics = chartTextMetrics(NewCanvasWidth);
     for (auto _ : run) {
-        drawChart(state, table, boxes, graph, GraphSize::Standard);
+        drawChart(plot, table, boxes, graph, GraphSize::Standard, metrics);
         benchmark::DoNotOptimize(graph.picture().image().constBits());
     }
 }
@@ -62,10 +64,11 @@ void chartCommand(benchmark::State& run, GraphSurface& graph, PictureBox* shown)
     const MemoryBoxes boxes = longTexts(run.range(0));
     DataTable table;
     inputData(boxes, table);
-    ChartState state;
+    PlotGeometry plot;
+    const TextMetrics metrics = chartTextMetrics(NewCanvasWidth);
     for (auto _ : run) {
-        drawColourChart(state, table, boxes, graph, GraphSize::Standard);
-        ChartReading reading = readChart(state, table, boxes);
+        ChartReading reading(
+            drawColourChart(plot, table, boxes, graph, GraphSize::Standard, metrics));
         if (shown) {
             shown->setReading(std::move(reading));
             QCoreApplication::processEvents(); // the window repaints

@@ -1,6 +1,8 @@
 #include "app/Form1.h"
 
 #include "app/Dialogs.h"
+#include "app/Form2.h"
+#include "app/PictureBox.h"
 #include "app/TableEditing.h"
 #include "data/EntryGrid.h"
 #include "data/InputData.h"
@@ -9,10 +11,9 @@
 #include "graph/Canvas.h"
 #include "graph/ChartReading.h"
 #include "graph/ColourChart.h"
-#include "app/Form2.h"
+#include "graph/Fonts.h"
 #include "graph/ImageCanvas.h"
 #include "graph/PatternChart.h"
-#include "app/PictureBox.h"
 #include "graph/SizeOption.h"
 #include "io/ChartFile.h"
 #include "io/Clipboard.h"
@@ -224,9 +225,9 @@ void Form1::drawChart(const ChartDriver& driver) {
     runAction([&] {
         inputData(*this, table_);
         Form2& graph = showGraphWindow();
-        driver(chart_, table_, *this, graph, selectedSize());
         // Only a chart drawn whole is kept for reading.
-        graph.pictureBox().setReading(readChart(chart_, table_, *this));
+        graph.pictureBox().setReading(ChartReading(
+            driver(plot_, table_, *this, graph, selectedSize(), chartTextMetrics(NewCanvasWidth))));
     });
 }
 
@@ -359,5 +360,5 @@ void Form1::quitCommand() {
 }
 
 void Form1::chooseSize(GraphSize size) {
-    applySizeOption(chart_.plot, graphWindow(), size);
+    applySizeOption(plot_, graphWindow(), size);
 }

@@ -3,7 +3,7 @@
 #include "app/CommonDialog.h"
 #include "data/DataTable.h"
 #include "data/EntryBoxes.h"
-#include "graph/ChartState.h"
+#include "graph/ChartLayout.h"
 #include "graph/GraphSize.h"
 #include "io/FileFormats.h"
 #include "io/RecoveryFile.h"
@@ -50,7 +50,7 @@ public:
     void restoreEntry(const EntryState& state);
 
     const DataTable& dataTable() const { return table_; }
-    const ChartState& chartState() const { return chart_; }
+    const PlotGeometry& plotGeometry() const { return plot_; }
     GraphSize selectedSize() const;
 
 signals:
@@ -92,8 +92,8 @@ private:
     Form2& showGraphWindow();
     void drawColourChartCommand();
     void drawPatternChartCommand();
-    using ChartDriver = void (*)(ChartState&, const DataTable&, const EntryBoxes&, GraphSurface&,
-                                 GraphSize);
+    using ChartDriver = ChartLayout (*)(PlotGeometry&, const DataTable&, const EntryBoxes&,
+                                        GraphSurface&, GraphSize, const TextMetrics&);
     void drawChart(const ChartDriver& driver);
     void clearNumbersCommand();
     void clearAllCommand();
@@ -111,7 +111,7 @@ private:
     Dialogs& dialogs_;
     CommonDialog commonDialog1_{dialogs_};
     DataTable table_;
-    ChartState chart_;
+    PlotGeometry plot_;
     QPointer<Form2> form2_;
     TableEditing* editing_ = nullptr;
 

@@ -35,7 +35,7 @@ PictureBox::PictureBox(int widthTwips, int heightTwips, QRgb backColor, QWidget*
 void PictureBox::setReading(ChartReading reading) {
     reading_ = std::move(reading);
     highlight_.reset();
-    setAccessibleName(reading_->title);
+    setAccessibleName(reading_->title());
     setAccessibleDescription(reading_->summary());
     update();
 }

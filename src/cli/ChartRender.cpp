@@ -7,8 +7,9 @@
 #include "data/MemoryBoxes.h"
 #include "data/OutputData.h"
 #include "data/RuntimeError.h"
-#include "graph/ChartState.h"
+#include "graph/ChartLayout.h"
 #include "graph/ColourChart.h"
+#include "graph/Fonts.h"
 #include "graph/PatternChart.h"
 #include "graph/SizeOption.h"
 #include "graph/WindowlessGraph.h"
@@ -40,16 +41,17 @@ QString loadBoxes(const QString& path, MemoryBoxes& boxes) {
 }
 
 void drawChart(const EntryBoxes& boxes, ChartStyle style, WindowlessGraph& graph) {
-    ChartState state;
+    PlotGeometry plot;
     DataTable table;
     // A new window has the standard size chosen; another size is an option click before the chart.
     if (style.size != GraphSize::Standard)
-        applySizeOption(state.plot, graph, style.size);
+        applySizeOption(plot, graph, style.size);
     inputData(boxes, table);
+    const TextMetrics metrics = chartTextMetrics(NewCanvasWidth);
     if (style.pattern)
-        drawPatternChart(state, table, boxes, graph, style.size);
+        drawPatternChart(plot, table, boxes, graph, style.size, metrics);
     else
-        drawColourChart(state, table, boxes, graph, style.size);
+        drawColourChart(plot, table, boxes, graph, style.size, metrics);
 }
 
 } // namespace

@@ -1,44 +1,13 @@
 #pragma once
 
+#include "graph/ChartLayout.h"
+
 #include <QPointF>
 #include <QRectF>
 #include <QString>
 
 #include <optional>
-#include <vector>
-
-struct ChartState;
-class DataTable;
-class EntryBoxes;
-
-// What a chart command drew, kept beside the picture so that the chart can be read and not only
-// seen: each bar with its row, label, total and band, each segment with its value, its shares and
-// its box, the legend keys, the unit and the grand total. Boxes are in twips, corners in order.
-
-struct SegmentReading {
-    int column = 0;
-    QString label; // the column's label
-    double value = 0;
-    double rowShare = 0;   // of the row's total
-    double totalShare = 0; // of the grand total
-    QRectF box;
-};
-
-struct BarReading {
-    int row = 0;
-    QString label;
-    double total = 0;
-    double share = 0; // of the grand total
-    QRectF band;
-    QRectF labelBox;                      // where the label's text lies; empty for an empty label
-    std::vector<SegmentReading> segments; // columns 1 to 12, in the order they were drawn
-};
-
-struct KeyReading {
-    int column = 0;
-    QString label;
-    QRectF box; // the key and its label's text
-};
+#include <utility>
 
 // A thing of the chart that can be pointed at: a segment (bar and segment index), a bar's label
 // (bar index) or a legend key (key index).
@@ -50,13 +19,15 @@ struct ChartPlace {
     bool operator==(const ChartPlace&) const = default;
 };
 
-struct ChartReading {
-    QString title;
-    QString unit;
-    QString grandTotal; // as the chart writes it
-    double grandTotalValue = 0;
-    std::vector<BarReading> bars; // the rows that have a bar, top to bottom
-    std::vector<KeyReading> keys;
+// A chart drawn whole, read and not only seen: its layout with what a pointer, the keyboard and
+// a screen reader ask of it. Bars, segments and keys are numbered as in the layout.
+class ChartReading {
+public:
+    explicit ChartReading(ChartLayout layout)
+        : layout_(std::move(layout)) {}
+
+    const ChartLayout& layout() const { return layout_; }
+    const QString& title() const { return layout_.frame.title.text; }
 
     // What the point lies on as the picture shows it, the thing drawn last where several
     // overlap. `slack` is half the pointer's size: a segment or bar thinner than the pointer
@@ -72,8 +43,7 @@ struct ChartReading {
     // left or right in the bar (dx) or in the bar above or below (dy); nothing at the ends.
     std::optional<ChartPlace> firstSegment() const;
     std::optional<ChartPlace> step(const ChartPlace& from, int dx, int dy) const;
-};
 
-// Reads back what the chart command just drew onto the canvas from its state, the dataset and
-// the boxes, with the geometry the drawing used.
-ChartReading readChart(const ChartState& state, const DataTable& table, const EntryBoxes& boxes);
+private:
+    ChartLayout layout_;
+};

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "graph/ChartLayout.h"
 #include "graph/GraphSize.h"
 
-struct ChartState;
 class DataTable;
 class EntryBoxes;
 
 // The colour quantity-rate chart of the dataset, drawn whole onto the graph window's canvas:
-// frame, texts, totals and the ten bars. The dataset must already hold the boxes' contents.
-// Throws a RuntimeError when a total, width or height cannot be computed; what was drawn
-// before stays.
-void drawColourChart(ChartState& state, const DataTable& table, const EntryBoxes& boxes,
-                     GraphSurface& surface, GraphSize selected);
+// frame, texts, totals and the ten bars. The dataset must already hold the boxes' contents; the
+// plot area is the one the size options left, which the standard size sets anew. Returns what
+// was drawn. Throws a RuntimeError when a total, width or height cannot be computed; what was
+// drawn before stays.
+ChartLayout drawColourChart(PlotGeometry& plot, const DataTable& table, const EntryBoxes& boxes,
+                            GraphSurface& surface, GraphSize selected, const TextMetrics& metrics);

@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+struct TextMetrics;
+
 // The fonts the windows ask for by their Windows names, mapped once to the installed
 // equivalents: "ＭＳ Ｐゴシック" to IPAPGothic, "Times New Roman" to Liberation Serif and
 // "Century" to C059.
@@ -17,3 +19,6 @@ QFont ninePointFont(const QString& family);
 // The font of the chart's texts: 9 points at 96 dots per inch, whatever the screen says, so the
 // picture does not depend on the screen.
 QFont chartFont();
+
+// The chart font's measures, for a canvas `canvasWidth` twips wide.
+TextMetrics chartTextMetrics(int canvasWidth);

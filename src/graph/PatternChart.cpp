@@ -1,25 +1,18 @@
 #include "graph/PatternChart.h"
 
-#include "data/DataTable.h"
-#include "graph/ChartFrame.h"
-#include "graph/PatternBars.h"
-#include "graph/PatternScheme.h"
+#include "graph/Canvas.h"
+#include "graph/ChartDrawing.h"
+#include "graph/SizeOption.h"
 
-void drawPatternChart(ChartState& state, const DataTable& table, const EntryBoxes& boxes,
-                      GraphSurface& surface, GraphSize selected) {
-    fillColorTable(state);
+ChartLayout drawPatternChart(PlotGeometry& plot, const DataTable& table, const EntryBoxes& boxes,
+                             GraphSurface& surface, GraphSize selected,
+                             const TextMetrics& metrics) {
     Canvas& pic = surface.canvas();
     pic.cls();
-    pic.setBackColor(state.colorTable[WhiteSlot]);
-    applyChartSize(state, surface, selected);
+    pic.setBackColor(tableColour(WhiteSlot));
+    applyChartSize(plot, surface, selected);
 
-    drawChartFrame(state.plot, pic, boxes, [&](int column, float x, float y) {
-        applyPattern(state, pic, column);
-        pic.line(LineForm::Box, x, y, x + 100, y + 150);
-    });
-
-    computeTotals(state, table);
-    drawGrandTotal(state, pic, boxes);
-    for (int n = 1; n <= DataTable::DataRows; ++n)
-        drawPatternRow(state, table, boxes, pic, n);
+    ChartLayout layout = layoutChart(ChartKind::Pattern, table, boxes, plot, metrics);
+    drawChartLayout(layout, pic);
+    return layout;
 }

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "graph/ChartLayout.h"
 #include "graph/GraphSize.h"
 
-struct ChartState;
 class DataTable;
 class EntryBoxes;
 
 // The black-and-white quantity-rate chart: the colour chart's procedure with patterned legend
 // keys and bars. The canvas keeps the line width and fill settings that the previous chart left,
 // so the frame of a second black-and-white chart is drawn 2 pixels wide.
-void drawPatternChart(ChartState& state, const DataTable& table, const EntryBoxes& boxes,
-                      GraphSurface& surface, GraphSize selected);
+ChartLayout drawPatternChart(PlotGeometry& plot, const DataTable& table, const EntryBoxes& boxes,
+                             GraphSurface& surface, GraphSize selected, const TextMetrics& metrics);

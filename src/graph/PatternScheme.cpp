@@ -1,6 +1,6 @@
 #include "graph/PatternScheme.h"
 
-#include "graph/ChartState.h"
+#include "graph/ChartLayout.h"
 
 #include <array>
 
@@ -16,11 +16,4 @@ Pattern patternOf(int column) {
         {0, FillStyle::DiagonalCross},
     }};
     return scheme.at(static_cast<std::size_t>(column - 1) % scheme.size());
-}
-
-void applyPattern(const ChartState& state, Canvas& pic, int column) {
-    const Pattern pattern = patternOf(column);
-    if (pattern.fillColorSlot != 0)
-        pic.setFillColor(state.colorTable[pattern.fillColorSlot]);
-    pic.setFillStyle(pattern.style);
 }

@@ -2,8 +2,6 @@
 
 #include "graph/Canvas.h"
 
-struct ChartState;
-
 // How the black-and-white chart tells column c (1..12) apart: solid grey, empty or one of six
 // black hatchings; columns 9 to 12 repeat 1 to 4. A fill colour is set only where the scheme
 // names one; otherwise the colour set for the column before stays in force.
@@ -13,6 +11,3 @@ struct Pattern {
 };
 
 Pattern patternOf(int column);
-
-// Sets the fill colour (where the scheme names one), then the fill style of the column.
-void applyPattern(const ChartState& state, Canvas& pic, int column);

@@ -71,7 +71,7 @@ TEST_F(GraphWindowTest, SizeOptionCreatesItHiddenAndSetsTheHeights) {
         Form2* graph = graphWindow();
         ASSERT_NE(graph, nullptr);
         EXPECT_FALSE(graph->isVisible()) << size.option;
-        EXPECT_EQ(form.chartState().plot.height, size.plotHeight) << size.option;
+        EXPECT_EQ(form.plotGeometry().height, size.plotHeight) << size.option;
         EXPECT_EQ(graph->windowHeight(), size.windowHeight) << size.option;
         EXPECT_EQ(canvasHeightPixels(), size.canvasPixels) << size.option;
         // with the frame unknown, the client area is exactly as tall as the canvas
@@ -117,7 +117,7 @@ TEST_F(GraphWindowTest, ClosingDiscardsTheWindowButKeepsThePlotHeight) {
     click("Command1");
     Form2* graph = graphWindow();
     ASSERT_NE(graph, nullptr);
-    EXPECT_EQ(form.chartState().plot.height, 8000);
+    EXPECT_EQ(form.plotGeometry().height, 8000);
     EXPECT_EQ(canvasHeightPixels(), 513) << "creation height, not the tall one";
     EXPECT_EQ(graph->picture().image().pixel(100, 100) & 0xFFFFFF, 0xFFFFFFu);
 

@@ -3,8 +3,9 @@
 #include "data/DataTable.h"
 #include "data/InputData.h"
 #include "data/MemoryBoxes.h"
-#include "graph/ChartState.h"
+#include "graph/ChartLayout.h"
 #include "graph/ColourChart.h"
+#include "graph/Fonts.h"
 #include "graph/PatternChart.h"
 #include "graph/RecordingCanvas.h"
 
@@ -32,8 +33,10 @@ inline QStringList withoutTextPosition(QStringList ops) {
 struct ChartFixture {
     MemoryBoxes boxes;
     DataTable table;
-    ChartState state;
+    PlotGeometry plot;
     RecordingSurface surface;
+    TextMetrics metrics = chartTextMetrics(NewCanvasWidth);
+    ChartLayout layout; // of the last chart drawn whole
 
     void setRow(int row, std::initializer_list<double> values) {
         int c = 1;
@@ -44,13 +47,13 @@ struct ChartFixture {
     void drawColour(GraphSize size = GraphSize::Standard) {
         surface.pic.ops.clear();
         inputData(boxes, table);
-        drawColourChart(state, table, boxes, surface, size);
+        layout = drawColourChart(plot, table, boxes, surface, size, metrics);
     }
 
     void drawPattern(GraphSize size = GraphSize::Standard) {
         surface.pic.ops.clear();
         inputData(boxes, table);
-        drawPatternChart(state, table, boxes, surface, size);
+        layout = drawPatternChart(plot, table, boxes, surface, size, metrics);
     }
 
     // The operations drawn after the grand total text: the bars and their labels.

@@ -13,17 +13,10 @@ TEST(ColourBars, WorkedExampleOperationByOperation) {
     f.boxes.setRowLabel(1, QStringLiteral("一行目"));
     f.drawColour();
 
-    EXPECT_EQ(f.state.rowTotal[1], 100.f);
-    EXPECT_EQ(f.state.grandTotal, 1000.f);
-    EXPECT_EQ(f.state.barHeight[1], 500.f);
-    EXPECT_EQ(f.state.segWidth[1][1], 1500.f);
-    EXPECT_EQ(f.state.segWidth[1][2], 1000.f);
-    EXPECT_EQ(f.state.segWidth[1][3], 2500.f);
-    EXPECT_EQ(f.state.segWidth[1][4], 0.f);
-    EXPECT_EQ(f.state.segEnd[1][1], 1500.f);
-    EXPECT_EQ(f.state.segEnd[1][2], 2500.f);
-    for (int c = 3; c <= 12; ++c)
-        EXPECT_EQ(f.state.segEnd[1][c], 5000.f) << c;
+    const BarLayout& bar = f.layout.bars.at(0);
+    EXPECT_EQ(bar.total, 100.f);
+    EXPECT_EQ(f.layout.grandTotal, 1000.f);
+    EXPECT_EQ(bar.bottom - bar.top, 500.f);
 
     const char* colours[] = {"#ff0000", "#ffff00", "#00ff00", "#0000ff", "#00ffff", "#ff00ff",
                              "#c0c0c0", "#808000", "#008000", "#800080", "#008080", "#800000"};
@@ -52,7 +45,8 @@ TEST(ColourBars, EmptyRowsDrawNothingAndLeaveNoGap) {
     f.boxes.setValue(2, 1, QString());
     f.drawColour();
 
-    EXPECT_EQ(f.state.barHeight[2], 0.f);
+    ASSERT_EQ(f.layout.bars.size(), 2u);
+    EXPECT_EQ(f.layout.bars[1].row, 3);
     const QStringList bars = f.barOps();
     EXPECT_TRUE(bars.contains(lineOp(38, 1550, 700, 6550, 3200, "#ff0000")));
     EXPECT_TRUE(bars.contains(lineOp(38, 1550, 3200, 6550, 5700, "#ff0000")));
@@ -76,7 +70,6 @@ TEST(ColourBars, NegativeValueRunsBackOverTheSegmentBefore) {
     ChartFixture f;
     f.setRow(1, {50, -10, 60});
     f.drawColour();
-    EXPECT_EQ(f.state.segWidth[1][2], -500.f);
     const QStringList bars = f.barOps();
     EXPECT_EQ(bars[1], lineOp(38, 1550, 700, 4050, 5700, "#ff0000"));
     EXPECT_EQ(bars[2], lineOp(38, 4050, 700, 3550, 5700, "#ffff00"));
@@ -89,7 +82,7 @@ TEST(ColourBars, NegativeRowTotalExtendsUpwards) {
     f.setRow(2, {-20});
     f.setRow(3, {20});
     f.drawColour();
-    EXPECT_EQ(f.state.barHeight[2], -1000.f);
+    EXPECT_EQ(f.layout.bars.at(1).bottom - f.layout.bars.at(1).top, -1000.f);
     const QStringList bars = f.barOps();
     EXPECT_TRUE(bars.contains(lineOp(38, 1550, 5700, 6550, 4700, "#ff0000")));
     EXPECT_TRUE(bars.contains(lineOp(38, 1550, 4700, 6550, 5700, "#ff0000")));
@@ -114,12 +107,12 @@ TEST(ColourBars, AllNegativeTableDrawsTheBarsOfItsAbsoluteValues) {
 TEST(ColourBars, HeightsScaleWithTheTallAndWideSizes) {
     for (auto [size, plotHeight] : {std::pair{GraphSize::Tall, 8000}, {GraphSize::Wide, 2000}}) {
         ChartFixture f;
-        f.state.plot.height = static_cast<std::int16_t>(plotHeight);
+        f.plot.height = static_cast<std::int16_t>(plotHeight);
         f.setRow(1, {1, 3});
         f.setRow(2, {4});
         f.drawColour(size);
-        EXPECT_EQ(f.state.barHeight[1], plotHeight / 2.f);
-        EXPECT_EQ(f.state.segEnd[1][1], 1250.f);
+        EXPECT_EQ(f.layout.bars.at(0).bottom, 700 + plotHeight / 2.f);
+        EXPECT_EQ(f.layout.bars.at(0).segments.at(0).box.x2, 1550 + 1250.f);
         EXPECT_TRUE(
             f.barOps().contains(QStringLiteral("print(250, %1, )").arg(700 + plotHeight / 2)));
     }

@@ -15,15 +15,15 @@ const char* const KeyColours[] = {"#ff0000", "#ffff00", "#00ff00", "#0000ff", "#
 
 TEST(ColourChart, PreparesTheCanvasAndAppliesTheStandardSize) {
     ChartFixture f;
-    f.state.plot.height = 2000; // left by an earlier size option
+    f.plot.height = 2000; // left by an earlier size option
     f.drawColour();
     EXPECT_EQ(f.surface.pic.ops.mid(0, 6),
               QStringList({"setDrawWidth(1)", "cls()", "setBackColor(#ffffff)", "setFillStyle(1)",
                            "setWindowHeight(8200)", "setHeight(7575)"}));
-    EXPECT_EQ(f.state.plot.height, 5000);
-    EXPECT_EQ(f.state.colorTable[13], qRgb(0, 0, 0));
-    EXPECT_EQ(f.state.colorTable[14], qRgb(255, 255, 255));
-    EXPECT_EQ(f.state.colorTable[16], qRgb(128, 128, 128));
+    EXPECT_EQ(f.plot.height, 5000);
+    EXPECT_EQ(tableColour(BlackSlot), qRgb(0, 0, 0));
+    EXPECT_EQ(tableColour(WhiteSlot), qRgb(255, 255, 255));
+    EXPECT_EQ(tableColour(GreySlot), qRgb(128, 128, 128));
 }
 
 TEST(ColourChart, DrawsTheFrameAtTheStandardPositions) {
@@ -84,13 +84,13 @@ TEST(ColourChart, EmptyTableDrawsOnlyTheFrameWithFixedTexts) {
     }
     EXPECT_TRUE(f.barOps().isEmpty());
     EXPECT_EQ(f.surface.pic.only("line(38").size(), 12); // the legend keys
-    EXPECT_EQ(f.state.grandTotal, 0.f);
+    EXPECT_EQ(f.layout.grandTotal, 0.f);
 }
 
 TEST(ColourChart, TallAndWideSizesMoveEverythingBelowThePlotAndKeepTheWindow) {
     for (auto [size, plotHeight] : {std::pair{GraphSize::Tall, 8000}, {GraphSize::Wide, 2000}}) {
         ChartFixture f;
-        f.state.plot.height = static_cast<std::int16_t>(plotHeight);
+        f.plot.height = static_cast<std::int16_t>(plotHeight);
         f.setRow(1, {1});
         f.drawColour(size);
         const int b = 700 + plotHeight;
@@ -109,8 +109,8 @@ TEST(ColourChart, RowTotalsRoundOnceAndTheGrandTotalAfterEveryAddition) {
     ChartFixture f;
     f.setRow(1, {16777216, 1, 1});
     f.drawColour();
-    EXPECT_EQ(f.state.rowTotal[1], 16777218.f);
-    EXPECT_EQ(f.state.grandTotal, 16777216.f);
+    EXPECT_EQ(f.layout.bars.at(0).total, 16777218.f);
+    EXPECT_EQ(f.layout.grandTotal, 16777216.f);
 }
 
 TEST(ColourChart, GrandTotalTextShowsSevenDigits) {

@@ -36,7 +36,7 @@ TEST(ImageCanvasChart, SegmentsScaleAndLegendShowTheirColours) {
     f.setRow(2, {900});
     ImageSurface surface;
     inputData(f.boxes, f.table);
-    drawColourChart(f.state, f.table, f.boxes, surface, GraphSize::Standard);
+    drawColourChart(f.plot, f.table, f.boxes, surface, GraphSize::Standard, f.metrics);
     const ImageCanvas& pic = surface.pic;
 
     EXPECT_EQ(pic.image().size(), QSize(457, 505));
@@ -69,7 +69,7 @@ TEST(ImageCanvasChart, FarOffSegmentsAreCutByTheCanvas) {
     f.setRow(1, {10000000, -10000000, 1});
     ImageSurface surface;
     inputData(f.boxes, f.table);
-    drawColourChart(f.state, f.table, f.boxes, surface, GraphSize::Standard);
+    drawColourChart(f.plot, f.table, f.boxes, surface, GraphSize::Standard, f.metrics);
 
     for (double y : {1500.0, 3200.0, 5000.0}) {
         EXPECT_EQ(pixelAt(surface.pic, 6780, y), 0xFFFF00u) << "right of the plot area at " << y;
@@ -330,7 +330,8 @@ TEST(ImageCanvasReplay, OnAScreenImageGivesThePicturePixelForPixel) {
         for (GraphSize size : {GraphSize::Tall, GraphSize::Wide, GraphSize::Standard}) {
             ImageSurface surface;
             surface.pic.setPicture(picture);
-            chart(f.state, f.table, f.boxes, surface, size); // Tall makes the canvas taller
+            chart(f.plot, f.table, f.boxes, surface, size,
+                  f.metrics); // Tall makes the canvas taller
             EXPECT_EQ(replayed(surface.pic, 96), surface.pic.image()) << static_cast<int>(size);
 
             // A shorter canvas loses the drawing below its height, also when it grows again.

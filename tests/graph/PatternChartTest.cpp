@@ -137,7 +137,7 @@ TEST(PatternPixels, EverySegmentShowsItsPatternLikeItsLegendKey) {
         f.boxes.setValue(1, c, QStringLiteral("1"));
     PatternPicture surface;
     inputData(f.boxes, f.table);
-    drawPatternChart(f.state, f.table, f.boxes, surface, GraphSize::Standard);
+    drawPatternChart(f.plot, f.table, f.boxes, surface, GraphSize::Standard, f.metrics);
     const QImage& image = surface.pic.image();
 
     for (int c = 1; c <= 12; ++c) {
@@ -172,12 +172,12 @@ TEST(PatternPixels, FrameLinesAreOnePixelFirstThenTwo) {
             n += isBlack(surface.pic.image(), 200, y);
         return n;
     };
-    drawPatternChart(f.state, f.table, f.boxes, surface, GraphSize::Standard);
+    drawPatternChart(f.plot, f.table, f.boxes, surface, GraphSize::Standard, f.metrics);
     EXPECT_EQ(scaleLineThickness(), 1) << "new canvas";
-    drawPatternChart(f.state, f.table, f.boxes, surface, GraphSize::Standard);
+    drawPatternChart(f.plot, f.table, f.boxes, surface, GraphSize::Standard, f.metrics);
     EXPECT_EQ(scaleLineThickness(), 2) << "after a black-and-white chart";
-    drawColourChart(f.state, f.table, f.boxes, surface, GraphSize::Standard);
-    drawPatternChart(f.state, f.table, f.boxes, surface, GraphSize::Standard);
+    drawColourChart(f.plot, f.table, f.boxes, surface, GraphSize::Standard, f.metrics);
+    drawPatternChart(f.plot, f.table, f.boxes, surface, GraphSize::Standard, f.metrics);
     EXPECT_EQ(scaleLineThickness(), 1) << "after a colour chart";
     EXPECT_EQ(surface.pic.drawWidth(), 2);
     EXPECT_EQ(surface.pic.fillStyle(), FillStyle::Vertical);

@@ -3,8 +3,9 @@
 #include "data/DataTable.h"
 #include "data/InputData.h"
 #include "data/MemoryBoxes.h"
-#include "graph/ChartState.h"
+#include "graph/ChartLayout.h"
 #include "graph/ColourChart.h"
+#include "graph/Fonts.h"
 #include "graph/WindowlessGraph.h"
 #include "io/ChartFile.h"
 #include "io/PngEncoder.h"
@@ -119,8 +120,9 @@ struct DrawnChart {
         boxes.setValue(2, 1, QStringLiteral("90"));
         DataTable table;
         inputData(boxes, table);
-        ChartState state;
-        drawColourChart(state, table, boxes, graph, GraphSize::Standard);
+        PlotGeometry plot;
+        drawColourChart(plot, table, boxes, graph, GraphSize::Standard,
+                        chartTextMetrics(NewCanvasWidth));
     }
     const ImageCanvas& canvas() const { return graph.picture(); }
 };

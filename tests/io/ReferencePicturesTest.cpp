@@ -7,8 +7,9 @@
 #include "data/InputData.h"
 #include "data/MemoryBoxes.h"
 #include "data/RuntimeError.h"
-#include "graph/ChartState.h"
+#include "graph/ChartLayout.h"
 #include "graph/ColourChart.h"
+#include "graph/Fonts.h"
 #include "graph/PatternChart.h"
 #include "graph/SizeOption.h"
 #include "graph/WindowlessGraph.h"
@@ -186,15 +187,16 @@ const char* const SizeNames[] = {"standard", "tall", "wide"};
 constexpr GraphSize Sizes[] = {GraphSize::Standard, GraphSize::Tall, GraphSize::Wide};
 
 // One chart command on the graph window: its message when it fails.
-QString draw(WindowlessGraph& graph, ChartState& state, const MemoryBoxes& boxes, bool pattern,
+QString draw(WindowlessGraph& graph, PlotGeometry& plot, const MemoryBoxes& boxes, bool pattern,
              GraphSize size) {
     DataTable table;
+    const TextMetrics metrics = chartTextMetrics(NewCanvasWidth);
     try {
         inputData(boxes, table);
         if (pattern)
-            drawPatternChart(state, table, boxes, graph, size);
+            drawPatternChart(plot, table, boxes, graph, size, metrics);
         else
-            drawColourChart(state, table, boxes, graph, size);
+            drawColourChart(plot, table, boxes, graph, size, metrics);
     } catch (const RuntimeError& error) {
         return error.message();
     }
@@ -247,10 +249,10 @@ std::map<QString, QString> renderCorpus() {
             for (const bool pattern : {false, true}) {
                 // A new graph window, a size option click, then the chart command.
                 WindowlessGraph graph;
-                ChartState state;
+                PlotGeometry plot;
                 if (Sizes[s] != GraphSize::Standard)
-                    applySizeOption(state.plot, graph, Sizes[s]);
-                const QString message = draw(graph, state, boxes, pattern, Sizes[s]);
+                    applySizeOption(plot, graph, Sizes[s]);
+                const QString message = draw(graph, plot, boxes, pattern, Sizes[s]);
                 addPictures(hashes,
                             QStringLiteral("%1/%2/%3")
                                 .arg(corpus.name, SizeNames[s], pattern ? "pattern" : "colour"),
@@ -260,13 +262,13 @@ std::map<QString, QString> renderCorpus() {
     // Charts drawn one after another in one window: what a chart leaves behind for the next, a
     // size chosen between them, and a canvas that shrank under an earlier drawing.
     WindowlessGraph graph;
-    ChartState state;
+    PlotGeometry plot;
     for (std::size_t t = 0; t < tables.size(); t += 3) {
         MemoryBoxes boxes;
         tables[t].fill(boxes);
         const GraphSize size = Sizes[t % 3];
-        applySizeOption(state.plot, graph, size);
-        const QString message = draw(graph, state, boxes, t % 2 == 1, size);
+        applySizeOption(plot, graph, size);
+        const QString message = draw(graph, plot, boxes, t % 2 == 1, size);
         addPictures(hashes, QStringLiteral("sequence/%1").arg(tables[t].name), graph.picture(),
                     message);
     }

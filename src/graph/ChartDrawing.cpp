@@ -1,0 +1,83 @@
+#include "graph/ChartDrawing.h"
+
+#include "graph/Canvas.h"
+#include "graph/ChartLayout.h"
+
+namespace {
+
+void writeText(Canvas& pic, const PlacedText& text) {
+    pic.setCurrentX(text.x);
+    pic.setCurrentY(text.y);
+    pic.print(text.text);
+}
+
+void drawLine(Canvas& pic, const Corners& line) {
+    pic.line(LineForm::Line, line.x1, line.y1, line.x2, line.y2);
+}
+
+void outline(Canvas& pic, const Corners& box) {
+    pic.line(LineForm::Box, box.x1, box.y1, box.x2, box.y2);
+}
+
+// A legend key or segment: a solid box in the colour chart; in the black-and-white chart the
+// pattern is set, then the box filled and outlined in one operation.
+void drawFilled(Canvas& pic, ChartKind kind, const Fill& fill, const Corners& box) {
+    if (kind == ChartKind::Colour) {
+        pic.line(LineForm::FilledBox, box.x1, box.y1, box.x2, box.y2, fill.colour.value_or(0));
+        return;
+    }
+    if (fill.colour)
+        pic.setFillColor(*fill.colour);
+    pic.setFillStyle(fill.style);
+    outline(pic, box);
+}
+
+void drawFrame(const ChartLayout& layout, Canvas& pic) {
+    const FrameLayout& frame = layout.frame;
+    for (const Corners& tick : frame.scale.ticks)
+        drawLine(pic, tick);
+    drawLine(pic, frame.scale.axis);
+    writeText(pic, frame.scale.percentSign);
+    for (const PlacedText& number : frame.scale.numbers)
+        writeText(pic, number);
+
+    writeText(pic, frame.title);
+    drawLine(pic, frame.rule);
+    for (const KeyLayout& key : layout.keys) {
+        drawFilled(pic, layout.kind, key.fill, key.swatch);
+        writeText(pic, key.label);
+    }
+    for (const PlacedText* text :
+         {&frame.unit, &frame.source, &frame.note, &frame.authorCaption, &frame.author})
+        writeText(pic, *text);
+}
+
+void drawBar(const ChartLayout& layout, Canvas& pic, const BarLayout& bar) {
+    if (layout.kind == ChartKind::Colour) {
+        if (bar.row == 1)
+            pic.setDrawWidth(1);
+        for (const SegmentLayout& segment : bar.segments)
+            drawFilled(pic, layout.kind, segment.fill, segment.box);
+        for (const SegmentLayout& segment : bar.segments)
+            outline(pic, segment.box);
+    } else {
+        for (const SegmentLayout& segment : bar.segments)
+            drawFilled(pic, layout.kind, segment.fill, segment.box);
+    }
+    writeText(pic, bar.label);
+}
+
+} // namespace
+
+void drawChartLayout(const ChartLayout& layout, Canvas& pic) {
+    drawFrame(layout, pic);
+    if (layout.failure && layout.failure->row == 0)
+        throw layout.failure->error;
+    writeText(pic, layout.grandTotalText);
+    if (layout.kind == ChartKind::Pattern)
+        pic.setDrawWidth(2);
+    for (const BarLayout& bar : layout.bars)
+        drawBar(layout, pic, bar);
+    if (layout.failure)
+        throw layout.failure->error;
+}

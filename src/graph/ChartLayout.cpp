@@ -1,0 +1,234 @@
+#include "graph/ChartLayout.h"
+
+#include "data/DataTable.h"
+#include "data/EntryBoxes.h"
+#include "data/NumberFormat.h"
+#include "graph/PatternScheme.h"
+
+namespace {
+
+// Offsets of the chart's parts from the plot area, in twips.
+constexpr int MarginLeftOfPlot = 1300; // row labels, title, source, note and author
+constexpr int TitleAbove = 500;
+constexpr int RuleAbove = 300;
+constexpr int TotalsAbove = 200; // the unit and the grand total
+constexpr int UnitLeftOfRight = 1200;
+constexpr int TickTopBelow = 220;
+constexpr int AxisBelow = 300;
+constexpr int NumbersBelow = 320;
+constexpr int PercentSignBelow = 500;
+constexpr int PercentSignLeftOfRight = 100;
+constexpr int FiftyLeftOfTick = 80;
+constexpr int HundredLeftOfTick = 200;
+constexpr int LegendBelow = 700; // also the author's caption
+constexpr int AuthorBelow = 900;
+constexpr int SourceBelow = 1300;
+constexpr int NoteBelow = 1500;
+constexpr int KeysPerLine = 4;
+constexpr int KeySpacing = 1250;
+constexpr int KeyLineSpacing = 200;
+constexpr int KeyWidth = 100;
+constexpr int KeyHeight = 150;
+constexpr int KeyLabelOffset = 150;
+
+constexpr std::array<QRgb, 17> ColourTable = {
+    0,
+    qRgb(0xFF, 0x00, 0x00), // light red
+    qRgb(0xFF, 0xFF, 0x00), // light yellow
+    qRgb(0x00, 0xFF, 0x00), // light green
+    qRgb(0x00, 0x00, 0xFF), // light blue
+    qRgb(0x00, 0xFF, 0xFF), // light cyan
+    qRgb(0xFF, 0x00, 0xFF), // light magenta
+    qRgb(0xC0, 0xC0, 0xC0), // white
+    qRgb(0x80, 0x80, 0x00), // yellow
+    qRgb(0x00, 0x80, 0x00), // green
+    qRgb(0x80, 0x00, 0x80), // magenta
+    qRgb(0x00, 0x80, 0x80), // cyan
+    qRgb(0x80, 0x00, 0x00), // red
+    qRgb(0x00, 0x00, 0x00), // black
+    qRgb(0xFF, 0xFF, 0xFF), // bright white
+    0,                      // not used
+    qRgb(0x80, 0x80, 0x80), // grey
+};
+
+Fill fillOf(ChartKind kind, int column) {
+    if (kind == ChartKind::Colour)
+        return {tableColour(column), FillStyle::Solid};
+    const Pattern pattern = patternOf(column);
+    return {pattern.fillColorSlot != 0 ? std::optional(tableColour(pattern.fillColorSlot))
+                                       : std::nullopt,
+            pattern.style};
+}
+
+class Layouter {
+public:
+    Layouter(ChartKind kind, const DataTable& table, const EntryBoxes& boxes,
+             const PlotGeometry& plot, const TextMetrics& metrics)
+        : table_(table)
+        , boxes_(boxes)
+        , metrics_(metrics) {
+        layout_.kind = kind;
+        layout_.plot = plot;
+        layout_.unit = boxes.description(Description::Unit);
+    }
+
+    ChartLayout take() {
+        frame();
+        try {
+            totals();
+        } catch (const RuntimeError& error) {
+            layout_.failure = LayoutFailure{error, 0};
+            return std::move(layout_);
+        }
+        double top = layout_.plot.top;
+        for (int n = 1; n <= DataTable::DataRows; ++n) {
+            try {
+                bar(n, top);
+            } catch (const RuntimeError& error) {
+                layout_.failure = LayoutFailure{error, n};
+                break;
+            }
+        }
+        return std::move(layout_);
+    }
+
+private:
+    PlacedText place(float x, float y, const QString& text) const {
+        PlacedText placed{text, x, y, {}};
+        if (!text.isEmpty())
+            placed.box = QRectF(x, y, metrics_.width(text, x), metrics_.lineHeight);
+        return placed;
+    }
+
+    void frame() {
+        const PlotGeometry& plot = layout_.plot;
+        const int b = plot.bottom();
+        const int margin = plot.left - MarginLeftOfPlot;
+        const int right = plot.left + plot.width;
+        FrameLayout& frame = layout_.frame;
+
+        ScaleLayout& scale = frame.scale;
+        const auto tickX = [&plot](int i) {
+            return static_cast<float>(plot.width / 10.0 * i + plot.left);
+        };
+        for (int i = 0; i <= 10; ++i)
+            scale.ticks[i] = {tickX(i), float(b + TickTopBelow), tickX(i), float(b + AxisBelow)};
+        scale.axis = {float(plot.left), float(b + AxisBelow), float(right), float(b + AxisBelow)};
+        scale.percentSign = place(float(right - PercentSignLeftOfRight),
+                                  float(b + PercentSignBelow), QStringLiteral("%"));
+        scale.numbers = {
+            place(plot.left, float(b + NumbersBelow), QStringLiteral("0")),
+            place(tickX(5) - FiftyLeftOfTick, float(b + NumbersBelow), QStringLiteral("50")),
+            place(tickX(10) - HundredLeftOfTick, float(b + NumbersBelow), QStringLiteral("100")),
+        };
+
+        frame.title =
+            place(margin, float(plot.top - TitleAbove), boxes_.description(Description::Title));
+        frame.rule = {float(margin), float(plot.top - RuleAbove), float(right),
+                      float(plot.top - RuleAbove)};
+
+        for (int k = 1; k <= DataTable::DataColumns; ++k) {
+            const int x = plot.left + KeySpacing * ((k - 1) % KeysPerLine);
+            const int y = b + LegendBelow + KeyLineSpacing * ((k - 1) / KeysPerLine);
+            layout_.keys.push_back(
+                {k,
+                 {float(x), float(y), float(x + KeyWidth), float(y + KeyHeight)},
+                 fillOf(layout_.kind, k),
+                 place(float(x + KeyLabelOffset), float(y), boxes_.columnLabel(k))});
+        }
+
+        frame.unit = place(float(right - UnitLeftOfRight), float(plot.top - TotalsAbove),
+                           QStringLiteral("(単位：%1)").arg(layout_.unit));
+        frame.source = place(margin, float(b + SourceBelow),
+                             QStringLiteral("出典：") + boxes_.description(Description::Source));
+        frame.note = place(margin, float(b + NoteBelow),
+                           QStringLiteral("注：") + boxes_.description(Description::Note));
+        frame.authorCaption = place(margin, float(b + LegendBelow), QStringLiteral("作成者："));
+        frame.author =
+            place(margin, float(b + AuthorBelow),
+                  QLatin1Char('[') + boxes_.description(Description::Author) + QLatin1Char(']'));
+    }
+
+    void totals() {
+        for (int r = 1; r <= DataTable::DataRows; ++r) {
+            double sum = 0;
+            for (int c = 1; c <= DataTable::DataColumns; ++c)
+                sum += table_.number(r, c);
+            rowTotals_[r] = toSingle(sum);
+        }
+        float grandTotal = 0;
+        for (int i = 1; i <= DataTable::DataRows; ++i)
+            for (int j = 1; j <= DataTable::DataColumns; ++j)
+                grandTotal = toSingle(table_.number(i, j) + grandTotal);
+
+        layout_.grandTotal = grandTotal;
+        layout_.grandTotalFigure = grandTotalText(grandTotal);
+        layout_.grandTotalText = place(layout_.plot.left, float(layout_.plot.top - TotalsAbove),
+                                       QStringLiteral("(総計：") + layout_.grandTotalFigure +
+                                           layout_.unit + QLatin1Char(')'));
+    }
+
+    // Lays out the bar of row n below the bars above, whose heights `top` has summed; an empty
+    // row (total exactly 0) has no bar and no height.
+    void bar(int n, double& top) {
+        const PlotGeometry& plot = layout_.plot;
+        const double rowTotal = rowTotals_[n];
+        if (rowTotal == 0)
+            return;
+
+        std::array<float, DataTable::DataColumns + 1> widths{};
+        for (int c = 1; c <= DataTable::DataColumns; ++c)
+            widths[c] = toSingle(table_.number(n, c) / rowTotal * plot.width);
+        // Each end sums the widths up to it in 64 bits and is stored rounded.
+        std::array<float, DataTable::DataColumns + 1> ends{};
+        double end = 0;
+        for (int c = 1; c <= DataTable::DataColumns; ++c) {
+            end += widths[c];
+            ends[c] = toSingle(end);
+        }
+
+        const float grandTotal = layout_.grandTotal;
+        if (grandTotal == 0)
+            throw RuntimeError::divisionByZero();
+        const float height = toSingle(rowTotal / grandTotal * plot.height);
+
+        BarLayout bar;
+        bar.row = n;
+        bar.total = rowTotals_[n];
+        bar.share = bar.total / double(grandTotal);
+        bar.top = static_cast<float>(top);
+        bar.bottom = static_cast<float>(top + height);
+        top += height;
+        bar.band =
+            Corners{float(plot.left), bar.top, float(plot.left + plot.width), bar.bottom}.rect();
+        bar.label = place(float(plot.left - MarginLeftOfPlot), bar.top, boxes_.rowLabel(n));
+
+        const auto x = [&](int c) {
+            return static_cast<float>(plot.left + (c == 0 ? 0.0 : double(ends[c])));
+        };
+        for (int c = 1; c <= DataTable::DataColumns; ++c) {
+            const double value = table_.number(n, c);
+            bar.segments.push_back({c, value, value / bar.total, value / grandTotal,
+                                    Corners{x(c - 1), bar.top, x(c), bar.bottom},
+                                    fillOf(layout_.kind, c)});
+        }
+        layout_.bars.push_back(std::move(bar));
+    }
+
+    const DataTable& table_;
+    const EntryBoxes& boxes_;
+    const TextMetrics& metrics_;
+    ChartLayout layout_;
+    std::array<float, DataTable::DataRows + 1> rowTotals_{};
+};
+
+} // namespace
+
+QRgb tableColour(int slot) {
+    return ColourTable.at(static_cast<std::size_t>(slot));
+}
+
+ChartLayout layoutChart(ChartKind kind, const DataTable& table, const EntryBoxes& boxes,
+                        const PlotGeometry& plot, const TextMetrics& metrics) {
+    return Layouter(kind, table, boxes, plot, metrics).take();
+}

@@ -1,0 +1,160 @@
+#pragma once
+
+#include "data/RuntimeError.h"
+#include "graph/Canvas.h"
+
+#include <QRectF>
+#include <QRgb>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class DataTable;
+class EntryBoxes;
+
+// Where everything of a quantity-rate chart goes, computed once from the dataset, the boxes'
+// texts and the plot area: the chart draws it, and tooltips, hit tests, the keyboard highlight
+// and screen readers read it. All positions are in twips, with the 32-bit float values that the
+// drawing hands to the canvas.
+
+// The plot area: 16-bit integers, as the chart arithmetic uses them. A size option sets its
+// height, which the next chart keeps unless it re-applies the standard size.
+struct PlotGeometry {
+    std::int16_t left = 1550;
+    std::int16_t top = 700;
+    std::int16_t width = 5000;
+    std::int16_t height = 5000;
+
+    // B, the bottom edge of the plot area.
+    std::int16_t bottom() const { return static_cast<std::int16_t>(top + height); }
+};
+
+// Slots of the colour table besides the twelve column colours (slots 1 to 12).
+inline constexpr int BlackSlot = 13;
+inline constexpr int WhiteSlot = 14;
+inline constexpr int GreySlot = 16;
+QRgb tableColour(int slot);
+
+enum class ChartKind { Colour, Pattern };
+
+// How wide a text is on the canvas when written from x, in twips. It is measured only as far as
+// the canvas's right edge, past which nothing of it shows, so that a very long text costs no more
+// than a short one: the width of a longer text ends at that edge.
+struct TextMetrics {
+    std::function<double(const QString& text, double x)> width;
+    double lineHeight = 0;
+};
+
+// A line or a box by its corners, in the order the canvas receives them.
+struct Corners {
+    float x1 = 0;
+    float y1 = 0;
+    float x2 = 0;
+    float y2 = 0;
+
+    // The area covered, corners in order.
+    QRectF rect() const { return QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(); }
+};
+
+// A text with its top-left corner where the chart writes it, and the box it covers (empty for
+// no text).
+struct PlacedText {
+    QString text;
+    float x = 0;
+    float y = 0;
+    QRectF box;
+};
+
+// How a box of a column is filled: in the colour chart solid in the column's colour; in the
+// black-and-white chart with the column's pattern, whose fill colour is set only where the
+// scheme names one (otherwise the colour set before stays in force).
+struct Fill {
+    std::optional<QRgb> colour;
+    FillStyle style = FillStyle::Solid;
+};
+
+struct ScaleLayout {
+    std::array<Corners, 11> ticks; // 0 % to 100 %, left to right
+    Corners axis;
+    PlacedText percentSign;
+    std::array<PlacedText, 3> numbers; // "0", "50", "100"
+};
+
+// Everything around the bars, in the order it is drawn: scale, title and its rule, legend (see
+// ChartLayout::keys), unit, source, note, author.
+struct FrameLayout {
+    ScaleLayout scale;
+    PlacedText title;
+    Corners rule;
+    PlacedText unit;
+    PlacedText source;
+    PlacedText note;
+    PlacedText authorCaption;
+    PlacedText author;
+};
+
+struct KeyLayout {
+    int column = 0;
+    Corners swatch;
+    Fill fill;
+    PlacedText label; // the column's label
+
+    // The key and its label's text.
+    QRectF box() const { return swatch.rect().united(label.box); }
+};
+
+struct SegmentLayout {
+    int column = 0;
+    double value = 0;
+    double rowShare = 0;   // of the row's total
+    double totalShare = 0; // of the grand total
+    // From the end of the segment before to the end of this one: a negative value runs back.
+    Corners box;
+    Fill fill;
+};
+
+struct BarLayout {
+    int row = 0;
+    float total = 0;
+    double share = 0; // of the grand total
+    // The vertical extent as drawn; a negative total puts the bottom above the top.
+    float top = 0;
+    float bottom = 0;
+    QRectF band;      // across the plot area
+    PlacedText label; // the row's label, left of the plot area level with the bar's top
+    std::vector<SegmentLayout> segments; // columns 1 to 12, in drawing order
+};
+
+// The arithmetic that stopped the chart: the totals (row 0) or the bar of a row. The chart is
+// drawn as far as the layout goes, then the error is thrown.
+struct LayoutFailure {
+    RuntimeError error;
+    int row = 0;
+};
+
+struct ChartLayout {
+    ChartKind kind = ChartKind::Colour;
+    PlotGeometry plot;
+    QString unit; // as typed, for the texts that name it
+    FrameLayout frame;
+    std::vector<KeyLayout> keys; // columns 1 to 12
+    float grandTotal = 0;
+    QString grandTotalFigure; // the grand total as the chart writes it
+    PlacedText grandTotalText;
+    // The rows that have a bar (a non-zero total), in stacking order from the top.
+    std::vector<BarLayout> bars;
+    std::optional<LayoutFailure> failure;
+
+    const QString& columnLabel(int column) const { return keys.at(column - 1).label.text; }
+};
+
+// Row totals are summed in 64 bits and rounded once, the grand total is rounded after every
+// addition; widths, ends and heights are rounded to 32 bits as they are stored. A total, width or
+// height beyond the 32-bit range is an overflow, a zero grand total under a non-zero row total a
+// division by zero: the layout then ends there, with its failure.
+ChartLayout layoutChart(ChartKind kind, const DataTable& table, const EntryBoxes& boxes,
+                        const PlotGeometry& plot, const TextMetrics& metrics);
