@@ -10,8 +10,8 @@
 
 int main(int argc, char* argv[]) {
     const CommandLine commandLine = parseCommandLine(argc, argv);
-    if (commandLine.exitStatus)
-        return *commandLine.exitStatus;
+    if (const auto* answer = std::get_if<Answer>(&commandLine))
+        return printAnswer(*answer);
     QApplication app(argc, argv);
 
     // The standard dialogs and buttons speak Japanese whatever the user's locale.
@@ -20,8 +20,8 @@ int main(int argc, char* argv[]) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtJapanese);
 
-    if (commandLine.render)
-        return runRender(*commandLine.render);
+    if (const auto* render = std::get_if<RenderRequest>(&commandLine))
+        return runRender(*render);
 
     QtDialogs dialogs;
     Form1 form1(dialogs);
@@ -29,7 +29,7 @@ int main(int argc, char* argv[]) {
     recovery.start(); // before anything else, a leftover of a crash is offered back
     QObject::connect(&form1, &Form1::quitRequested, &app, &QApplication::quit);
     form1.show();
-    if (!commandLine.dataFile.isEmpty())
-        form1.openDataFile(commandLine.dataFile);
+    if (const QString& dataFile = std::get<OpenWindow>(commandLine).dataFile; !dataFile.isEmpty())
+        form1.openDataFile(dataFile);
     return app.exec();
 }

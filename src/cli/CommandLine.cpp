@@ -13,14 +13,8 @@
 
 namespace {
 
-CommandLine usageError(const QString& why, const QList<QCommandLineOption>& options) {
-    std::fputs(qPrintable(why + QStringLiteral("\n\n") + helpText(options)), stderr);
-    return {QString(), std::nullopt, 2};
-}
-
-CommandLine printed(const QString& text) {
-    std::fputs(qPrintable(text), stdout);
-    return {QString(), std::nullopt, 0};
+Answer usageError(const QString& why, const QList<QCommandLineOption>& options) {
+    return {why + QStringLiteral("\n\n") + helpText(options), 2};
 }
 
 std::optional<PictureFormat> formatNamed(const QString& name) {
@@ -94,10 +88,9 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
     if (!parser.parse(arguments))
         return usageError(parseErrorText(parser), options);
     if (parser.isSet(help))
-        return printed(helpText(options));
+        return Answer{helpText(options)};
     if (parser.isSet(version))
-        return printed(
-            QStringLiteral("tallyfold %1\n").arg(QCoreApplication::applicationVersion()));
+        return Answer{QStringLiteral("tallyfold %1\n").arg(QCoreApplication::applicationVersion())};
     const QStringList files = parser.positionalArguments();
 
     if (!parser.isSet(render)) {
@@ -113,7 +106,7 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
                 QStringLiteral("ウィンドウを表示するディスプレイがありません。"
                                "ウィンドウなしでグラフを描くには --render を使います。"),
                 options);
-        return {files.value(0), std::nullopt, std::nullopt};
+        return OpenWindow{files.value(0)};
     }
 
     RenderRequest request{files, parser.value(output), {}, std::nullopt};
@@ -139,5 +132,10 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
     // The chart is drawn on Qt's platform without a screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qtMessages = qInstallMessageHandler(dropRuntimeFolderWarnings);
-    return {QString(), request, std::nullopt};
+    return request;
+}
+
+int printAnswer(const Answer& answer) {
+    std::fputs(qPrintable(answer.text), answer.status == 0 ? stdout : stderr);
+    return answer.status;
 }

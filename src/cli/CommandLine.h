@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <variant>
 
 // `tallyfold --render DATAFILE... --output PATH [--pattern] [--size SIZE] [--format FORMAT]`:
 // charts drawn into picture files without a window.
@@ -18,19 +19,26 @@ struct RenderRequest {
     std::optional<PictureFormat> format; // --format, if given
 };
 
-// What the program was started with: `tallyfold [FILE]` opens the entry window, or --render
-// draws charts.
-struct CommandLine {
+// `tallyfold [FILE]`: the entry window.
+struct OpenWindow {
     QString dataFile; // a data file to open at start, as the load button would; empty for none
-    std::optional<RenderRequest> render;
-    // Set when the command line has been answered already and the program ends with this status:
-    // 0 after printing --help or --version, 2 after printing a usage error with the help.
-    std::optional<int> exitStatus;
 };
 
+// A command line answered without a window or a chart: --help and --version, printed on standard
+// output with status 0, or a usage error with the help, on standard error with status 2.
+struct Answer {
+    QString text;
+    int status = 0;
+};
+
+// What the program was started to do.
+using CommandLine = std::variant<OpenWindow, RenderRequest, Answer>;
+
 // Reads the arguments before the application is created, so that a run without a window needs
-// no display; prints --help, --version and usage errors. Names the program and its version, and
-// for --render selects the offscreen platform and keeps Qt's warnings about a missing runtime
-// folder off standard error. Opening the window without a display to show it on is a usage
-// error.
+// no display. Names the program and its version, and for --render selects the offscreen platform
+// and keeps Qt's warnings about a missing runtime folder off standard error. Opening the window
+// without a display to show it on is a usage error.
 CommandLine parseCommandLine(int argc, char* argv[]);
+
+// Prints the answer where it belongs; returns its exit status.
+int printAnswer(const Answer& answer);
