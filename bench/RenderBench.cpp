@@ -4,7 +4,7 @@
 #include "cli/RenderCommand.h"
 #include "data/DataTable.h"
 #include "data/InputData.h"
-#include "io/DataFile.h"
+#include "io/TableFiles.h"
 
 #include <QTemporaryDir>
 
@@ -18,12 +18,13 @@ template <PictureFormat format> void runRender(benchmark::State& run) {
     const QString input = dir.filePath(QStringLiteral("table.txt"));
     DataTable table;
     inputData(fullTable(), table);
-    saveDataFile(input, table);
+    if (!saveTable(input, DataFormat::Text, table))
+        run.SkipWithError("the table cannot be saved");
     const QString output = dir.filePath(QStringLiteral("chart.") + pictureSuffix(format));
     keepFreedMemoryForTheNextChart();
     for (auto _ : run)
-        if (const QString error = renderChart(input, output, format, {}); !error.isEmpty())
-            run.SkipWithError(qPrintable(error));
+        if (const Result<void> rendered = renderChart(input, output, format, {}); !rendered)
+            run.SkipWithError(qPrintable(failureMessage(rendered.failure())));
 }
 
 void BM_RenderPng(benchmark::State& run) {

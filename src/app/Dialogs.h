@@ -6,7 +6,6 @@
 
 #include <optional>
 
-struct RuntimeError;
 class QPrinter;
 class QWidget;
 
@@ -24,8 +23,8 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    // Tells the user that an action failed, with the error's number and description.
-    virtual void reportError(QWidget* parent, const RuntimeError& error) = 0;
+    // Tells the user that an action failed with a numbered error (RuntimeError::message).
+    virtual void reportError(QWidget* parent, const QString& message) = 0;
     // Tells the user something went wrong, or not quite right.
     virtual void warn(QWidget* parent, const QString& text) = 0;
     // Asks for a file name; `filter` is in Qt's form ("text (*.txt);;CSV (*.csv)"). Nothing when

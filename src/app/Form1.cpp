@@ -4,9 +4,9 @@
 #include "app/Form2.h"
 #include "app/PictureBox.h"
 #include "app/TableEditing.h"
-#include "data/EntryGrid.h"
 #include "data/InputData.h"
 #include "data/OutputData.h"
+#include "data/Result.h"
 #include "data/RuntimeError.h"
 #include "graph/Canvas.h"
 #include "graph/ChartReading.h"
@@ -17,12 +17,10 @@
 #include "graph/SizeOption.h"
 #include "io/ChartFile.h"
 #include "io/Clipboard.h"
-#include "io/CsvFile.h"
-#include "io/DataFile.h"
 #include "io/DroppedFile.h"
 #include "io/PictureFile.h"
 #include "io/Printing.h"
-#include "io/TableFile.h"
+#include "io/TableFiles.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -192,11 +190,11 @@ Form2& Form1::graphWindow() {
     return *form2_;
 }
 
-template <class Action> void Form1::runAction(Action&& action) {
+template <class Body> void Form1::runAction(Body&& action) {
     try {
         action();
     } catch (const RuntimeError& error) {
-        dialogs_.reportError(this, error);
+        dialogs_.reportError(this, error.message());
         // The user can type the correction at once into the box that failed.
         if (error.valueBox) {
             QLineEdit* box = values_.at(error.valueBox->first - 1).at(error.valueBox->second - 1);
@@ -268,13 +266,14 @@ void Form1::saveDataCommand() {
         const std::optional<QString> path = commonDialog1_.showSave(this, DataFilter);
         if (!path)
             return;
-        const SaveOutcome outcome =
-            dataFormat(*path, commonDialog1_.filterIndex()) == DataFormat::Csv
-                ? SaveOutcome{saveCsvFile(*path, tableGrid(table_)), {}}
-                : saveDataFile(*path, table_);
-        if (outcome.error.isEmpty())
-            showPathInCaption(*path);
-        if (const QString message = saveMessage(*path, outcome); !message.isEmpty())
+        const Result<LossyCells> saved =
+            saveTable(*path, dataFormat(*path, commonDialog1_.filterIndex()), table_);
+        if (!saved) {
+            dialogs_.warn(this, failureMessage(saved.failure()));
+            return;
+        }
+        showPathInCaption(*path);
+        if (const QString message = lossyCellsMessage(*path, *saved); !message.isEmpty())
             dialogs_.warn(this, message);
     });
 }
@@ -289,30 +288,17 @@ void Form1::openDataFile(const QString& path) {
 }
 
 void Form1::openDataFile(const QString& path, DataFormat format) {
-    if (format != DataFormat::Text) {
-        openGridFile(path, format);
-        return;
-    }
-    const LoadOutcome outcome = loadDataFile(path, table_);
-    if (!outcome.complete()) {
-        dialogs_.warn(this, loadMessage(path, outcome));
+    const Result<LoadedTable> loaded = loadTable(path, format);
+    if (!loaded) {
+        dialogs_.warn(this, failureMessage(loaded.failure()));
         return;
     }
     showPathInCaption(path);
-    editing_->record(QStringLiteral("データの読込"), [this] { outputData(table_, *this); });
-}
-
-// A table from outside fills the label and value boxes; the descriptions keep what they hold.
-void Form1::openGridFile(const QString& path, DataFormat format) {
-    const GridLayout table = loadGridFile(path, format);
-    if (!table.refusal.isEmpty()) {
-        dialogs_.warn(this, loadMessage(path, LoadOutcome{table.refusal}));
-        return;
-    }
-    showPathInCaption(path);
-    editing_->record(QStringLiteral("データの読込"), [&] { writeGrid(*this, table.grid); });
-    if (!table.notice.isEmpty())
-        dialogs_.warn(this, table.notice);
+    if (loaded->dataFile)
+        table_ = *loaded->dataFile;
+    editing_->record(QStringLiteral("データの読込"), [&] { fillBoxes(*this, *loaded); });
+    if (!loaded->notice.isEmpty())
+        dialogs_.warn(this, loaded->notice);
 }
 
 void Form1::savePictureCommand() {
@@ -320,8 +306,8 @@ void Form1::savePictureCommand() {
     if (!path)
         return;
     const PictureFormat format = pictureFormat(*path, commonDialog1_.filterIndex());
-    if (const auto error = saveChart(graphWindow().picture(), *path, format))
-        dialogs_.warn(this, savePictureMessage(*path, *error));
+    if (const Result<void> saved = saveChart(graphWindow().picture(), *path, format); !saved)
+        dialogs_.warn(this, failureMessage(saved.failure()));
 }
 
 void Form1::loadPictureCommand() {
@@ -331,16 +317,18 @@ void Form1::loadPictureCommand() {
 }
 
 void Form1::loadPicture(const QString& path) {
-    const LoadedPicture loaded = ::loadPicture(path);
-    if (!loaded.error.isEmpty()) {
-        dialogs_.warn(this, loadPictureMessage(path, loaded.error));
+    const Result<QImage> loaded = ::loadPicture(path);
+    if (!loaded) {
+        dialogs_.warn(this, failureMessage(loaded.failure()));
         return;
     }
-    graphWindow().picture().setPicture(loaded.image);
+    graphWindow().picture().setPicture(*loaded);
 }
 
 void Form1::copyPictureCommand() {
-    runAction([this] { copyPicture(graphWindow().picture()); });
+    // Reported as the numbered error it has always been.
+    if (const Result<void> copied = copyPicture(graphWindow().picture()); !copied)
+        dialogs_.reportError(this, failureMessage(copied.failure()));
 }
 
 void Form1::printCommand() {
@@ -348,8 +336,8 @@ void Form1::printCommand() {
     preparePrinter(printer);
     if (!dialogs_.askPrinter(this, printer))
         return;
-    if (const auto error = printPicture(printer, graphWindow().picture()))
-        dialogs_.warn(this, printMessage(*error));
+    if (const Result<void> printed = printPicture(printer, graphWindow().picture()); !printed)
+        dialogs_.warn(this, failureMessage(printed.failure()));
 }
 
 void Form1::quitCommand() {

@@ -41,7 +41,8 @@ public:
     void setDescription(Description which, const QString& text) override;
 
     // Loads a data file as the load button does after its dialog: the table into the boxes, the
-    // path into the caption, a message when it cannot. A .csv name means CSV, any other text.
+    // path into the caption, a message when it cannot. The format is the name's extension's
+    // (.csv, .xlsx, .ods), any other name's text.
     void openDataFile(const QString& path);
 
     // Every box and the size chosen, to keep and to bring back after a crash. Bringing back is
@@ -85,7 +86,6 @@ private:
 
     void showPathInCaption(const QString& path);
     void openDataFile(const QString& path, DataFormat format);
-    void openGridFile(const QString& path, DataFormat format);
 
     // The actions.
     Form2& graphWindow();
@@ -106,7 +106,7 @@ private:
     void printCommand();
     void quitCommand();
     void chooseSize(GraphSize size);
-    template <class Action> void runAction(Action&& action);
+    template <class Body> void runAction(Body&& action);
 
     Dialogs& dialogs_;
     CommonDialog commonDialog1_{dialogs_};

@@ -1,7 +1,5 @@
 #include "app/QtDialogs.h"
 
-#include "data/RuntimeError.h"
-
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -11,8 +9,8 @@ namespace {
 const QString Title = QStringLiteral("Tallyfold");
 }
 
-void QtDialogs::reportError(QWidget* parent, const RuntimeError& error) {
-    QMessageBox::critical(parent, Title, error.message());
+void QtDialogs::reportError(QWidget* parent, const QString& message) {
+    QMessageBox::critical(parent, Title, message);
 }
 
 void QtDialogs::warn(QWidget* parent, const QString& text) {

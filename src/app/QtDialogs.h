@@ -8,7 +8,7 @@
 // which behaves the same on every desktop.
 class QtDialogs : public Dialogs {
 public:
-    void reportError(QWidget* parent, const RuntimeError& error) override;
+    void reportError(QWidget* parent, const QString& message) override;
     void warn(QWidget* parent, const QString& text) override;
     std::optional<FileChoice> askFileName(QWidget* parent, FileDialogKind kind,
                                           const QString& filter,

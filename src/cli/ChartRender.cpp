@@ -2,10 +2,8 @@
 
 #include "cli/OutputFile.h"
 #include "data/DataTable.h"
-#include "data/EntryGrid.h"
 #include "data/InputData.h"
 #include "data/MemoryBoxes.h"
-#include "data/OutputData.h"
 #include "data/RuntimeError.h"
 #include "graph/ChartLayout.h"
 #include "graph/ColourChart.h"
@@ -14,31 +12,12 @@
 #include "graph/SizeOption.h"
 #include "graph/WindowlessGraph.h"
 #include "io/ChartFile.h"
-#include "io/DataFile.h"
-#include "io/PictureFile.h"
 #include "io/SaveFile.h"
-#include "io/TableFile.h"
+#include "io/TableFiles.h"
 
 #include <unistd.h>
 
 namespace {
-
-// Fills the boxes from the file as the load button does; the message to show when it cannot.
-QString loadBoxes(const QString& path, MemoryBoxes& boxes) {
-    if (const DataFormat format = dataFormat(path, 1); format != DataFormat::Text) {
-        const GridLayout table = loadGridFile(path, format);
-        if (!table.refusal.isEmpty())
-            return loadMessage(path, LoadOutcome{table.refusal});
-        writeGrid(boxes, table.grid);
-        return {};
-    }
-    DataTable table;
-    const LoadOutcome outcome = loadDataFile(path, table);
-    if (!outcome.complete())
-        return loadMessage(path, outcome);
-    outputData(table, boxes);
-    return {};
-}
 
 void drawChart(const EntryBoxes& boxes, ChartStyle style, WindowlessGraph& graph) {
     PlotGeometry plot;
@@ -56,23 +35,21 @@ void drawChart(const EntryBoxes& boxes, ChartStyle style, WindowlessGraph& graph
 
 } // namespace
 
-QString renderChart(const QString& input, const QString& output, PictureFormat format,
-                    ChartStyle style) {
+Result<void> renderChart(const QString& input, const QString& output, PictureFormat format,
+                         ChartStyle style) {
+    const Result<LoadedTable> loaded = loadTable(input, dataFormat(input, 1));
+    if (!loaded)
+        return loaded.failure();
     MemoryBoxes boxes;
-    if (QString error = loadBoxes(input, boxes); !error.isEmpty())
-        return error;
+    fillBoxes(boxes, *loaded);
     WindowlessGraph graph;
     try {
         drawChart(boxes, style, graph);
     } catch (const RuntimeError& error) {
-        // The window's message does not name the file; here many may be drawn at once.
-        return QStringLiteral("「%1」: %2").arg(input, error.message());
+        return Failure{Action::DrawChart, input, error.message()};
     }
-    if (output == StandardOutput) {
-        const QString error = writeBytes(STDOUT_FILENO, chartBytes(graph.picture(), format));
-        return error.isEmpty() ? QString() : savePictureMessage(StandardOutputName, error);
-    }
-    if (const auto error = saveChart(graph.picture(), output, format, NewFile::Direct))
-        return savePictureMessage(output, *error);
-    return {};
+    if (output == StandardOutput)
+        return writeBytes(Action::SavePicture, StandardOutputName, STDOUT_FILENO,
+                          chartBytes(graph.picture(), format));
+    return saveChart(graph.picture(), output, format, NewFile::Direct);
 }

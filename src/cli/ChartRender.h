@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Result.h"
 #include "graph/GraphSize.h"
 #include "io/FileFormats.h"
 
@@ -13,10 +14,10 @@ struct ChartStyle {
 };
 
 // Draws the chart of one data file without a window and writes it as a picture file: the file
-// is read as the load button reads it (a .csv name as CSV, any other as the text data file; a
-// CSV leaves the descriptions empty), the size option is applied and the chart command run,
+// is read as the load button reads it (loadTable, its format by the name's extension; a CSV file
+// or workbook leaves the descriptions empty), the size option is applied and the chart command run,
 // on a canvas as a new graph window has it, so the picture is the one the window saves. An
-// `output` of StandardOutput writes the picture there. Returns what the window would tell the
-// user when reading, drawing or writing fails; empty on success.
-QString renderChart(const QString& input, const QString& output, PictureFormat format,
-                    ChartStyle style);
+// `output` of StandardOutput writes the picture there. Fails as the window would when reading or
+// writing fails; a chart that cannot be drawn fails naming the input.
+Result<void> renderChart(const QString& input, const QString& output, PictureFormat format,
+                         ChartStyle style);

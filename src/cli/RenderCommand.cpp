@@ -43,6 +43,10 @@ int runRender(const RenderRequest& request) {
         QDir().mkpath(request.output); // when it cannot, every save says why
 
     int status = 0;
+    const auto fail = [&status](const QString& message) {
+        report(message);
+        status = 1;
+    };
     QSet<QString> written;
     const DataFiles dataFiles(request.inputs);
     for (const QString& input : request.inputs) {
@@ -52,23 +56,19 @@ int runRender(const RenderRequest& request) {
                                                      QLatin1Char('.') + pictureSuffix(format))
                                    : request.output;
         const QString target = QFileInfo(output).absoluteFilePath();
-        QString error;
         if (const std::optional<QString> data = dataFiles.overwrittenBy(output))
-            error = QStringLiteral("「%1」はデータファイル「%2」と同じファイルなので、グラフを"
-                                   "書きませんでした。")
-                        .arg(toStandardOutput ? StandardOutputName : output, *data);
+            fail(QStringLiteral("「%1」はデータファイル「%2」と同じファイルなので、グラフを"
+                                "書きませんでした。")
+                     .arg(toStandardOutput ? StandardOutputName : output, *data));
         else if (written.contains(target))
-            error = QStringLiteral("「%1」のグラフは、前のデータファイルのグラフと同じ「%2」に"
-                                   "なるため、書きませんでした。")
-                        .arg(input, output);
+            fail(QStringLiteral("「%1」のグラフは、前のデータファイルのグラフと同じ「%2」に"
+                                "なるため、書きませんでした。")
+                     .arg(input, output));
+        else if (const Result<void> rendered = renderChart(input, output, format, request.style);
+                 !rendered)
+            fail(failureMessage(rendered.failure()));
         else
-            error = renderChart(input, output, format, request.style);
-        if (error.isEmpty()) {
             written.insert(target);
-        } else {
-            report(error);
-            status = 1;
-        }
     }
     return status;
 }

@@ -3,13 +3,11 @@
 #include "data/EntryBoxes.h"
 #include "data/TextGrid.h"
 
-#include <array>
-
 // Every box of the entry window at one moment, the grid and the five descriptions, so that an
 // action on many boxes at once can be taken back.
 struct BoxesSnapshot {
     TextGrid grid;
-    std::array<QString, std::size(AllDescriptions)> descriptions;
+    Descriptions descriptions;
 
     static BoxesSnapshot take(const EntryBoxes& boxes);
     // Sets the boxes in which this snapshot differs from `other` to what this one holds.

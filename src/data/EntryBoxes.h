@@ -2,12 +2,17 @@
 
 #include <QString>
 
+#include <array>
+
 // The five boxes that describe the chart as a whole, in the order of row 11 of the dataset.
 enum class Description { Title = 1, Unit, Source, Note, Author };
 
 inline constexpr Description AllDescriptions[] = {Description::Title, Description::Unit,
                                                   Description::Source, Description::Note,
                                                   Description::Author};
+
+// The texts of the five description boxes, in the order of AllDescriptions.
+using Descriptions = std::array<QString, std::size(AllDescriptions)>;
 
 // The 147 text boxes of the entry window as the data routines see them: 120 value boxes, 10 row
 // labels, 12 column labels and 5 descriptions. Rows and columns count from 1.

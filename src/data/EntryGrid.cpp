@@ -151,7 +151,7 @@ QString unreadableValuesMessage(const std::vector<GridCell>& cells) {
         .arg(name);
 }
 
-GridLayout layOutBlock(const TextGrid& block, int rows, int columns) {
+Result<GridLayout> layOutBlock(const TextGrid& block, int rows, int columns) {
     const BlockShape shape = blockShape(block);
     if (rows < 0)
         rows = static_cast<int>(block.size());
@@ -163,17 +163,17 @@ GridLayout layOutBlock(const TextGrid& block, int rows, int columns) {
     constexpr int MaxRows = GridRows - 1;
     constexpr int MaxColumns = GridColumns - 1;
     if (valueRows > MaxRows || valueColumns > MaxColumns)
-        return {{},
-                QStringLiteral("表が大きすぎるため読み込めません。読み込めるのは %1 行 × %2 列まで"
-                               "ですが、このファイルの表は %3 行 × %4 列です。")
-                    .arg(MaxRows)
-                    .arg(MaxColumns)
-                    .arg(valueRows)
-                    .arg(valueColumns),
-                {}};
+        return Failure{
+            Action::LoadTable,
+            {},
+            QStringLiteral("表が大きすぎるため読み込めません。読み込めるのは %1 行 × %2 列まで"
+                           "ですが、このファイルの表は %3 行 × %4 列です。")
+                .arg(MaxRows)
+                .arg(MaxColumns)
+                .arg(valueRows)
+                .arg(valueColumns)};
     const Placement placement = placeBlock(block, 1, 1);
     GridLayout layout{TextGrid(GridRows, std::vector<QString>(GridColumns)),
-                      {},
                       unreadableValuesMessage(placement.cells)};
     for (const GridCell& cell : placement.cells)
         layout.grid[cell.row][cell.column] = cell.text;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Result.h"
 #include "data/TextGrid.h"
 
 class DataTable;
@@ -65,10 +66,10 @@ QString unreadableValuesMessage(const std::vector<GridCell>& cells);
 
 // A block from a file laid onto the whole grid as placeBlock lays it, from 1A where it has no
 // labels; boxes it has no cell for are empty. `rows` and `columns` give the block's whole size
-// where only its first rows and columns were kept; -1 for the block's own.
+// where only its first rows and columns were kept; -1 for the block's own. A block of more values
+// than the grid takes cannot be loaded.
 struct GridLayout {
-    TextGrid grid;   // 11 rows of 13 cells, when the block fits
-    QString refusal; // why the block cannot be loaded (more values than the grid takes)
-    QString notice;  // what unreadableValuesMessage tells of its values
+    TextGrid grid;  // 11 rows of 13 cells
+    QString notice; // what unreadableValuesMessage tells of its values
 };
-GridLayout layOutBlock(const TextGrid& block, int rows = -1, int columns = -1);
+Result<GridLayout> layOutBlock(const TextGrid& block, int rows = -1, int columns = -1);

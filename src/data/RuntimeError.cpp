@@ -2,16 +2,17 @@
 
 #include <cmath>
 
+RuntimeError::RuntimeError(int number, const QString& description)
+    : number(number)
+    , description(description)
+    , what_(message().toStdString()) {}
+
 RuntimeError RuntimeError::overflow() {
-    return {6, QStringLiteral("オーバーフローしました。"), {}};
+    return {6, QStringLiteral("オーバーフローしました。")};
 }
 
 RuntimeError RuntimeError::divisionByZero() {
-    return {11, QStringLiteral("0 で除算しました。"), {}};
-}
-
-RuntimeError RuntimeError::clipboard() {
-    return {521, QStringLiteral("クリップボードを開けません。"), {}};
+    return {11, QStringLiteral("0 で除算しました。")};
 }
 
 QString RuntimeError::message() const {

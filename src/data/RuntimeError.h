@@ -2,23 +2,32 @@
 
 #include <QString>
 
+#include <exception>
 #include <optional>
+#include <string>
 #include <utility>
 
 // A failure of an action that has no handling of its own: it carries the error's number and
 // description, the action stops, and the window reports it in a message box.
-struct RuntimeError {
-    int number = 0;
-    QString description;
+class RuntimeError : public std::exception {
+public:
+    RuntimeError(int number, const QString& description);
+
+    const int number;
+    const QString description;
     // The value box whose text failed to convert (row, column from 1), when a box is to blame.
     std::optional<std::pair<int, int>> valueBox;
 
     static RuntimeError overflow();
     static RuntimeError divisionByZero();
-    static RuntimeError clipboard();
 
     // The text shown to the user, number and description together.
     QString message() const;
+    // The message in UTF-8.
+    const char* what() const noexcept override { return what_.c_str(); }
+
+private:
+    std::string what_;
 };
 
 // Rounds a 64-bit result to the 32-bit float it is stored in; a value beyond the 32-bit range

@@ -14,13 +14,17 @@ using TextGrid = std::vector<std::vector<QString>>;
 // next separator is kept. One line end at the very end adds no row; empty text is no row.
 TextGrid parseDelimited(QStringView text, QChar separator);
 
-// Text from outside read as parseDelimited reads it, keeping only the cells of the first maxRows
-// rows and maxColumns columns, so that a huge text costs no more memory than a table, but
-// counting them all.
-struct DelimitedText {
+// A block from outside of which only the cells of the first rows and columns may be kept, so that
+// a huge one costs no more memory than a table, and the whole block's size.
+struct KeptBlock {
     TextGrid grid;
-    int rows = 0;               // all the rows of the text
-    int columns = 0;            // the most cells of a row
+    int rows = 0;    // all the rows of the block
+    int columns = 0; // the most cells of a row
+};
+
+// Text from outside read as parseDelimited reads it, keeping only the cells of the first maxRows
+// rows and maxColumns columns but counting them all.
+struct DelimitedText : KeptBlock {
     bool unclosedQuote = false; // the text ends inside a quoted cell
 };
 DelimitedText readDelimited(QStringView text, QChar separator, int maxRows, int maxColumns);

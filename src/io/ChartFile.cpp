@@ -73,12 +73,9 @@ QByteArray chartBytes(const ImageCanvas& canvas, PictureFormat format) {
     return {};
 }
 
-std::optional<QString> saveChart(const ImageCanvas& canvas, const QString& path,
-                                 PictureFormat format, NewFile newFile) {
+Result<void> saveChart(const ImageCanvas& canvas, const QString& path, PictureFormat format,
+                       NewFile newFile) {
     if (format == PictureFormat::Bmp)
         return savePicture(canvas.image(), path);
-    if (const QString error = saveBytes(path, chartBytes(canvas, format), newFile);
-        !error.isEmpty())
-        return error;
-    return std::nullopt;
+    return saveBytes(Action::SavePicture, path, chartBytes(canvas, format), newFile);
 }

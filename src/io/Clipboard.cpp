@@ -1,6 +1,5 @@
 #include "io/Clipboard.h"
 
-#include "data/RuntimeError.h"
 #include "graph/ImageCanvas.h"
 #include "io/ChartFile.h"
 
@@ -8,10 +7,18 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-void copyPicture(const ImageCanvas& canvas) {
+namespace {
+
+Failure cannotOpen() {
+    return {Action::CopyPicture, {}, QStringLiteral("クリップボードを開けません。")};
+}
+
+} // namespace
+
+Result<void> copyPicture(const ImageCanvas& canvas) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard)
-        throw RuntimeError::clipboard();
+        return cannotOpen();
     clipboard->clear();
     auto* data = new QMimeData;
     data->setImageData(canvas.image());
@@ -19,5 +26,6 @@ void copyPicture(const ImageCanvas& canvas) {
     clipboard->setMimeData(data); // the clipboard takes it over
     const QMimeData* offered = clipboard->mimeData();
     if (!offered || !offered->hasImage())
-        throw RuntimeError::clipboard();
+        return cannotOpen();
+    return {};
 }

@@ -1,15 +1,9 @@
 #include "io/CsvFile.h"
 
-#include "io/FileError.h"
-#include "io/SaveFile.h"
-#include "io/TableFileBytes.h"
 #include "io/TextDecoding.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 
 namespace {
 
@@ -100,26 +94,15 @@ QByteArray encodeCsv(const TextGrid& grid) {
     return Utf8Bom + writeDelimited(grid, u',', u"\r\n", u";\t").toUtf8();
 }
 
-QString decodeCsv(const QByteArray& bytes, DelimitedText& read, int maxRows, int maxColumns) {
+Result<DelimitedText> decodeCsv(const QByteArray& bytes, int maxRows, int maxColumns) {
     // Only the rows that are kept are decoded: a huge table costs no more memory than its bytes.
     RowsEnd kept{bytes.size(), -1};
     if (!isUtf16(bytes))
         kept = rowsEnd(bytes, static_cast<char>(separatorOf(QByteArrayView(bytes))), maxRows);
-    const DecodedText decoded = decodeText(QByteArray::fromRawData(bytes.constData(), kept.end));
-    if (!decoded.error.isEmpty())
-        return decoded.error;
-    read = readDelimited(decoded.text, separatorOf(QStringView(decoded.text)), maxRows, maxColumns);
+    const Result<QString> text = decodeText(QByteArray::fromRawData(bytes.constData(), kept.end));
+    if (!text)
+        return text.failure();
+    DelimitedText read = readDelimited(*text, separatorOf(QStringView(*text)), maxRows, maxColumns);
     read.rows = std::max(read.rows, kept.rows);
-    return {};
-}
-
-QString saveCsvFile(const QString& path, const TextGrid& grid) {
-    return saveBytes(path, encodeCsv(grid));
-}
-
-QString loadCsvFile(const QString& path, DelimitedText& read, int maxRows, int maxColumns) {
-    QByteArray bytes;
-    if (QString error = readTableFileBytes(path, bytes); !error.isEmpty())
-        return error;
-    return decodeCsv(bytes, read, maxRows, maxColumns);
+    return read;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Result.h"
 #include "data/TextGrid.h"
 
 #include <QByteArray>
@@ -13,17 +14,11 @@
 // again), CR LF after every line.
 QByteArray encodeCsv(const TextGrid& grid);
 
-// Reads CSV bytes into `read` in the encoding decodeText finds (UTF-8 or UTF-16 by the byte-order
+// Reads CSV bytes in the encoding decodeText finds (UTF-8 or UTF-16 by the byte-order
 // mark, else UTF-8, else code page 932). The separator is a comma, a semicolon or a tab:
 // whichever of them the first line holds most of outside quotes (a comma when it holds none).
-// Cells beyond maxRows and maxColumns are counted, not kept. Returns why the bytes cannot be read
-// as text, leaving `read` as it is, or an empty string.
-QString decodeCsv(const QByteArray& bytes, DelimitedText& read,
-                  int maxRows = std::numeric_limits<int>::max(),
-                  int maxColumns = std::numeric_limits<int>::max());
-
-// Writes the bytes through a temporary file that replaces `path` only once it is complete (in
-// place where the folder takes no new file); reads a file of at most MaxTableFileBytes whole and
-// decodes it (decodeCsv). Both return why they failed, or an empty string.
-QString saveCsvFile(const QString& path, const TextGrid& grid);
-QString loadCsvFile(const QString& path, DelimitedText& read, int maxRows, int maxColumns);
+// Cells beyond maxRows and maxColumns are counted, not kept. Fails when the bytes cannot be read
+// as text.
+Result<DelimitedText> decodeCsv(const QByteArray& bytes,
+                                int maxRows = std::numeric_limits<int>::max(),
+                                int maxColumns = std::numeric_limits<int>::max());

@@ -118,15 +118,18 @@ EncodedTable encodeDataFile(const DataTable& table) {
     return encoded;
 }
 
-int decodeDataFile(const char* bytes, qsizetype size, DataTable& table) {
+Result<DataTable> decodeDataFile(const char* bytes, qsizetype size) {
     FieldReader reader(bytes, size);
     DataTable loaded;
     for (int field = 0; field < DataFileFields; ++field) {
         std::optional<Cell> cell = reader.next();
         if (!cell)
-            return field;
+            return Failure{Action::LoadIncompleteTable,
+                           {},
+                           QStringLiteral("%1 項目のうち %2 項目しかありません")
+                               .arg(DataFileFields)
+                               .arg(field)};
         loaded(field / DataTable::Columns, field % DataTable::Columns) = std::move(*cell);
     }
-    table = std::move(loaded);
-    return DataFileFields;
+    return loaded;
 }

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "data/DataTable.h"
+#include "data/Result.h"
+
 #include <QByteArray>
 
 #include <utility>
 #include <vector>
-
-class DataTable;
 
 // The data text file: 12 lines, one per row of the dataset, of 13 comma-separated fields, in
 // code page 932 with CR LF after every line. A text is written between double quotes (a quote
@@ -26,6 +27,6 @@ EncodedTable encodeDataFile(const DataTable& table);
 // ends a field, whatever the line lengths; blanks before a field are skipped; a quoted field runs
 // to its closing quote ("" inside it is one quote) and what follows up to the next separator is
 // skipped; an empty field is an empty cell; an unquoted field that reads as a number is that
-// number, any other is a text. Returns how many fields the bytes hold, at most 156. Only when all
-// 156 are there is `table` changed.
-int decodeDataFile(const char* bytes, qsizetype size, DataTable& table);
+// number, any other is a text. Bytes of fewer than 156 fields are an incomplete table, the
+// failure counting the fields they hold.
+Result<DataTable> decodeDataFile(const char* bytes, qsizetype size);

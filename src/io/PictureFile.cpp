@@ -34,31 +34,22 @@ QByteArray bitmapBytes(const QImage& picture) {
     return writer.write(picture) ? bytes : QByteArray();
 }
 
-std::optional<QString> savePicture(const QImage& picture, const QString& path) {
+Result<void> savePicture(const QImage& picture, const QString& path) {
     const QByteArray bytes = bitmapBytes(picture);
     if (bytes.isEmpty())
-        return QStringLiteral("グラフを BMP 形式にできませんでした。");
-    if (const QString error = saveBytes(path, bytes); !error.isEmpty())
-        return error;
-    return std::nullopt;
+        return Failure{Action::SavePicture, path,
+                       QStringLiteral("グラフを BMP 形式にできませんでした。")};
+    return saveBytes(Action::SavePicture, path, bytes);
 }
 
-LoadedPicture loadPicture(const QString& path) {
+Result<QImage> loadPicture(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, fileErrorReason(path, errno)};
+        return Failure{Action::LoadPicture, path, fileErrorReason(path, errno)};
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
-    LoadedPicture loaded{reader.read(), {}};
-    if (loaded.image.isNull())
-        loaded.error = readerErrorReason(reader, path);
-    return loaded;
-}
-
-QString savePictureMessage(const QString& path, const QString& error) {
-    return QStringLiteral("グラフを「%1」に保存できませんでした。\n%2").arg(path, error);
-}
-
-QString loadPictureMessage(const QString& path, const QString& error) {
-    return QStringLiteral("「%1」をグラフとして読み込めませんでした。\n%2").arg(path, error);
+    QImage image = reader.read();
+    if (image.isNull())
+        return Failure{Action::LoadPicture, path, readerErrorReason(reader, path)};
+    return image;
 }

@@ -16,22 +16,17 @@ void preparePrinter(QPrinter& printer) {
         printer.setOutputFileName(QDir::home().filePath(QStringLiteral("量率グラフ.pdf")));
 }
 
-std::optional<QString> printPicture(QPrinter& printer, const ImageCanvas& canvas) {
+Result<void> printPicture(QPrinter& printer, const ImageCanvas& canvas) {
     QPainter painter;
     if (!painter.begin(&printer)) {
         const int error = errno; // of opening the output file, when printing into one
         const QString file = printer.outputFileName();
         if (file.isEmpty())
-            return QStringLiteral("プリンターを開けませんでした。");
-        return QStringLiteral("「%1」に書き出せませんでした。%2")
-            .arg(file, fileErrorReason(file, error));
+            return Failure{Action::Print, {}, QStringLiteral("プリンターを開けませんでした。")};
+        return Failure{Action::Print, file, fileErrorReason(file, error)};
     }
     canvas.replay(painter);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return QStringLiteral("プリンターがエラーを報告しました。");
-    return std::nullopt;
-}
-
-QString printMessage(const QString& error) {
-    return QStringLiteral("印刷できませんでした。\n%1").arg(error);
+        return Failure{Action::Print, {}, QStringLiteral("プリンターがエラーを報告しました。")};
+    return {};
 }

@@ -89,7 +89,10 @@ void RecoveryStore::write(const EntryState& state) {
     QMetaObject::invokeMethod(
         writerContext_.get(),
         // A state that cannot be written is kept by the next one that can.
-        [path = path_, state] { saveBytes(path, encodeRecovery(state)); }, Qt::QueuedConnection);
+        [path = path_, state] {
+            static_cast<void>(saveBytes(Action::SaveTable, path, encodeRecovery(state)));
+        },
+        Qt::QueuedConnection);
 }
 
 void RecoveryStore::flush() {

@@ -1,20 +1,24 @@
 #pragma once
 
+#include "data/Result.h"
+
 #include <QByteArray>
 #include <QString>
 
 // Writes the bytes through a temporary file that replaces `path` only once it is complete, so a
 // failed save leaves the old file as it was; where the folder takes no new file, an existing
 // writable file is written in place. A pipe or a character device (/dev/full, a terminal) is
-// written into as it is, never replaced. Returns why the file could not be written (see
-// fileErrorReason), or an empty string.
+// written into as it is, never replaced. A failure is of `action` on `path`, its reason told
+// by fileErrorReason.
 //
 // A batch of new files need not pay for that: with NewFile::Direct a file of a name not taken
 // yet is written straight, unsynced (and removed again if writing fails); an existing file is
 // still replaced safely.
 enum class NewFile { Synced, Direct };
-QString saveBytes(const QString& path, const QByteArray& bytes, NewFile newFile = NewFile::Synced);
+Result<void> saveBytes(Action action, const QString& path, const QByteArray& bytes,
+                       NewFile newFile = NewFile::Synced);
 
-// Writes all the bytes into an open file descriptor, such as standard output. Returns why not,
-// or an empty string.
-QString writeBytes(int descriptor, const QByteArray& bytes);
+// Writes all the bytes into an open file descriptor, such as standard output, which the failure
+// names `name`.
+Result<void> writeBytes(Action action, const QString& name, int descriptor,
+                        const QByteArray& bytes);

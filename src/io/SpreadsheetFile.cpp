@@ -38,6 +38,10 @@ QString tooLargeMessage(int rows, int columns) {
         .arg(columns);
 }
 
+Failure refused(const QString& reason) {
+    return {Action::LoadTable, {}, reason};
+}
+
 QString brokenMessage() {
     return QStringLiteral("ファイルが壊れているため読み込めません。");
 }
@@ -66,69 +70,71 @@ int clampedSize(std::int64_t size) {
     return static_cast<int>(std::min<std::int64_t>(size, INT_MAX));
 }
 
-// The reason the bytes cannot be read as a workbook of the kind, or an empty string; fills
-// `factory` from them when they can.
-QString importInto(const QByteArray& bytes, SpreadsheetKind kind, FirstSheetImport& factory) {
+// Fills `factory` from the bytes, or fails when they cannot be read as a workbook of the kind.
+Result<void> importInto(const QByteArray& bytes, SpreadsheetKind kind, FirstSheetImport& factory) {
     if (bytes.isEmpty())
-        return QStringLiteral("ファイルが空です。");
+        return refused(QStringLiteral("ファイルが空です。"));
     if (bytes.startsWith(OleSignature))
-        return QStringLiteral("パスワードで保護されたファイルか、古い形式（.xls）のファイルのため"
-                              "読み込めません。保護を外して .xlsx か .ods の形式で保存し直して"
-                              "ください。");
+        return refused(
+            QStringLiteral("パスワードで保護されたファイルか、古い形式（.xls）のファイルのため"
+                           "読み込めません。保護を外して .xlsx か .ods の形式で保存し直して"
+                           "ください。"));
     if (!zipEntrySizesWithin(bytes, static_cast<std::uint32_t>(MaxTableFileBytes)))
-        return QStringLiteral("ファイルの中身が大きすぎるため読み込めません。");
+        return refused(QStringLiteral("ファイルの中身が大きすぎるため読み込めません。"));
     const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     if (!xmlPartsWellFormed(view))
-        return brokenMessage();
+        return refused(brokenMessage());
     // liborcus reports what it cannot read by throwing, its own exceptions and the standard
     // library's alike: every one of them means the file cannot be read.
     try {
         if (!isKind(view, kind))
-            return notKindMessage(kind);
+            return refused(notKindMessage(kind));
         import(view, kind, factory);
     } catch (const TooManyCells&) {
-        return QStringLiteral("セルが多すぎるため読み込めません。");
+        return refused(QStringLiteral("セルが多すぎるため読み込めません。"));
     } catch (const std::bad_alloc&) {
-        return QStringLiteral("メモリが足りないため読み込めません。");
+        return refused(QStringLiteral("メモリが足りないため読み込めません。"));
     } catch (...) {
-        return brokenMessage();
+        return refused(brokenMessage());
     }
     if (!factory.firstSheet())
-        return QStringLiteral("シートが 1 枚もありません。");
+        return refused(QStringLiteral("シートが 1 枚もありません。"));
     // liborcus 0.17 skips a sheet whose part the workbook names by an absolute path, as some
     // writers do (openpyxl), and would leave the table empty.
     if (kind == SpreadsheetKind::Xlsx && !factory.firstSheetNamed())
-        return QStringLiteral("最初のシートの場所が読み取れないため読み込めません。Excel か "
-                              "LibreOffice で開いて保存し直してください。");
+        return refused(
+            QStringLiteral("最初のシートの場所が読み取れないため読み込めません。Excel か "
+                           "LibreOffice で開いて保存し直してください。"));
     return {};
 }
 
 } // namespace
 
-SpreadsheetTable readSpreadsheet(const QByteArray& bytes, SpreadsheetKind kind) {
+Result<KeptBlock> readSpreadsheet(const QByteArray& bytes, SpreadsheetKind kind) {
     FirstSheetImport factory;
-    if (QString error = importInto(bytes, kind, factory); !error.isEmpty())
-        return {{}, 0, 0, error};
+    if (const Result<void> imported = importInto(bytes, kind, factory); !imported)
+        return imported.failure();
     const UsedRange& cells = factory.firstSheet()->cells();
-    SpreadsheetTable table{
-        cells.grid(), clampedSize(cells.rows()), clampedSize(cells.columns()), {}};
+    const int rows = clampedSize(cells.rows());
+    const int columns = clampedSize(cells.columns());
     if (!cells.fits())
-        table.error = tooLargeMessage(table.rows, table.columns);
-    return table;
+        return refused(tooLargeMessage(rows, columns));
+    return KeptBlock{cells.grid(), rows, columns};
 }
 
-SpreadsheetTable loadSpreadsheet(const QString& path) {
+Result<KeptBlock> loadSpreadsheet(const QString& path) {
     const QFileInfo info(path);
     const QString suffix = info.suffix().toLower();
     if (suffix != u"xlsx" && suffix != u"ods")
-        return {{}, 0, 0, QStringLiteral("表計算ソフトのファイル（.xlsx、.ods）ではありません。")};
+        return refused(QStringLiteral("表計算ソフトのファイル（.xlsx、.ods）ではありません。"));
     if (!info.exists())
-        return {{}, 0, 0, QStringLiteral("ファイルが見つかりません。")};
+        return refused(QStringLiteral("ファイルが見つかりません。"));
     // A pipe or a device has no size to check before reading.
     if (!info.isFile())
-        return {{}, 0, 0, QStringLiteral("通常のファイルではないため読み込めません。")};
-    QByteArray bytes;
-    if (QString error = readTableFileBytes(path, bytes); !error.isEmpty())
-        return {{}, 0, 0, error};
-    return readSpreadsheet(bytes, suffix == u"xlsx" ? SpreadsheetKind::Xlsx : SpreadsheetKind::Ods);
+        return refused(QStringLiteral("通常のファイルではないため読み込めません。"));
+    const Result<QByteArray> bytes = readTableFileBytes(path);
+    if (!bytes)
+        return bytes.failure();
+    return readSpreadsheet(*bytes,
+                           suffix == u"xlsx" ? SpreadsheetKind::Xlsx : SpreadsheetKind::Ods);
 }

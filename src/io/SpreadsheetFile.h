@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Result.h"
 #include "data/TextGrid.h"
 
 #include <QByteArray>
@@ -9,13 +10,6 @@
 
 enum class SpreadsheetKind { Xlsx, Ods };
 
-struct SpreadsheetTable {
-    TextGrid grid; // the first sheet's used range, when it fits the entry grid
-    int rows = 0;  // the used range's size, also when it is too large to keep
-    int columns = 0;
-    QString error; // why the file cannot be read; empty when it can
-};
-
 // The used range of the first sheet, from its top-left cell that holds a value to its
 // bottom-right one: numbers in the general form with 15 digits (1234, 0.5), strings as they
 // are, booleans as TRUE and FALSE (those of .xlsx: liborcus 0.17 passes on none of .ods),
@@ -23,8 +17,8 @@ struct SpreadsheetTable {
 // cells without a value empty. A range of more than
 // the entry grid's 11 rows or 13 columns is refused with a message that gives its size, as are
 // files that are not workbooks of their kind, encrypted or old .xls files and broken ones.
-SpreadsheetTable readSpreadsheet(const QByteArray& bytes, SpreadsheetKind kind);
+Result<KeptBlock> readSpreadsheet(const QByteArray& bytes, SpreadsheetKind kind);
 
 // The kind by the file name's extension (.xlsx or .ods, in any case). Refuses what is not a
 // regular file of at most MaxTableFileBytes before reading it.
-SpreadsheetTable loadSpreadsheet(const QString& path);
+Result<KeptBlock> loadSpreadsheet(const QString& path);

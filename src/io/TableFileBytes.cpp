@@ -12,18 +12,19 @@ QString tooLargeReason() {
         .arg(MaxTableFileBytes >> 20);
 }
 
-QString readTableFileBytes(const QString& path, QByteArray& bytes) {
+Result<QByteArray> readTableFileBytes(const QString& path) {
+    const auto refused = [&](const QString& reason) {
+        return Failure{Action::LoadTable, path, reason};
+    };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return fileErrorReason(path, errno);
+        return refused(fileErrorReason(path, errno));
     if (QFileInfo(path).isFile() && file.size() > MaxTableFileBytes)
-        return tooLargeReason();
-    bytes = file.read(MaxTableFileBytes + 1);
+        return refused(tooLargeReason());
+    QByteArray bytes = file.read(MaxTableFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return fileErrorReason(path, errno);
-    if (bytes.size() > MaxTableFileBytes) {
-        bytes.clear();
-        return tooLargeReason();
-    }
-    return {};
+        return refused(fileErrorReason(path, errno));
+    if (bytes.size() > MaxTableFileBytes)
+        return refused(tooLargeReason());
+    return bytes;
 }

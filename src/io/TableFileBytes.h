@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -8,7 +10,7 @@
 inline constexpr qint64 MaxTableFileBytes = qint64(64) << 20;
 
 // Reads a table file whole. A regular file larger than the limit is refused before it is read, a
-// pipe or device as soon as it has given more. Returns why it cannot be read, or an empty string.
-QString readTableFileBytes(const QString& path, QByteArray& bytes);
+// pipe or device as soon as it has given more.
+Result<QByteArray> readTableFileBytes(const QString& path);
 // The reason given for a file over the limit.
 QString tooLargeReason();

@@ -16,8 +16,8 @@ QString markedButInvalid(const QString& encoding, const QString& problem) {
     return QStringLiteral("%1 の印 (BOM) がありますが、%2").arg(encoding, problem);
 }
 
-DecodedText refused(const QString& error) {
-    return {{}, error};
+Failure refused(const QString& reason) {
+    return {Action::LoadTable, {}, reason};
 }
 
 // Strict UTF-8: a sequence cut off at the end is an error too. A mark after the one taken off
@@ -29,7 +29,7 @@ bool decodeUtf8(const QByteArray& bytes, QString& text) {
     return !utf8.hasError();
 }
 
-DecodedText decodeUtf16(const QByteArray& body, QSysInfo::Endian order) {
+Result<QString> decodeUtf16(const QByteArray& body, QSysInfo::Endian order) {
     const QString encoding = QStringLiteral("UTF-16");
     if (body.size() % 2 != 0)
         return refused(markedButInvalid(encoding, QStringLiteral("バイト数が奇数です。")));
@@ -49,12 +49,12 @@ DecodedText decodeUtf16(const QByteArray& body, QSysInfo::Endian order) {
     }
     if (text.contains(QChar(u'\0')))
         return refused(QStringLiteral("テキストではない文字 (NUL) を含んでいます。"));
-    return {text, {}};
+    return text;
 }
 
 } // namespace
 
-DecodedText decodeText(const QByteArray& bytes) {
+Result<QString> decodeText(const QByteArray& bytes) {
     if (bytes.startsWith(Utf16LeBom))
         return decodeUtf16(bytes.sliced(Utf16LeBom.size()), QSysInfo::LittleEndian);
     if (bytes.startsWith(Utf16BeBom))
@@ -62,20 +62,20 @@ DecodedText decodeText(const QByteArray& bytes) {
 
     if (bytes.contains('\0'))
         return refused(QStringLiteral("テキストではないバイト (NUL) を含んでいます。"));
-    DecodedText decoded;
+    QString text;
     if (bytes.startsWith(Utf8Bom)) {
-        if (!decodeUtf8(bytes.sliced(Utf8Bom.size()), decoded.text))
+        if (!decodeUtf8(bytes.sliced(Utf8Bom.size()), text))
             return refused(
                 markedButInvalid(QStringLiteral("UTF-8"),
                                  QStringLiteral("UTF-8 として読めないバイトを含んでいます。")));
-        return decoded;
+        return text;
     }
-    if (decodeUtf8(bytes, decoded.text))
-        return decoded;
+    if (decodeUtf8(bytes, text))
+        return text;
     bool invalid = false;
-    decoded.text = fromCp932(bytes, &invalid);
+    text = fromCp932(bytes, &invalid);
     if (invalid)
         return refused(QStringLiteral("文字コードを判別できません。UTF-8 でもシフト JIS "
                                       "(コードページ 932) でもないバイトを含んでいます。"));
-    return decoded;
+    return text;
 }

@@ -2,6 +2,8 @@
 #include "Printers.h"
 
 #include "app/Form1.h"
+#include "data/InputData.h"
+#include "data/MemoryBoxes.h"
 #include "io/DataFileFormat.h"
 
 #include <QApplication>
@@ -133,6 +135,20 @@ TEST_F(DataFileCommandsTest, SaveLoadSaveGivesTheSameBytes) {
     click("Command9");
     EXPECT_EQ(contents(path("a.txt")), contents(path("b.txt")));
     EXPECT_EQ(form.rowLabel(3), QStringLiteral("行, 3 ①"));
+}
+
+TEST_F(DataFileCommandsTest, CellsNoBoxShowsAreSavedAgainAsTheFileHadThem) {
+    DataTable table;
+    inputData(MemoryBoxes{}, table); // as a fresh window saves it
+    table(0, 0) = QStringLiteral("corner");
+    table(11, 12) = 42.0;
+    write(path("in.txt"), encodeDataFile(table).bytes);
+    dialogs.fileNames << path("in.txt") << path("out.txt");
+    click("Command10");
+    form.setValue(2, 2, QStringLiteral("6"));
+    click("Command9");
+    table(2, 2) = 6.0;
+    EXPECT_EQ(contents(path("out.txt")), encodeDataFile(table).bytes);
 }
 
 TEST_F(DataFileCommandsTest, LostCharactersAreSavedAsQuestionMarksAndNamed) {

@@ -1,8 +1,6 @@
 #pragma once
 
 #include "app/Dialogs.h"
-#include "data/RuntimeError.h"
-
 #include <QPrinter>
 #include <QStringList>
 
@@ -12,7 +10,7 @@
 // nothing left, means cancel), and every report and question is kept.
 class FakeDialogs : public Dialogs {
 public:
-    void reportError(QWidget*, const RuntimeError& error) override { errors.push_back(error); }
+    void reportError(QWidget*, const QString& message) override { errors << message; }
     void warn(QWidget*, const QString& text) override { warnings << text; }
     std::optional<FileChoice> askFileName(QWidget*, FileDialogKind kind, const QString& filter,
                                           const QString& initialName) override {
@@ -42,7 +40,7 @@ public:
         QString initialName;
     };
 
-    std::vector<RuntimeError> errors;
+    QStringList errors;
     QStringList warnings;
     QStringList fileNames;
     int filterIndex = 1; // the filter every answered file dialog reports as selected

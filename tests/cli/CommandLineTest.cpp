@@ -4,12 +4,10 @@
 #include "Version.h"
 #include "app/Form1.h"
 #include "data/DataTable.h"
-#include "data/EntryGrid.h"
 #include "data/InputData.h"
 #include "data/MemoryBoxes.h"
-#include "io/CsvFile.h"
-#include "io/DataFile.h"
 #include "io/SaveFile.h"
+#include "io/TableFiles.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -73,9 +71,7 @@ protected:
     QString writeTable(const QString& name, const MemoryBoxes& boxes) const {
         DataTable table;
         inputData(boxes, table);
-        const bool csv = name.endsWith(QLatin1String(".csv"));
-        EXPECT_TRUE(csv ? saveCsvFile(path(name), readGrid(boxes)).isEmpty()
-                        : saveDataFile(path(name), table).error.isEmpty());
+        EXPECT_TRUE(saveTable(path(name), dataFormat(name, 1), table));
         return path(name);
     }
     static QByteArray contents(const QString& file) {
@@ -194,8 +190,8 @@ TEST_F(CommandLineTest, SeveralInputsGoIntoTheFolderEachFailureIsNamedTheOthersW
         path(QStringLiteral("short.txt")),
         path(QStringLiteral("binary.csv")),
     };
-    saveBytes(inputs[4], "1,2,3\r\n");
-    saveBytes(inputs[5], QByteArray("1,2\0\x01", 5));
+    ASSERT_TRUE(saveBytes(Action::SaveTable, inputs[4], "1,2,3\r\n"));
+    ASSERT_TRUE(saveBytes(Action::SaveTable, inputs[5], QByteArray("1,2\0\x01", 5)));
     const QString folder = path(QStringLiteral("charts/2026"));
     const Finished run = tallyfold(QStringList{QStringLiteral("--render")} + inputs +
                                    QStringList{QStringLiteral("-o"), folder});

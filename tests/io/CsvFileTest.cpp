@@ -1,10 +1,12 @@
 #include "Printers.h"
 
+#include "data/DataTable.h"
 #include "data/EntryGrid.h"
 #include "data/GridWith.h"
 #include "io/Cp932.h"
 #include "io/CsvFile.h"
 #include "io/SaveFile.h"
+#include "io/TableFiles.h"
 
 #include <QTemporaryDir>
 
@@ -35,24 +37,24 @@ TEST(CsvFile, DecodesEncodingsAndSeparators) {
         {"abc\n", {{"abc"}}},
     };
     for (const auto& c : cases) {
-        DelimitedText read;
-        EXPECT_EQ(decodeCsv(c.bytes, read), "") << c.bytes.toStdString();
-        EXPECT_EQ(read.grid, c.grid) << c.bytes.toStdString();
+        const Result<DelimitedText> read = decodeCsv(c.bytes);
+        ASSERT_TRUE(read) << c.bytes.toStdString();
+        EXPECT_EQ(read->grid, c.grid) << c.bytes.toStdString();
     }
 }
 
 TEST(CsvFile, LaysTablesWithHeadersAsTheyStandOthersFrom1A) {
-    const GridLayout headed = layOutBlock({{"", "A"}, {"y", "1", "2"}});
-    EXPECT_EQ(headed.refusal, "");
-    EXPECT_EQ(headed.grid, gridWith({{0, 1, "A"}, {1, 0, "y"}, {1, 1, "1"}, {1, 2, "2"}}));
-    EXPECT_EQ(layOutBlock({{"1", "2"}, {"3"}}).grid,
+    const Result<GridLayout> headed = layOutBlock({{"", "A"}, {"y", "1", "2"}});
+    ASSERT_TRUE(headed);
+    EXPECT_EQ(headed->grid, gridWith({{0, 1, "A"}, {1, 0, "y"}, {1, 1, "1"}, {1, 2, "2"}}));
+    EXPECT_EQ(layOutBlock({{"1", "2"}, {"3"}})->grid,
               gridWith({{1, 1, "1"}, {1, 2, "2"}, {2, 1, "3"}}));
 
     // The largest tables that fit: 10 by 12 values, with and without headers.
-    EXPECT_EQ(layOutBlock(TextGrid(10, std::vector<QString>(12, "1"))).refusal, "");
+    EXPECT_TRUE(layOutBlock(TextGrid(10, std::vector<QString>(12, "1"))));
     TextGrid full(11, std::vector<QString>(13, "t"));
     full[0][0].clear();
-    EXPECT_EQ(layOutBlock(full).grid, full);
+    EXPECT_EQ(layOutBlock(full)->grid, full);
 }
 
 TEST(CsvFile, RefusesMoreThanTenRowsOrTwelveColumnsOfValues) {
@@ -66,30 +68,37 @@ TEST(CsvFile, RefusesMoreThanTenRowsOrTwelveColumnsOfValues) {
         const char* size;
     } cases[] = {{tallBare, "11 行 × 12 列"}, {wideHeaded, "10 行 × 13 列"}};
     for (const auto& c : cases) {
-        const GridLayout table = layOutBlock(c.read);
-        EXPECT_TRUE(table.refusal.contains(QStringLiteral("10 行 × 12 列"))) << c.size;
-        EXPECT_TRUE(table.refusal.contains(QString::fromUtf8(c.size))) << c.size;
+        const Result<GridLayout> table = layOutBlock(c.read);
+        ASSERT_FALSE(table) << c.size;
+        EXPECT_TRUE(table.failure().reason.contains(QStringLiteral("10 行 × 12 列"))) << c.size;
+        EXPECT_TRUE(table.failure().reason.contains(QString::fromUtf8(c.size))) << c.size;
     }
 }
 
 TEST(CsvFile, SavesAndLoadsThroughTheDisk) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("表.csv"));
-    const TextGrid grid =
-        gridWith({{0, 1, "品目, \"特\""}, {1, 0, "東京\n本社"}, {10, 12, "-0.25"}});
-    ASSERT_EQ(saveCsvFile(path, grid), "");
-    DelimitedText read;
-    ASSERT_EQ(loadCsvFile(path, read, GridRows, GridColumns), "");
-    EXPECT_EQ(layOutBlock(read.grid).grid, grid);
+    DataTable table;
+    table(0, 1) = QStringLiteral("品目, \"特\"");
+    table(1, 0) = QStringLiteral("東京\n本社");
+    table(10, 12) = -0.25;
+    table(11, 1) = QStringLiteral("a description, which CSV does not keep");
+    ASSERT_TRUE(saveTable(path, DataFormat::Csv, table));
+    const Result<LoadedTable> loaded = loadTable(path, DataFormat::Csv);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->grid,
+              gridWith({{0, 1, "品目, \"特\""}, {1, 0, "東京\n本社"}, {10, 12, "-0.25"}}));
+    EXPECT_EQ(loaded->descriptions, std::nullopt);
 
-    EXPECT_NE(loadCsvFile(dir.filePath(QStringLiteral("none.csv")), read, 1, 1), "");
-    EXPECT_NE(saveCsvFile(dir.filePath(QStringLiteral("no/such.csv")), grid), "");
+    EXPECT_FALSE(loadTable(dir.filePath(QStringLiteral("none.csv")), DataFormat::Csv));
+    EXPECT_FALSE(saveTable(dir.filePath(QStringLiteral("no/such.csv")), DataFormat::Csv, table));
 
-    // Bytes that are not text are refused, and what was read stays.
+    // Bytes that are not text are refused.
     const QString binary = dir.filePath(QStringLiteral("picture.csv"));
-    ASSERT_EQ(saveBytes(binary, QByteArray("1,2\0\x89PNG", 8)), "");
-    EXPECT_TRUE(loadCsvFile(binary, read, 1, 1).contains(QStringLiteral("NUL")));
-    EXPECT_EQ(layOutBlock(read.grid).grid, grid);
+    ASSERT_TRUE(saveBytes(Action::SaveTable, binary, QByteArray("1,2\0\x89PNG", 8)));
+    const Result<LoadedTable> refused = loadTable(binary, DataFormat::Csv);
+    ASSERT_FALSE(refused);
+    EXPECT_TRUE(refused.failure().reason.contains(QStringLiteral("NUL")));
 }
 
 } // namespace

@@ -14,8 +14,14 @@
 
 namespace {
 
+// How many fields the bytes hold, as the failure of an incomplete table counts them ("156
+// 項目のうち 3 項目しかありません"); a complete table goes into `table`.
 int decode(const QByteArray& bytes, DataTable& table) {
-    return decodeDataFile(bytes.constData(), bytes.size(), table);
+    Result<DataTable> decoded = decodeDataFile(bytes.constData(), bytes.size());
+    if (!decoded)
+        return decoded.failure().reason.section(u' ', 2, 2).toInt();
+    table = std::move(*decoded);
+    return DataFileFields;
 }
 
 QByteArray freshWindowFile() {

@@ -1,10 +1,10 @@
 #include "Printers.h"
 
 #include "data/DataTable.h"
-#include "io/DataFile.h"
 #include "io/DataFileFormat.h"
 #include "io/PictureFile.h"
 #include "io/SaveFile.h"
+#include "io/TableFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,33 +27,32 @@ TEST(DataFile, SavesAndLoadsThroughTheDisk) {
     DataTable table;
     table(1, 0) = QStringLiteral("東京");
     table(1, 1) = 0.5;
-    const SaveOutcome saved = saveDataFile(path, table);
-    EXPECT_TRUE(saved.error.isEmpty());
-    EXPECT_TRUE(saveMessage(path, saved).isEmpty());
+    const Result<LossyCells> saved = saveTable(path, DataFormat::Text, table);
+    ASSERT_TRUE(saved);
+    EXPECT_TRUE(lossyCellsMessage(path, *saved).isEmpty());
     EXPECT_EQ(contents(path), encodeDataFile(table).bytes) << "saved under the name as given";
 
-    DataTable loaded;
-    const LoadOutcome outcome = loadDataFile(path, loaded);
-    EXPECT_TRUE(outcome.complete());
-    EXPECT_EQ(loaded, table);
+    const Result<LoadedTable> loaded = loadTable(path, DataFormat::Text);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->dataFile, table);
 }
 
 TEST(DataFile, ReplacesAFileOnlyWhenTheNewOneIsComplete) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("old.txt"));
     DataTable table;
-    ASSERT_TRUE(saveDataFile(path, table).error.isEmpty());
+    ASSERT_TRUE(saveTable(path, DataFormat::Text, table));
     const QByteArray old = contents(path);
 
     // A folder of that name cannot be written over.
     const QString folder = dir.filePath(QStringLiteral("folder.txt"));
     QDir().mkdir(folder);
-    const SaveOutcome failed = saveDataFile(folder, table);
-    EXPECT_FALSE(failed.error.isEmpty());
-    EXPECT_TRUE(saveMessage(folder, failed).contains(folder));
+    const Result<LossyCells> failed = saveTable(folder, DataFormat::Text, table);
+    ASSERT_FALSE(failed);
+    EXPECT_TRUE(failureMessage(failed.failure()).contains(folder));
 
     const QString missing = dir.filePath(QStringLiteral("no/such/dir.txt"));
-    EXPECT_FALSE(saveDataFile(missing, table).error.isEmpty());
+    EXPECT_FALSE(saveTable(missing, DataFormat::Text, table));
     EXPECT_EQ(contents(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.txt"}) << "no leftovers";
 }
@@ -94,13 +93,13 @@ TEST(DataFile, WritesInPlaceWhereTheFolderTakesNoNewFile) {
     {
         const AsOtherUser user;
         ASSERT_TRUE(user.heldBack());
-        EXPECT_EQ(saveDataFile(data, table).error, QString());
-        EXPECT_EQ(savePicture(image, picture), std::nullopt);
+        EXPECT_TRUE(saveTable(data, DataFormat::Text, table));
+        EXPECT_TRUE(savePicture(image, picture));
         EXPECT_FALSE(QFile(dir.filePath(QStringLiteral("new.txt"))).open(QIODevice::WriteOnly))
             << "the folder takes no new file";
     }
     EXPECT_EQ(contents(data), encodeDataFile(table).bytes);
-    EXPECT_EQ(loadPicture(picture).image.convertToFormat(QImage::Format_RGB32), image);
+    EXPECT_EQ(loadPicture(picture)->convertToFormat(QImage::Format_RGB32), image);
     QFile::setPermissions(dir.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
@@ -109,44 +108,40 @@ TEST(SaveFile, ABatchWritesNewFilesDirectlyAndStillReplacesOldOnesWhole) {
     QTemporaryDir dir;
     const QString fresh = dir.filePath(QStringLiteral("new.png"));
     const QString old = dir.filePath(QStringLiteral("old.png"));
-    ASSERT_EQ(saveBytes(old, "old"), QString());
+    ASSERT_TRUE(saveBytes(Action::SavePicture, old, "old"));
     for (const QString& path : {fresh, old})
-        EXPECT_EQ(saveBytes(path, "new", NewFile::Direct), QString());
+        EXPECT_TRUE(saveBytes(Action::SavePicture, path, "new", NewFile::Direct));
     EXPECT_EQ(contents(fresh), "new");
     EXPECT_EQ(contents(old), "new");
-    EXPECT_NE(saveBytes(dir.filePath(QStringLiteral("no/such.png")), "x", NewFile::Direct),
-              QString());
+    EXPECT_FALSE(saveBytes(Action::SavePicture, dir.filePath(QStringLiteral("no/such.png")), "x",
+                           NewFile::Direct));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"new.png", "old.png"}));
 }
 
 TEST(DataFile, ReportsWhatCannotBeLoaded) {
     QTemporaryDir dir;
-    DataTable table;
-    table(2, 2) = 5.0;
-    const DataTable before = table;
-
     const QString missing = dir.filePath(QStringLiteral("missing.txt"));
-    const LoadOutcome notThere = loadDataFile(missing, table);
-    EXPECT_FALSE(notThere.complete());
-    EXPECT_TRUE(loadMessage(missing, notThere).contains(missing));
+    const Result<LoadedTable> notThere = loadTable(missing, DataFormat::Text);
+    ASSERT_FALSE(notThere);
+    EXPECT_TRUE(failureMessage(notThere.failure()).contains(missing));
 
     const QString shortFile = dir.filePath(QStringLiteral("short.txt"));
     QFile file(shortFile);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("1,2,3\r\n");
     file.close();
-    const LoadOutcome incomplete = loadDataFile(shortFile, table);
-    EXPECT_EQ(incomplete.fields, 3);
-    EXPECT_FALSE(incomplete.complete());
+    const Result<LoadedTable> incomplete = loadTable(shortFile, DataFormat::Text);
+    ASSERT_FALSE(incomplete);
     EXPECT_TRUE(
-        loadMessage(shortFile, incomplete).contains(QStringLiteral("156 項目のうち 3 項目")));
+        failureMessage(incomplete.failure()).contains(QStringLiteral("156 項目のうち 3 項目")));
 
     const QString empty = dir.filePath(QStringLiteral("empty.txt"));
     QFile(empty).open(QIODevice::WriteOnly);
-    EXPECT_EQ(loadDataFile(empty, table).fields, 0);
+    const Result<LoadedTable> nothing = loadTable(empty, DataFormat::Text);
+    ASSERT_FALSE(nothing);
+    EXPECT_EQ(nothing.failure().reason, QStringLiteral("156 項目のうち 0 項目しかありません"));
 
-    EXPECT_FALSE(loadDataFile(dir.path(), table).complete()) << "a folder";
-    EXPECT_EQ(table, before);
+    EXPECT_FALSE(loadTable(dir.path(), DataFormat::Text)) << "a folder";
 }
 
 TEST(DataFile, NamesTheBoxesThatLostCharacters) {
@@ -156,9 +151,9 @@ TEST(DataFile, NamesTheBoxesThatLostCharacters) {
     table(3, 0) = QStringLiteral("😀");
     table(0, 11) = QStringLiteral("é");
     table(11, 1) = QStringLiteral("ü");
-    const SaveOutcome outcome = saveDataFile(path, table);
-    EXPECT_TRUE(outcome.error.isEmpty());
-    const QString message = saveMessage(path, outcome);
+    const Result<LossyCells> saved = saveTable(path, DataFormat::Text, table);
+    ASSERT_TRUE(saved);
+    const QString message = lossyCellsMessage(path, *saved);
     for (const char* box : {"行ラベル 3", "列ラベル K", "タイトル"})
         EXPECT_TRUE(message.contains(QString::fromUtf8(box))) << box;
     EXPECT_TRUE(contents(path).startsWith(",,,,,,,,,,,\"?\",\r\n"));

@@ -2,11 +2,10 @@
 
 #include "data/DataTable.h"
 #include "data/EntryGrid.h"
-#include "io/CsvFile.h"
-#include "io/DataFile.h"
 #include "io/FileError.h"
 #include "io/PictureFile.h"
 #include "io/SaveFile.h"
+#include "io/TableFiles.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -48,7 +47,7 @@ TEST(FileError, NamesEachCauseInJapanese) {
 TEST(FileError, SavesAndLoadsTellWhyInJapanese) {
     QTemporaryDir dir;
     const QString plain = dir.filePath(QStringLiteral("plain.txt"));
-    ASSERT_EQ(saveBytes(plain, "x"), QString());
+    ASSERT_TRUE(saveBytes(Action::SaveTable, plain, "x"));
     const struct {
         QString path;
         const char* reason;
@@ -59,21 +58,28 @@ TEST(FileError, SavesAndLoadsTellWhyInJapanese) {
     };
     const QImage picture(4, 3, QImage::Format_RGB32);
     for (const auto& c : cases) {
-        DataTable table;
-        DelimitedText read;
-        const QString reason = QString::fromUtf8(c.reason);
-        for (const QString& error :
-             {saveDataFile(c.path, table).error, saveCsvFile(c.path, tableGrid(table)),
-              savePicture(picture, c.path).value_or(QString()),
-              saveBytes(c.path, "x", NewFile::Direct), loadDataFile(c.path, table).error,
-              loadCsvFile(c.path, read, 1, 1), loadPicture(c.path).error})
-            EXPECT_EQ(error, reason + QStringLiteral("。")) << c.path.toStdString();
+        const DataTable table;
+        const Failure expected{Action::SaveTable, c.path, QString::fromUtf8(c.reason) + u'。'};
+        const auto as = [&](Action action) { return Failure{action, c.path, expected.reason}; };
+        const std::pair<Failure, Failure> failures[] = {
+            {saveTable(c.path, DataFormat::Text, table).failure(), expected},
+            {saveTable(c.path, DataFormat::Csv, table).failure(), expected},
+            {savePicture(picture, c.path).failure(), as(Action::SavePicture)},
+            {saveBytes(Action::SaveTable, c.path, "x", NewFile::Direct).failure(), expected},
+            {loadTable(c.path, DataFormat::Text).failure(), as(Action::LoadTable)},
+            {loadTable(c.path, DataFormat::Csv).failure(), as(Action::LoadTable)},
+            {loadPicture(c.path).failure(), as(Action::LoadPicture)},
+        };
+        for (const auto& [failure, wanted] : failures)
+            EXPECT_EQ(failure, wanted) << c.path.toStdString();
     }
 }
 
 TEST(FileError, AFullDeviceIsWrittenIntoAndSaysTheDiskIsFull) {
     const QString full = QStringLiteral("/dev/full");
-    EXPECT_EQ(saveBytes(full, QByteArray(100000, 'x')), fileErrorReason(ENOSPC));
+    const Result<void> saved = saveBytes(Action::SaveTable, full, QByteArray(100000, 'x'));
+    ASSERT_FALSE(saved);
+    EXPECT_EQ(saved.failure().reason, fileErrorReason(ENOSPC));
     EXPECT_FALSE(QFileInfo(full).isFile()) << "still the device";
 }
 

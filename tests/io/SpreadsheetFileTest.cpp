@@ -1,7 +1,9 @@
 #include "Printers.h"
 
+#include "data/GridWith.h"
 #include "io/SpreadsheetFile.h"
 #include "io/TableFileBytes.h"
+#include "io/TableFiles.h"
 #include "io/UsedRange.h"
 
 #include <QFile>
@@ -57,21 +59,37 @@ TEST(SpreadsheetFile, ReadsTheFirstSheetsUsedRangeAsWritersWriteIt) {
     QTemporaryDir dir;
     for (const char* name : {"t.xlsx", "t.ods"}) {
         for (const auto& c : cases) {
-            const SpreadsheetTable table =
+            const Result<KeptBlock> table =
                 loadSpreadsheet(writeWorkbook(dir, QString::fromLatin1(name), c.cells));
-            EXPECT_EQ(table.error, "") << name << c.cells;
-            EXPECT_EQ(table.grid, c.grid) << name << c.cells;
+            ASSERT_TRUE(table) << name << c.cells;
+            EXPECT_EQ(table->grid, c.grid) << name << c.cells;
         }
+    }
+}
+
+TEST(SpreadsheetFile, LoadsOntoTheGridAsATableFileLeavingTheDescriptions) {
+    QTemporaryDir dir;
+    for (const auto& [name, format] :
+         {std::pair{"t.xlsx", DataFormat::Xlsx}, {"t.ods", DataFormat::Ods}}) {
+        const QString path = writeWorkbook(dir, QString::fromLatin1(name),
+                                           R"({"B1": "東京", "A2": "食品", "B2": 30})");
+        const Result<LoadedTable> loaded = loadTable(path, format);
+        ASSERT_TRUE(loaded) << name;
+        EXPECT_EQ(loaded->grid, gridWith({{0, 1, "東京"}, {1, 0, "食品"}, {1, 1, "30"}})) << name;
+        EXPECT_EQ(loaded->descriptions, std::nullopt) << name;
+        const QString missing =
+            dir.filePath(QStringLiteral("none.") + QString::fromLatin1(name).section(u'.', 1));
+        EXPECT_EQ(loadTable(missing, format).failure().file, missing) << "names the file";
     }
 }
 
 TEST(SpreadsheetFile, ReadsBooleansOfXlsx) {
     QTemporaryDir dir;
     const QString path = writeWorkbook(dir, "b.xlsx", R"({"A1": true, "B1": false})");
-    EXPECT_EQ(loadSpreadsheet(path).grid, TextGrid({{"TRUE", "FALSE"}}));
+    EXPECT_EQ(loadSpreadsheet(path)->grid, TextGrid({{"TRUE", "FALSE"}}));
 }
 
-TEST(SpreadsheetFile, KeepsOnlyTheSizeOfARangeLargerThanTheGrid) {
+TEST(SpreadsheetFile, TellsTheSizeOfARangeLargerThanTheGrid) {
     const struct {
         const char* cells;
         int rows;
@@ -88,15 +106,19 @@ TEST(SpreadsheetFile, KeepsOnlyTheSizeOfARangeLargerThanTheGrid) {
         for (const auto& c : cases) {
             if (QByteArray(c.cells).contains("XFD") && QByteArray(name).endsWith("ods"))
                 continue; // odfpy writes every cell up to the last one
-            const SpreadsheetTable table =
+            const Result<KeptBlock> table =
                 loadSpreadsheet(writeWorkbook(dir, QString::fromLatin1(name), c.cells));
-            EXPECT_EQ(table.rows, c.rows) << name << c.cells;
-            EXPECT_EQ(table.columns, c.columns) << name << c.cells;
             const bool fits = c.rows <= 11 && c.columns <= 13;
-            EXPECT_EQ(table.error.isEmpty(), fits) << name << c.cells;
-            EXPECT_EQ(table.grid.size(), fits ? static_cast<std::size_t>(c.rows) : 0) << name;
+            ASSERT_EQ(bool(table), fits) << name << c.cells;
+            if (fits) {
+                EXPECT_EQ(table->rows, c.rows) << name << c.cells;
+                EXPECT_EQ(table->columns, c.columns) << name << c.cells;
+                EXPECT_EQ(table->grid.size(), static_cast<std::size_t>(c.rows)) << name;
+                continue;
+            }
             const QString size = QStringLiteral("%1 行 × %2 列です").arg(c.rows).arg(c.columns);
-            EXPECT_EQ(table.error.contains(size), !fits) << table.error.toStdString();
+            EXPECT_TRUE(table.failure().reason.contains(size))
+                << table.failure().reason.toStdString();
         }
     }
 }
@@ -105,7 +127,7 @@ TEST(SpreadsheetFile, RefusesAFileThatReportsMillionsOfCells) {
     QTemporaryDir dir;
     const QString path =
         writeWorkbook(dir, "many.ods", R"({"A1": {"value": 1, "repeat": 2000000000}})");
-    EXPECT_TRUE(loadSpreadsheet(path).error.contains(QStringLiteral("セルが多すぎる")));
+    EXPECT_TRUE(loadSpreadsheet(path).failure().reason.contains(QStringLiteral("セルが多すぎる")));
 }
 
 TEST(UsedRange, FillsDownAndDropsTheTextsOfARangeThatOutgrowsTheGrid) {
@@ -161,10 +183,10 @@ TEST(SpreadsheetFile, RefusesWhatItCannotRead) {
         {writeBytes(dir, "table.csv", "a,b\r\n"), "（.xlsx、.ods）ではありません"},
     };
     for (const auto& c : cases) {
-        const SpreadsheetTable table = loadSpreadsheet(c.path);
-        EXPECT_TRUE(table.error.contains(QString::fromUtf8(c.reason)))
-            << c.path.toStdString() << ": " << table.error.toStdString();
-        EXPECT_TRUE(table.grid.empty()) << c.path.toStdString();
+        const Result<KeptBlock> table = loadSpreadsheet(c.path);
+        ASSERT_FALSE(table) << c.path.toStdString();
+        EXPECT_TRUE(table.failure().reason.contains(QString::fromUtf8(c.reason)))
+            << c.path.toStdString() << ": " << table.failure().reason.toStdString();
     }
 }
 

@@ -1,9 +1,12 @@
 #include "Printers.h"
 
+#include "data/BoxesSnapshot.h"
+#include "data/DataTable.h"
 #include "data/EntryGrid.h"
+#include "data/MemoryBoxes.h"
 #include "io/CsvFile.h"
-#include "io/TableFile.h"
 #include "io/TableFileBytes.h"
+#include "io/TableFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -39,12 +42,13 @@ TEST(TableFile, EveryTableTheProgramWritesReadsBackTheSame) {
     std::mt19937 random(20261208);
     for (int i = 0; i < 300; ++i) {
         const TextGrid grid = randomGrid(random);
-        DelimitedText read;
-        ASSERT_EQ(decodeCsv(encodeCsv(grid), read, GridRows + 1, GridColumns + 1), "");
-        ASSERT_FALSE(read.unclosedQuote);
-        const GridLayout layout = layOutBlock(read.grid, read.rows, read.columns);
-        ASSERT_EQ(layout.refusal, "") << "grid " << i;
-        ASSERT_EQ(layout.grid, grid) << "grid " << i;
+        const Result<DelimitedText> read =
+            decodeCsv(encodeCsv(grid), GridRows + 1, GridColumns + 1);
+        ASSERT_TRUE(read);
+        ASSERT_FALSE(read->unclosedQuote);
+        const Result<GridLayout> layout = layOutBlock(read->grid, read->rows, read->columns);
+        ASSERT_TRUE(layout) << "grid " << i;
+        ASSERT_EQ(layout->grid, grid) << "grid " << i;
     }
 }
 
@@ -74,9 +78,39 @@ TEST(TableFile, RefusesWhatHoldsNoTableOrIsTooLarge) {
         {file("tall.csv", twelveRows), "12 行 × 2 列"},
     };
     for (const auto& c : cases) {
-        const QString refusal = loadGridFile(c.path, DataFormat::Csv).refusal;
-        EXPECT_TRUE(refusal.contains(QString::fromUtf8(c.reason)))
-            << c.path.toStdString() << ": " << refusal.toStdString();
+        const Result<LoadedTable> loaded = loadTable(c.path, DataFormat::Csv);
+        ASSERT_FALSE(loaded) << c.path.toStdString();
+        EXPECT_TRUE(loaded.failure().reason.contains(QString::fromUtf8(c.reason)))
+            << c.path.toStdString() << ": " << loaded.failure().reason.toStdString();
+    }
+}
+
+TEST(TableFiles, WhatIsSavedLoadsBackIntoTheSameBoxes) {
+    DataTable table;
+    table(0, 1) = QStringLiteral("品目, \"特\"");
+    table(1, 0) = QStringLiteral("東京");
+    table(1, 1) = 0.5;
+    table(10, 12) = 1e16;
+    table(11, 1) = QStringLiteral("題");
+    table(11, 9) = QStringLiteral("no box shows this cell");
+    const struct {
+        const char* name;
+        DataFormat format;
+        bool whole; // descriptions and the cells no box shows come back too
+    } cases[] = {{"t.txt", DataFormat::Text, true}, {"t.csv", DataFormat::Csv, false}};
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(QString::fromUtf8(c.name));
+        ASSERT_TRUE(saveTable(path, c.format, table)) << c.name;
+        const Result<LoadedTable> loaded = loadTable(path, c.format);
+        ASSERT_TRUE(loaded) << c.name;
+        MemoryBoxes boxes;
+        boxes.setDescription(Description::Title, QStringLiteral("kept"));
+        fillBoxes(boxes, *loaded);
+        EXPECT_EQ(BoxesSnapshot::take(boxes).grid, tableGrid(table)) << c.name;
+        EXPECT_EQ(boxes.description(Description::Title), c.whole ? "題" : "kept") << c.name;
+        EXPECT_EQ(loaded->dataFile == table, c.whole) << c.name;
+        EXPECT_EQ(loaded->notice, "") << c.name;
     }
 }
 

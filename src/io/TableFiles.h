@@ -1,0 +1,48 @@
+#pragma once
+
+#include "data/DataTable.h"
+#include "data/EntryBoxes.h"
+#include "data/Result.h"
+#include "data/TextGrid.h"
+#include "io/FileFormats.h"
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+// The table files the program opens and writes, one way in and out for the window and the command
+// line alike: the data text file (156 fields in code page 932), CSV, and the first sheet of .xlsx
+// and .ods workbooks, which are only read. Every table goes file -> grid -> boxes.
+
+// A table read from a file, as it goes into the entry boxes.
+struct LoadedTable {
+    TextGrid grid; // every label and value box, 11 rows of 13 cells (see EntryGrid)
+    // A data text file's descriptions; a CSV file or a workbook has none, and the boxes keep
+    // theirs.
+    std::optional<Descriptions> descriptions;
+    // A data text file whole, the cells that no box shows included: the window keeps it as its
+    // dataset, so that its next save writes those cells again.
+    std::optional<DataTable> dataFile;
+    QString notice; // what unreadableValuesMessage tells of a CSV file's or workbook's values
+};
+
+// Reads the file as `format`. A data text file must hold all 156 fields and fills the boxes as
+// outputData shows them; a CSV file or workbook is laid onto the grid by layOutBlock, and refused
+// when it holds no table, too large a table, or a quoted cell that never closes. A failure names
+// `path`.
+Result<LoadedTable> loadTable(const QString& path, DataFormat format);
+
+// Sets the label and value boxes to the table's grid, and the descriptions when it has them.
+void fillBoxes(EntryBoxes& boxes, const LoadedTable& table);
+
+// Cells of the dataset (row, column) whose text lost characters the file cannot hold.
+using LossyCells = std::vector<std::pair<int, int>>;
+
+// Writes the dataset through a temporary file that replaces `path` only once it is complete, so a
+// failed save leaves the old file as it was (in place where the folder takes no new file): as CSV
+// the grid of tableGrid, in any other format the data text file, whose characters outside code
+// page 932 become '?'.
+Result<LossyCells> saveTable(const QString& path, DataFormat format, const DataTable& table);
+
+// What to tell after a save that replaced characters, naming their boxes; empty when none were.
+QString lossyCellsMessage(const QString& path, const LossyCells& cells);
