@@ -3,8 +3,8 @@
 #include <cmath>
 
 RuntimeError::RuntimeError(int number, const QString& description)
-    : number(number)
-    , description(description)
+    : number_(number)
+    , description_(description)
     , what_(message().toStdString()) {}
 
 RuntimeError RuntimeError::overflow() {
@@ -16,7 +16,7 @@ RuntimeError RuntimeError::divisionByZero() {
 }
 
 QString RuntimeError::message() const {
-    return QStringLiteral("実行時エラー '%1':\n\n%2").arg(number).arg(description);
+    return QStringLiteral("実行時エラー '%1':\n\n%2").arg(number_).arg(description_);
 }
 
 float toSingle(double value) {

@@ -13,8 +13,8 @@ class RuntimeError : public std::exception {
 public:
     RuntimeError(int number, const QString& description);
 
-    const int number;
-    const QString description;
+    int number() const { return number_; }
+    const QString& description() const { return description_; }
     // The value box whose text failed to convert (row, column from 1), when a box is to blame.
     std::optional<std::pair<int, int>> valueBox;
 
@@ -27,6 +27,8 @@ public:
     const char* what() const noexcept override { return what_.c_str(); }
 
 private:
+    int number_;
+    QString description_;
     std::string what_;
 };
 

@@ -92,7 +92,7 @@ TEST(InputData, OverflowStopsAtTheBoxAndKeepsWhatWasTyped) {
         inputData(boxes, table);
         FAIL() << "no overflow reported";
     } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.number, 6);
+        EXPECT_EQ(error.number(), 6);
     }
     EXPECT_EQ(table(3, 4), Cell{8.0}); // before the box: new value
     EXPECT_EQ(table(3, 6), Cell{1.0}); // after it: untouched

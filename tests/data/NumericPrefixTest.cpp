@@ -48,8 +48,8 @@ TEST(NumericPrefixOverflow, ValuesBeyondTheDoubleRangeAreReportedNotInfinite) {
             numericPrefix(QString::fromLatin1(text));
             ADD_FAILURE() << text << " did not overflow";
         } catch (const RuntimeError& error) {
-            EXPECT_EQ(error.number, 6) << text;
-            EXPECT_EQ(error.description, QStringLiteral("オーバーフローしました。"));
+            EXPECT_EQ(error.number(), 6) << text;
+            EXPECT_EQ(error.description(), QStringLiteral("オーバーフローしました。"));
         }
     }
     const QString longHex = QStringLiteral("&H") + QString(300, QLatin1Char('F'));

@@ -143,7 +143,7 @@ TEST_P(ColourChartFailure, IsReportedAndStopsTheChart) {
         f.drawColour();
         FAIL() << p.name << ": no error";
     } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.number, p.error) << p.name;
+        EXPECT_EQ(error.number(), p.error) << p.name;
     }
     const bool totalDrawn = !f.surface.pic.only("print(1550, 500, (総計").isEmpty();
     EXPECT_EQ(totalDrawn, p.totalDrawn) << p.name;

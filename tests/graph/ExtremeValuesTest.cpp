@@ -31,7 +31,7 @@ TEST(ExtremeValues, AreDrawnOrReportedNeverCrashOrYieldNonFiniteCoordinates) {
                 colour ? f.drawColour() : f.drawPattern();
                 ++drawn;
             } catch (const RuntimeError& error) {
-                EXPECT_TRUE(error.number == 6 || error.number == 11) << error.number;
+                EXPECT_TRUE(error.number() == 6 || error.number() == 11) << error.number();
                 ++reported;
             }
             for (const QString& op : f.surface.pic.ops)
