@@ -226,6 +226,7 @@ void Form1::drawChart(const ChartDriver& driver) {
         // Only a chart drawn whole is kept for reading.
         graph.pictureBox().setReading(ChartReading(
             driver(plot_, table_, *this, graph, selectedSize(), chartTextMetrics(NewCanvasWidth))));
+        graph.picture().setTitle(description(Description::Title));
     });
 }
 

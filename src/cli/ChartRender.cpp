@@ -31,6 +31,7 @@ void drawChart(const EntryBoxes& boxes, ChartStyle style, WindowlessGraph& graph
         drawPatternChart(plot, table, boxes, graph, style.size, metrics);
     else
         drawColourChart(plot, table, boxes, graph, style.size, metrics);
+    graph.picture().setTitle(boxes.description(Description::Title));
 }
 
 } // namespace

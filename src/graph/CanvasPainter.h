@@ -9,9 +9,7 @@
 
 // Draws canvas operations onto a painter's device at the device's own resolution: the one
 // drawing code of the canvas, for its picture on screen as for printers and vector files.
-// Positions are taken from the painter's origin, which is the canvas's top-left corner. On an SVG
-// device texts lose the characters XML does not allow (xmlText): the SVG engine writes texts into
-// the file as they are, and one such character would make the whole file unreadable.
+// Positions are taken from the painter's origin, which is the canvas's top-left corner.
 class CanvasPainter {
 public:
     // Sets `font` on the painter; `ascent` is the font's ascent in screen pixels.
@@ -28,16 +26,15 @@ public:
     QPainter& painter() { return painter_; }
 
 private:
-    QRectF boxRect(const CanvasOperation& op) const;
     // A QColor or a QBrush: a plain colour takes QPainter's fast path, with no brush made.
     template <typename Fill> void fillRect(const QRectF& rect, const Fill& fill);
     void fillBox(const QRectF& box, FillStyle style, QRgb colour);
     void hatch(const QRectF& box, FillStyle style, const QColor& colour);
     void outline(const QRectF& box, int drawWidth, QRgb colour);
     void text(const CanvasOperation& op);
+    void drawWhole(const QString& text);
 
     QPainter& painter_;
     DeviceUnits units_;
     int ascent_ = 0;
-    bool xmlTexts_ = false; // the device writes texts into XML
 };

@@ -47,3 +47,13 @@ void CanvasRecord::replay(CanvasPainter& painter, QSize size) const {
     }
     drawUpTo(operations_.size());
 }
+
+void CanvasRecord::visit(
+    const std::function<void(const CanvasOperation&, std::optional<int> heightTwips)>& draw) const {
+    std::size_t next = 0;
+    for (const Cut& cut : cuts_)
+        for (; next < cut.count; ++next)
+            draw(operations_[next], cut.heightTwips);
+    for (; next < operations_.size(); ++next)
+        draw(operations_[next], std::nullopt);
+}

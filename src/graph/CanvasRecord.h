@@ -5,6 +5,8 @@
 #include <QSize>
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <vector>
 
 class CanvasPainter;
@@ -20,6 +22,10 @@ public:
     // Draws the operations in order, each cut to the part that still shows on a canvas of `size`
     // twips.
     void replay(CanvasPainter& painter, QSize size) const;
+    // Calls `draw` for the operations in order, each with the height in twips down to which it
+    // still shows, or nothing where it shows whole.
+    void visit(const std::function<void(const CanvasOperation&, std::optional<int> heightTwips)>&
+                   draw) const;
 
 private:
     // The operations before `count` show down to `heightTwips` only. Both grow along the list.

@@ -91,6 +91,7 @@ void ImageCanvas::erase() {
     image_.fill(backColor_);
     drawer().drawPicture(picture_);
     record_.clear();
+    title_.clear();
     currentX_ = 0;
     currentY_ = 0;
     if (erased_)

@@ -49,6 +49,20 @@ public:
     // The canvas's size in twips (its physical size: 1440 twips to the inch).
     QSize sizeTwips() const;
 
+    // The chart's title, for the picture files that carry a title; the drawing's erasing forgets
+    // it.
+    void setTitle(const QString& title) { title_ = title; }
+    const QString& title() const { return title_; }
+
+    // What the picture is made of, for writers that draw it again by themselves: the
+    // background colour and picture, the operations and the font of the texts with its ascent
+    // in screen pixels.
+    QRgb backColor() const { return backColor_; }
+    const QImage& backgroundPicture() const { return picture_; }
+    const CanvasRecord& record() const { return record_; }
+    const QFont& font() const { return font_; }
+    int ascent() const { return ascent_; }
+
     int drawWidth() const { return drawWidth_; }
     FillStyle fillStyle() const { return fillStyle_; }
     QRgb fillColor() const { return fillColor_; }
@@ -75,6 +89,7 @@ private:
     mutable std::optional<CanvasPainter> drawer_; // draws on the image with painter_
     CanvasRecord record_;
     QImage picture_;
+    QString title_;
     QFont font_;
     int ascent_ = 0;     // pixels from the top of a text line to its baseline
     int lineHeight_ = 0; // pixels from one text line to the next

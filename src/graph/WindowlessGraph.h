@@ -9,6 +9,7 @@
 class WindowlessGraph : public GraphSurface {
 public:
     Canvas& canvas() override { return canvas_; }
+    ImageCanvas& picture() { return canvas_; }
     const ImageCanvas& picture() const { return canvas_; }
     void setWindowHeight(int) override {}
 

@@ -5,13 +5,13 @@
 #include "io/PictureFile.h"
 #include "io/PngEncoder.h"
 #include "io/SaveFile.h"
+#include "io/SvgChart.h"
 
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 #include <cmath>
 
@@ -20,6 +20,11 @@ namespace {
 constexpr int TwipsPerPoint = 20;
 const QString Title = QStringLiteral("量率グラフ");
 
+// The chart's title, or the name of every chart where it has none.
+QString titleOf(const ImageCanvas& canvas) {
+    return canvas.title().trimmed().isEmpty() ? Title : canvas.title();
+}
+
 } // namespace
 
 QByteArray chartPng(const ImageCanvas& canvas) {
@@ -27,24 +32,14 @@ QByteArray chartPng(const ImageCanvas& canvas) {
 }
 
 QByteArray chartSvg(const ImageCanvas& canvas) {
-    QBuffer buffer;
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setResolution(TwipsPerInch);
-    svg.setSize(canvas.sizeTwips());
-    svg.setViewBox(QRect(QPoint(0, 0), canvas.sizeTwips()));
-    svg.setTitle(Title);
-    QPainter painter(&svg);
-    canvas.replay(painter);
-    painter.end();
-    return buffer.data();
+    return svgChart(canvas, titleOf(canvas));
 }
 
 QByteArray chartPdf(const ImageCanvas& canvas) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
-    pdf.setTitle(Title);
+    pdf.setTitle(titleOf(canvas));
     pdf.setCreator(QStringLiteral("Tallyfold"));
     pdf.setResolution(TwipsPerInch);
     // Page sizes come in whole points: the page is rounded up so that it holds the whole canvas.

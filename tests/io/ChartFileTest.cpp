@@ -20,6 +20,8 @@
 #include <QXmlStreamReader>
 #include <QtEndian>
 
+#include <zlib.h>
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -123,6 +125,7 @@ struct DrawnChart {
         PlotGeometry plot;
         drawColourChart(plot, table, boxes, graph, GraphSize::Standard,
                         chartTextMetrics(NewCanvasWidth));
+        graph.picture().setTitle(title); // as the window and the command line do
     }
     const ImageCanvas& canvas() const { return graph.picture(); }
 };
@@ -241,6 +244,69 @@ TEST(ChartFile, PdfIsOnePageOfTheCanvasSizeWithSearchableTextsAndColouredBars) {
             << p.x() << "," << p.y();
     }
     EXPECT_GE(bars, 3) << "the points sample coloured segments";
+}
+
+// The PDF's runs of text: the contents of its BT ... ET blocks.
+QList<QByteArray> pdfTextRuns(const QByteArray& pdf) {
+    QList<QByteArray> runs;
+    for (qsizetype at = pdf.indexOf("stream\n"); at >= 0; at = pdf.indexOf("stream\n", at)) {
+        at += 7;
+        const qsizetype end = pdf.indexOf("endstream", at);
+        QByteArray plain(1 << 20, '\0');
+        uLongf size = plain.size();
+        const QByteArray packed = pdf.mid(at, end - at);
+        if (uncompress(reinterpret_cast<Bytef*>(plain.data()), &size,
+                       reinterpret_cast<const Bytef*>(packed.data()), packed.size()) != Z_OK)
+            continue;
+        plain.truncate(qsizetype(size));
+        for (qsizetype bt = plain.indexOf("BT\n"); bt >= 0; bt = plain.indexOf("BT\n", bt + 1))
+            runs << plain.mid(bt, plain.indexOf("ET\n", bt) - bt);
+    }
+    return runs;
+}
+
+TEST(ChartFile, VectorFilesCarryTheTitleAndEachTextWhole) {
+    const struct {
+        const char* title;
+        const char* documentTitle;
+    } cases[] = {{"家計の内訳", "家計の内訳"}, {"", "量率グラフ"}, {"  ", "量率グラフ"}};
+    for (const auto& c : cases) {
+        const DrawnChart chart(QString::fromUtf8(c.title), QStringLiteral("量率テスト"),
+                               QStringLiteral("の内訳"));
+        const QString expected = QString::fromUtf8(c.documentTitle);
+        QXmlStreamReader xml(chartSvg(chart.canvas()));
+        QStringList titles;
+        QStringList texts;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("title"))
+                titles << xml.readElementText();
+            else if (xml.name() == QLatin1String("text"))
+                texts << xml.readElementText();
+        }
+        EXPECT_EQ(titles, QStringList{expected}) << c.title;
+        for (const char* whole : {"量率テスト", "の内訳", c.title}) {
+            if (*whole) {
+                EXPECT_TRUE(texts.contains(QString::fromUtf8(whole))) << whole;
+            }
+        }
+
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
+        const QByteArray bytes = chartPdf(chart.canvas());
+        ASSERT_EQ(saveBytes(pdf, bytes), "");
+        EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {pdf})
+                        .contains(QRegularExpression(QStringLiteral("Title: +") + expected +
+                                                     QLatin1Char('\n'))))
+            << c.title;
+        // Every text of this chart is in one font: one run each.
+        int drawnTexts = 0;
+        chart.canvas().record().visit([&](const CanvasOperation& op, std::optional<int>) {
+            drawnTexts += op.kind == CanvasOperation::Kind::Text && !op.text.isEmpty();
+        });
+        EXPECT_EQ(pdfTextRuns(bytes).size(), drawnTexts) << c.title;
+    }
 }
 
 } // namespace

@@ -1,0 +1,107 @@
+// The SVG of a chart as a real renderer (librsvg's rsvg-convert) draws it at 96 DPI, compared with
+// the chart's PNG: anti-aliasing and glyph placement move edges by a pixel, nothing more.
+
+#include "data/DataTable.h"
+#include "data/InputData.h"
+#include "data/MemoryBoxes.h"
+#include "graph/ChartState.h"
+#include "graph/ColourChart.h"
+#include "graph/PatternChart.h"
+#include "graph/SizeOption.h"
+#include "graph/WindowlessGraph.h"
+#include "io/ChartFile.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int lightness(QRgb c) {
+    return qGray(c);
+}
+
+// Pixels of `drawn` within `area` that differ from every pixel of `expected` within one pixel of
+// the same place: a shape or text in one picture that the other lacks.
+int strayPixels(const QImage& drawn, const QImage& expected, QSize area) {
+    int stray = 0;
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x) {
+            const int light = lightness(drawn.pixel(x, y));
+            bool near = false;
+            for (int dy = -1; dy <= 1 && !near; ++dy)
+                for (int dx = -1; dx <= 1 && !near; ++dx) {
+                    const QPoint p(x + dx, y + dy);
+                    near =
+                        expected.valid(p) && std::abs(lightness(expected.pixel(p)) - light) < 128;
+                }
+            stray += near ? 0 : 1;
+        }
+    return stray;
+}
+
+struct RenderCase {
+    const char* name;
+    bool pattern;
+    GraphSize size;
+};
+
+} // namespace
+
+TEST(SvgRendering, RendererDrawsWhatThePngShows) {
+    MemoryBoxes boxes;
+    const char* const columns[] = {"食費", "住居", "光熱", "教養", "交通", "医療",
+                                   "衣服", "通信", "教育", "交際", "貯蓄", "その他"};
+    for (int c = 1; c <= 12; ++c)
+        boxes.setColumnLabel(c, QString::fromUtf8(columns[c - 1]));
+    for (int r = 1; r <= 4; ++r) {
+        boxes.setRowLabel(r, QStringLiteral("%1年").arg(2018 + r));
+        for (int c = 1; c <= 12; ++c)
+            boxes.setValue(r, c, QString::number(10 + (r * 7 + c * 13) % 40));
+    }
+    boxes.setDescription(Description::Title, QStringLiteral("家計の内訳"));
+    boxes.setDescription(Description::Unit, QStringLiteral("千円"));
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const RenderCase& c : {RenderCase{"colour", false, GraphSize::Standard},
+                                RenderCase{"pattern", true, GraphSize::Standard},
+                                RenderCase{"pattern tall", true, GraphSize::Tall},
+                                RenderCase{"pattern wide", true, GraphSize::Wide}}) {
+        WindowlessGraph graph;
+        ChartState state;
+        DataTable table;
+        if (c.size != GraphSize::Standard)
+            applySizeOption(state.plot, graph, c.size);
+        inputData(boxes, table);
+        if (c.pattern)
+            drawPatternChart(state, table, boxes, graph, c.size);
+        else
+            drawColourChart(state, table, boxes, graph, c.size);
+
+        const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+        const QString rendered = dir.filePath(QStringLiteral("chart.png"));
+        ASSERT_TRUE(saveChart(graph.picture(), svg, PictureFormat::Svg) == std::nullopt);
+        QProcess rsvg;
+        rsvg.start(QStringLiteral("rsvg-convert"),
+                   {QStringLiteral("-d"), QStringLiteral("96"), QStringLiteral("-p"),
+                    QStringLiteral("96"), QStringLiteral("-b"), QStringLiteral("white"), svg,
+                    QStringLiteral("-o"), rendered});
+        ASSERT_TRUE(rsvg.waitForFinished(60000)) << c.name;
+        ASSERT_EQ(rsvg.exitCode(), 0) << c.name << ": " << rsvg.readAllStandardError().data();
+
+        const QImage png = graph.picture().image().convertToFormat(QImage::Format_RGB32);
+        const QImage drawn = QImage(rendered).convertToFormat(QImage::Format_RGB32);
+        ASSERT_GE(drawn.width(), png.width()) << c.name;
+        ASSERT_GE(drawn.height(), png.height()) << c.name;
+        const int pixels = png.width() * png.height();
+        // Text glyphs are placed by each renderer's own hinting: some pixels of a chart's
+        // texts land a pixel further than the neighbourhood allows.
+        EXPECT_LT(strayPixels(drawn, png, png.size()), pixels / 1000)
+            << c.name << ": shapes the PNG lacks";
+        EXPECT_LT(strayPixels(png, drawn, png.size()), pixels / 1000)
+            << c.name << ": shapes the SVG lacks";
+    }
+}
