@@ -65,3 +65,22 @@ QString fileNumber(double value) {
 QString grandTotalText(float total) {
     return generalNumber(numericPrefix(generalNumber(total, SingleDigits)), DoubleDigits);
 }
+
+QString groupedNumber(double value) {
+    QString text = generalNumber(value);
+    if (text.contains(QLatin1Char('E')))
+        return text;
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    const qsizetype whole = point < 0 ? text.size() : point;
+    const qsizetype first = text.startsWith(QLatin1Char('-')) ? 1 : 0;
+    for (qsizetype at = whole - 3; at > first; at -= 3)
+        text.insert(at, QLatin1Char(','));
+    return text;
+}
+
+QString percentText(double share) {
+    const double tenths = std::round(share * 1000);
+    if (std::abs(tenths) < 100)
+        return QString::number(tenths / 10, 'f', 1) + QLatin1Char('%');
+    return QString::number(std::round(share * 100), 'f', 0) + QLatin1Char('%');
+}

@@ -21,6 +21,13 @@ QString generalNumber(double value, int digits = DoubleDigits,
 // toward zero instead, so that it reads back as a number.
 QString fileNumber(double value);
 
+// A value written on the chart: the general form with grouping commas in its whole part (1,234;
+// 12.5; -1,234,567.25); the exponent form stays as it is.
+QString groupedNumber(double value);
+
+// A share (0.45 for 45 %) as a percent: whole (45%), with one decimal under 10 % (4.5%).
+QString percentText(double share);
+
 // The grand total as the chart shows it: written with the 7 digits of a 32-bit float, read back
 // and written again with 15 digits, so 12345678 shows as 12345680.
 QString grandTotalText(float total);

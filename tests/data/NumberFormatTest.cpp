@@ -63,3 +63,29 @@ TEST(GeneralNumber, ReadsBackToTheSameValueUpTo15Digits) {
 }
 
 } // namespace
+
+TEST(ChartNumbers, GroupThousandsAndWriteSharesAsPercents) {
+    const struct {
+        double value;
+        const char* grouped;
+    } values[] = {{0, "0"},
+                  {999, "999"},
+                  {1234, "1,234"},
+                  {12.5, "12.5"},
+                  {-1234567.25, "-1,234,567.25"},
+                  {123456, "123,456"},
+                  {-123, "-123"},
+                  {0.001, "0.001"},
+                  {1e20, "1E+20"}};
+    for (const auto& v : values)
+        EXPECT_EQ(groupedNumber(v.value), QString::fromLatin1(v.grouped)) << v.value;
+
+    const struct {
+        double share;
+        const char* percent;
+    } shares[] = {{0.45, "45%"},   {0.045, "4.5%"},  {0.1, "10%"},
+                  {0.0996, "10%"}, {0.0994, "9.9%"}, {0, "0.0%"},
+                  {1, "100%"},     {0.33333, "33%"}, {-0.045, "-4.5%"}};
+    for (const auto& s : shares)
+        EXPECT_EQ(percentText(s.share), QString::fromLatin1(s.percent)) << s.share;
+}
