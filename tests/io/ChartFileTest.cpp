@@ -295,7 +295,7 @@ TEST(ChartFile, VectorFilesCarryTheTitleAndEachTextWhole) {
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
         const QByteArray bytes = chartPdf(chart.canvas());
-        ASSERT_EQ(saveBytes(pdf, bytes), "");
+        ASSERT_TRUE(saveBytes(Action::SavePicture, pdf, bytes));
         EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {pdf})
                         .contains(QRegularExpression(QStringLiteral("Title: +") + expected +
                                                      QLatin1Char('\n'))))

@@ -4,8 +4,9 @@
 #include "data/DataTable.h"
 #include "data/InputData.h"
 #include "data/MemoryBoxes.h"
-#include "graph/ChartState.h"
+#include "graph/ChartLayout.h"
 #include "graph/ColourChart.h"
+#include "graph/Fonts.h"
 #include "graph/PatternChart.h"
 #include "graph/SizeOption.h"
 #include "graph/WindowlessGraph.h"
@@ -71,19 +72,20 @@ TEST(SvgRendering, RendererDrawsWhatThePngShows) {
                                 RenderCase{"pattern tall", true, GraphSize::Tall},
                                 RenderCase{"pattern wide", true, GraphSize::Wide}}) {
         WindowlessGraph graph;
-        ChartState state;
+        PlotGeometry plot;
         DataTable table;
         if (c.size != GraphSize::Standard)
-            applySizeOption(state.plot, graph, c.size);
+            applySizeOption(plot, graph, c.size);
         inputData(boxes, table);
+        const TextMetrics metrics = chartTextMetrics(NewCanvasWidth);
         if (c.pattern)
-            drawPatternChart(state, table, boxes, graph, c.size);
+            drawPatternChart(plot, table, boxes, graph, c.size, metrics);
         else
-            drawColourChart(state, table, boxes, graph, c.size);
+            drawColourChart(plot, table, boxes, graph, c.size, metrics);
 
         const QString svg = dir.filePath(QStringLiteral("chart.svg"));
         const QString rendered = dir.filePath(QStringLiteral("chart.png"));
-        ASSERT_TRUE(saveChart(graph.picture(), svg, PictureFormat::Svg) == std::nullopt);
+        ASSERT_TRUE(saveChart(graph.picture(), svg, PictureFormat::Svg));
         QProcess rsvg;
         rsvg.start(QStringLiteral("rsvg-convert"),
                    {QStringLiteral("-d"), QStringLiteral("96"), QStringLiteral("-p"),
