@@ -25,7 +25,7 @@ template <auto drawChart> void runCharts(benchmark::State& run, const MemoryBoxe
     WindowlessGraph graph;
     const TextMetrics metrics = chartTextMetrics(NewCanvasWidth);
     for (auto _ : run) {
-        drawChart(plot, table, boxes, graph, GraphSize::Standard, metrics);
+        drawChart(plot, table, boxes, graph, GraphSize::Standard, metrics, ChartOptions{});
         benchmark::DoNotOptimize(graph.picture().image().constBits());
     }
 }

@@ -224,8 +224,9 @@ void Form1::drawChart(const ChartDriver& driver) {
         inputData(*this, table_);
         Form2& graph = showGraphWindow();
         // Only a chart drawn whole is kept for reading.
-        graph.pictureBox().setReading(ChartReading(
-            driver(plot_, table_, *this, graph, selectedSize(), chartTextMetrics(NewCanvasWidth))));
+        graph.pictureBox().setReading(
+            ChartReading(driver(plot_, table_, *this, graph, selectedSize(),
+                                chartTextMetrics(NewCanvasWidth), ChartOptions{})));
         graph.picture().setTitle(description(Description::Title));
     });
 }

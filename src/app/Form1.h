@@ -93,7 +93,8 @@ private:
     void drawColourChartCommand();
     void drawPatternChartCommand();
     using ChartDriver = ChartLayout (*)(PlotGeometry&, const DataTable&, const EntryBoxes&,
-                                        GraphSurface&, GraphSize, const TextMetrics&);
+                                        GraphSurface&, GraphSize, const TextMetrics&,
+                                        const ChartOptions&);
     void drawChart(const ChartDriver& driver);
     void clearNumbersCommand();
     void clearAllCommand();

@@ -63,11 +63,12 @@ Fill fillOf(ChartKind kind, int column) {
 class Layouter {
 public:
     Layouter(ChartKind kind, const DataTable& table, const EntryBoxes& boxes,
-             const PlotGeometry& plot, const TextMetrics& metrics)
+             const PlotGeometry& plot, const TextMetrics& metrics, const ChartOptions& options)
         : table_(table)
         , boxes_(boxes)
         , metrics_(metrics) {
         layout_.kind = kind;
+        layout_.options = options;
         layout_.plot = plot;
         layout_.unit = boxes.description(Description::Unit);
     }
@@ -229,6 +230,7 @@ QRgb tableColour(int slot) {
 }
 
 ChartLayout layoutChart(ChartKind kind, const DataTable& table, const EntryBoxes& boxes,
-                        const PlotGeometry& plot, const TextMetrics& metrics) {
-    return Layouter(kind, table, boxes, plot, metrics).take();
+                        const PlotGeometry& plot, const TextMetrics& metrics,
+                        const ChartOptions& options) {
+    return Layouter(kind, table, boxes, plot, metrics, options).take();
 }

@@ -2,6 +2,7 @@
 
 #include "data/RuntimeError.h"
 #include "graph/Canvas.h"
+#include "graph/ChartOptions.h"
 
 #include <QRectF>
 #include <QRgb>
@@ -138,6 +139,7 @@ struct LayoutFailure {
 
 struct ChartLayout {
     ChartKind kind = ChartKind::Colour;
+    ChartOptions options;
     PlotGeometry plot;
     QString unit; // as typed, for the texts that name it
     FrameLayout frame;
@@ -157,4 +159,5 @@ struct ChartLayout {
 // height beyond the 32-bit range is an overflow, a zero grand total under a non-zero row total a
 // division by zero: the layout then ends there, with its failure.
 ChartLayout layoutChart(ChartKind kind, const DataTable& table, const EntryBoxes& boxes,
-                        const PlotGeometry& plot, const TextMetrics& metrics);
+                        const PlotGeometry& plot, const TextMetrics& metrics,
+                        const ChartOptions& options = {});

@@ -5,7 +5,8 @@
 #include "graph/SizeOption.h"
 
 ChartLayout drawColourChart(PlotGeometry& plot, const DataTable& table, const EntryBoxes& boxes,
-                            GraphSurface& surface, GraphSize selected, const TextMetrics& metrics) {
+                            GraphSurface& surface, GraphSize selected, const TextMetrics& metrics,
+                            const ChartOptions& options) {
     Canvas& pic = surface.canvas();
     pic.setDrawWidth(1);
     pic.cls();
@@ -13,7 +14,7 @@ ChartLayout drawColourChart(PlotGeometry& plot, const DataTable& table, const En
     pic.setFillStyle(FillStyle::Transparent);
     applyChartSize(plot, surface, selected);
 
-    ChartLayout layout = layoutChart(ChartKind::Colour, table, boxes, plot, metrics);
+    ChartLayout layout = layoutChart(ChartKind::Colour, table, boxes, plot, metrics, options);
     drawChartLayout(layout, pic);
     return layout;
 }

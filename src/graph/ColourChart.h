@@ -12,4 +12,5 @@ class EntryBoxes;
 // was drawn. Throws a RuntimeError when a total, width or height cannot be computed; what was
 // drawn before stays.
 ChartLayout drawColourChart(PlotGeometry& plot, const DataTable& table, const EntryBoxes& boxes,
-                            GraphSurface& surface, GraphSize selected, const TextMetrics& metrics);
+                            GraphSurface& surface, GraphSize selected, const TextMetrics& metrics,
+                            const ChartOptions& options = {});

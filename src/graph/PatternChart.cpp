@@ -5,14 +5,14 @@
 #include "graph/SizeOption.h"
 
 ChartLayout drawPatternChart(PlotGeometry& plot, const DataTable& table, const EntryBoxes& boxes,
-                             GraphSurface& surface, GraphSize selected,
-                             const TextMetrics& metrics) {
+                             GraphSurface& surface, GraphSize selected, const TextMetrics& metrics,
+                             const ChartOptions& options) {
     Canvas& pic = surface.canvas();
     pic.cls();
     pic.setBackColor(tableColour(WhiteSlot));
     applyChartSize(plot, surface, selected);
 
-    ChartLayout layout = layoutChart(ChartKind::Pattern, table, boxes, plot, metrics);
+    ChartLayout layout = layoutChart(ChartKind::Pattern, table, boxes, plot, metrics, options);
     drawChartLayout(layout, pic);
     return layout;
 }

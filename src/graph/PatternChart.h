@@ -10,4 +10,5 @@ class EntryBoxes;
 // keys and bars. The canvas keeps the line width and fill settings that the previous chart left,
 // so the frame of a second black-and-white chart is drawn 2 pixels wide.
 ChartLayout drawPatternChart(PlotGeometry& plot, const DataTable& table, const EntryBoxes& boxes,
-                             GraphSurface& surface, GraphSize selected, const TextMetrics& metrics);
+                             GraphSurface& surface, GraphSize selected, const TextMetrics& metrics,
+                             const ChartOptions& options = {});

@@ -330,8 +330,8 @@ TEST(ImageCanvasReplay, OnAScreenImageGivesThePicturePixelForPixel) {
         for (GraphSize size : {GraphSize::Tall, GraphSize::Wide, GraphSize::Standard}) {
             ImageSurface surface;
             surface.pic.setPicture(picture);
-            chart(f.plot, f.table, f.boxes, surface, size,
-                  f.metrics); // Tall makes the canvas taller
+            // Tall makes the canvas taller.
+            chart(f.plot, f.table, f.boxes, surface, size, f.metrics, ChartOptions{});
             EXPECT_EQ(replayed(surface.pic, 96), surface.pic.image()) << static_cast<int>(size);
 
             // A shorter canvas loses the drawing below its height, also when it grows again.
