@@ -72,6 +72,16 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override {
         return child && child == focusChild() ? 0 : -1;
     }
+    // The chart's title and its words, made when asked: with long labels the words run to
+    // megabytes, too much to make for every chart that no screen reader reads.
+    QString text(QAccessible::Text t) const override {
+        const std::optional<ChartReading>& reading = box()->reading();
+        if (reading && t == QAccessible::Name)
+            return reading->title();
+        if (reading && t == QAccessible::Description)
+            return reading->summary();
+        return QAccessibleWidget::text(t);
+    }
 
 private:
     const PictureBox* box() const { return static_cast<const PictureBox*>(widget()); }
@@ -93,6 +103,16 @@ void installChartAccessible() {
         return true;
     }();
     (void)installed;
+}
+
+void announceReading(PictureBox* box) {
+    if (!QAccessible::isActive())
+        return;
+    for (const QAccessible::Event change :
+         {QAccessible::NameChanged, QAccessible::DescriptionChanged}) {
+        QAccessibleEvent event(box, change);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void announceHighlight(PictureBox* box) {

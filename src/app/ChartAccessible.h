@@ -7,5 +7,8 @@ class PictureBox;
 
 // Lets Qt's accessibility ask for the canvas as a chart; done once, whatever calls it.
 void installChartAccessible();
+// Tells assistive technology that the chart's name and description changed: a chart was drawn or
+// erased.
+void announceReading(PictureBox* box);
 // Tells assistive technology that the highlight moved, so that it reads the new segment.
 void announceHighlight(PictureBox* box);

@@ -35,8 +35,7 @@ PictureBox::PictureBox(int widthTwips, int heightTwips, QRgb backColor, QWidget*
 void PictureBox::setReading(ChartReading reading) {
     reading_ = std::move(reading);
     highlight_.reset();
-    setAccessibleName(reading_->title());
-    setAccessibleDescription(reading_->summary());
+    announceReading(this);
     update();
 }
 
@@ -45,8 +44,7 @@ void PictureBox::forgetReading() {
         return;
     reading_.reset();
     highlight_.reset();
-    setAccessibleName({});
-    setAccessibleDescription({});
+    announceReading(this);
     QToolTip::hideText();
 }
 
