@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/ChartOptionsMenu.h"
 #include "app/Dialogs.h"
 #include "app/Form2.h"
 #include "app/PictureBox.h"
@@ -26,6 +27,7 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPrinter>
 #include <QPushButton>
@@ -43,7 +45,8 @@ const QStringList DataFileSuffixes = {QStringLiteral("txt"), QStringLiteral("csv
 
 Form1::Form1(Dialogs& dialogs, QWidget* parent)
     : QWidget(parent)
-    , dialogs_(dialogs) {
+    , dialogs_(dialogs)
+    , chartOptions_(savedChartOptions()) {
     createGrid();
     createLabelBoxes();
     createDescriptions();
@@ -181,6 +184,7 @@ Form2& Form1::graphWindow() {
             graphWindow().canvas().cls();
             loadPicture(path);
         });
+        connect(&form2_->pictureBox(), &PictureBox::menuRequested, this, &Form1::showChartMenu);
         // Top right of the screen, clear of the entry window's buttons.
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             const QRect area = screen->availableGeometry();
@@ -226,9 +230,29 @@ void Form1::drawChart(const ChartDriver& driver) {
         // Only a chart drawn whole is kept for reading.
         graph.pictureBox().setReading(
             ChartReading(driver(plot_, table_, *this, graph, selectedSize(),
-                                chartTextMetrics(NewCanvasWidth), ChartOptions{})));
+                                chartTextMetrics(NewCanvasWidth), chartOptions_)));
         graph.picture().setTitle(description(Description::Title));
     });
+}
+
+void Form1::showChartMenu(QPoint globalPos) {
+    std::array<QString, DataTable::DataColumns> labels;
+    for (int c = 1; c <= DataTable::DataColumns; ++c)
+        labels.at(c - 1) = columnLabel(c);
+    const ChartMenuActions actions{
+        [this](const ChartOptions& options) { changeChartOptions(options); },
+        [this] { graphWindow().showDataTable(); }};
+    chartOptionsMenu(chartOptions_, labels, actions, &graphWindow())->popup(globalPos);
+}
+
+void Form1::changeChartOptions(const ChartOptions& options) {
+    chartOptions_ = options;
+    saveChartOptions(options);
+    if (!form2_)
+        return;
+    // Only a chart drawn whole is read, and so redrawn: nothing else is on the canvas as a chart.
+    if (const std::optional<ChartReading>& shown = form2_->pictureBox().reading())
+        drawChart(shown->layout().kind == ChartKind::Colour ? drawColourChart : drawPatternChart);
 }
 
 void Form1::watchBoxes() {

@@ -53,6 +53,7 @@ public:
     const DataTable& dataTable() const { return table_; }
     const PlotGeometry& plotGeometry() const { return plot_; }
     GraphSize selectedSize() const;
+    const ChartOptions& chartOptions() const { return chartOptions_; }
 
 signals:
     // The user confirmed the end of the work: the program ends at once, saving nothing.
@@ -96,6 +97,9 @@ private:
                                         GraphSurface&, GraphSize, const TextMetrics&,
                                         const ChartOptions&);
     void drawChart(const ChartDriver& driver);
+    void showChartMenu(QPoint globalPos);
+    // Keeps the options and redraws the chart shown, with the boxes as they are now.
+    void changeChartOptions(const ChartOptions& options);
     void clearNumbersCommand();
     void clearAllCommand();
     void saveDataCommand();
@@ -113,6 +117,7 @@ private:
     CommonDialog commonDialog1_{dialogs_};
     DataTable table_;
     PlotGeometry plot_;
+    ChartOptions chartOptions_;
     QPointer<Form2> form2_;
     TableEditing* editing_ = nullptr;
 

@@ -1,5 +1,6 @@
 #include "app/Form2.h"
 
+#include "app/DataTableWindow.h"
 #include "app/PictureBox.h"
 #include "graph/Twips.h"
 #include "io/DroppedFile.h"
@@ -49,6 +50,14 @@ Canvas& Form2::canvas() {
 
 ImageCanvas& Form2::picture() {
     return pic_->canvas();
+}
+
+void Form2::showDataTable() {
+    if (!dataTable_)
+        dataTable_ = new DataTableWindow(*pic_, this);
+    dataTable_->show();
+    dataTable_->raise();
+    dataTable_->activateWindow();
 }
 
 int Form2::frameHeight() const {

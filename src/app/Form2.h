@@ -2,13 +2,16 @@
 
 #include "graph/GraphSize.h"
 
+#include <QPointer>
 #include <QWidget>
 
+class DataTableWindow;
 class ImageCanvas;
 class PictureBox;
 
-// The graph window: one canvas `Pic` at the top-left of its client area, nothing else. It
-// deletes itself when closed, so its drawing and heights are discarded with it.
+// The graph window: one canvas `Pic` at the top-left of its client area, nothing else, and the
+// data table of its chart in a window of its own. It deletes itself when closed, so its drawing,
+// heights and data table are discarded with it.
 class Form2 : public QWidget, public GraphSurface {
     Q_OBJECT
 
@@ -22,6 +25,8 @@ public:
     // frame is not known yet (hidden, no window manager) it counts as 425 twips.
     void setWindowHeight(int twips) override;
     int windowHeight() const;
+    // Shows the chart's data table, opening it when it is not open.
+    void showDataTable();
 
     static constexpr int ClientWidth = 6870;
     static constexpr int ClientHeight = 7890;
@@ -39,4 +44,5 @@ private:
     int frameHeight() const;
 
     PictureBox* pic_;
+    QPointer<DataTableWindow> dataTable_;
 };

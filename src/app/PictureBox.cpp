@@ -4,6 +4,7 @@
 #include "graph/Twips.h"
 
 #include <QAccessible>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPaintEvent>
@@ -37,6 +38,7 @@ void PictureBox::setReading(ChartReading reading) {
     highlight_.reset();
     announceReading(this);
     update();
+    emit readingChanged();
 }
 
 void PictureBox::forgetReading() {
@@ -46,6 +48,7 @@ void PictureBox::forgetReading() {
     highlight_.reset();
     announceReading(this);
     QToolTip::hideText();
+    emit readingChanged();
 }
 
 QString PictureBox::tooltipAt(QPoint position) const {
@@ -68,7 +71,21 @@ bool PictureBox::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
+    emit menuRequested(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                                   : keyboardMenuPlace());
+}
+
+QPoint PictureBox::keyboardMenuPlace() const {
+    return mapToGlobal(highlight_ ? highlightRect().center() : QPoint(width() / 4, height() / 4));
+}
+
 void PictureBox::keyPressEvent(QKeyEvent* event) {
+    // The Menu key comes as a context menu event; Shift+F10 is left to the widget.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        emit menuRequested(keyboardMenuPlace());
+        return;
+    }
     if (!reading_) {
         QWidget::keyPressEvent(event);
         return;

@@ -11,7 +11,8 @@
 // picture, so the drawing survives being covered. Beside the picture it keeps what the last chart
 // drew, so that the chart answers: a tooltip over a segment, a label or a legend key, a highlight
 // that the arrow keys move from segment to segment (drawn over the picture, never into it), and
-// an accessible chart for screen readers.
+// an accessible chart for screen readers. Its context menu (the right button, the Menu key or
+// Shift+F10) is the owner's to show.
 class PictureBox : public QWidget {
     Q_OBJECT
 
@@ -30,15 +31,24 @@ public:
     // The highlighted thing's box in the widget's pixels; empty without a highlight.
     QRect highlightRect() const;
 
+signals:
+    // A chart was drawn, or the one drawn forgotten.
+    void readingChanged();
+    // The user asked for the chart's context menu, to show at `globalPos`.
+    void menuRequested(QPoint globalPos);
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void forgetReading();
     void moveHighlight(std::optional<ChartPlace> place);
     QRect pixelBox(const ChartPlace& place) const;
+    // Where a menu asked for with the keyboard opens: at the highlight, else inside the chart.
+    QPoint keyboardMenuPlace() const;
 
     ImageCanvas canvas_;
     std::optional<ChartReading> reading_;
