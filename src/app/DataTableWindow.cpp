@@ -17,6 +17,11 @@
 
 namespace {
 constexpr int FixedColumns = 2; // the total and the share of the grand total
+
+// A total is a 32-bit float: its 7 digits, which the tooltips show too, grouped.
+QString totalText(float total) {
+    return groupedNumber(generalNumber(total, SingleDigits).toDouble());
+}
 } // namespace
 
 void ChartTableModel::setReading(const std::optional<ChartReading>& reading) {
@@ -73,7 +78,7 @@ QString ChartTableModel::text(int row, int column) const {
     const int columns = int(columnLabels_.size());
     if (column < columns)
         return shares_ ? percentText(bar.shares.at(column)) : groupedNumber(bar.values.at(column));
-    return column == columns ? groupedNumber(bar.total) : percentText(bar.share);
+    return column == columns ? totalText(bar.total) : percentText(bar.share);
 }
 
 QVariant ChartTableModel::data(const QModelIndex& index, int role) const {

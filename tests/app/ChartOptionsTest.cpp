@@ -32,7 +32,7 @@ protected:
         form.setColumnLabel(1, QStringLiteral("食品"));
         form.setColumnLabel(3, QStringLiteral("R&D"));
         for (const auto& [row, column, value] :
-             {std::tuple{1, 1, "10"}, {1, 2, "30"}, {2, 1, "90"}, {2, 2, "1200"}})
+             {std::tuple{1, 1, "0.1"}, {1, 2, "30"}, {2, 1, "90"}, {2, 2, "1200"}})
             form.setValue(row, column, QString::fromLatin1(value));
         draw("Command1");
     }
@@ -161,11 +161,13 @@ TEST_F(ChartOptionsTest, DataTableHoldsTheBarsInTheChartsOrderAndFollowsIt) {
     EXPECT_EQ(model.headerData(0, Qt::Vertical).toString(), QStringLiteral("東京"));
     EXPECT_EQ(cell(model, 1, 1), QStringLiteral("1,200"));
     EXPECT_EQ(cell(model, 1, 3), QStringLiteral("1,290"));
-    EXPECT_EQ(cell(model, 0, 4), QStringLiteral("3.0%"));
+    EXPECT_EQ(cell(model, 0, 3), QStringLiteral("30.1")) << "a float's digits";
+    EXPECT_EQ(cell(model, 0, 4), QStringLiteral("2.3%"));
 
     table->findChild<QAbstractButton*>(QStringLiteral("table-shares"))->click();
-    EXPECT_EQ(cell(model, 0, 0), QStringLiteral("25%"));
-    EXPECT_EQ(cell(model, 0, 3), QStringLiteral("40")) << "the total stays a value";
+    EXPECT_EQ(cell(model, 0, 1), QStringLiteral("100%"));
+    EXPECT_EQ(cell(model, 1, 0), QStringLiteral("7.0%"));
+    EXPECT_EQ(cell(model, 0, 3), QStringLiteral("30.1")) << "the total stays a value";
 
     item("sort-total")->trigger();
     EXPECT_EQ(model.headerData(0, Qt::Vertical).toString(),
@@ -186,8 +188,8 @@ TEST_F(ChartOptionsTest, CtrlCCopiesTheSelectionOrTheWholeTableAsTextAndHtml) {
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
     const QMimeData* copied = QApplication::clipboard()->mimeData();
     EXPECT_EQ(copied->text(), QStringLiteral("\t食品\tB\tR&D\t合計\t全体の割合\n"
-                                             "東京\t10\t30\t0\t40\t3.0%\n"
-                                             "大阪\t90\t1,200\t0\t1,290\t97%\n"));
+                                             "東京\t0.1\t30\t0\t30.1\t2.3%\n"
+                                             "大阪\t90\t1,200\t0\t1,290\t98%\n"));
     EXPECT_TRUE(copied->html().contains(QStringLiteral("<td>1,290</td>")))
         << copied->html().toStdString();
 
