@@ -20,7 +20,8 @@ enum class FillStyle {
 };
 
 // The drawing surface of the charts: a persistent picture addressed in twips, origin at the
-// top-left corner, y downwards. The foreground colour is always black.
+// top-left corner, y downwards. Box outlines are always black; lines and texts are black unless
+// given a colour.
 class Canvas {
 public:
     virtual ~Canvas() = default;
@@ -35,13 +36,15 @@ public:
     virtual void setFillStyle(FillStyle style) = 0;
     // Colour of solid fills and hatch lines.
     virtual void setFillColor(QRgb colour) = 0;
+    // Colour of the texts printed from now on; black until set.
+    virtual void setForeColor(QRgb colour) = 0;
     virtual void setCurrentX(float x) = 0;
     virtual void setCurrentY(float y) = 0;
     // Draws the text with its top-left corner at the text position, no background behind it,
     // then moves the position to the start of the next text line.
     virtual void print(const QString& text) = 0;
-    // Line: from (x1, y1) to (x2, y2). Box: outline in the foreground colour, interior by the
-    // fill style and colour. FilledBox: solid in `colour`, which only this form uses.
+    // Line: from (x1, y1) to (x2, y2) in `colour`. Box: black outline, interior by the fill style
+    // and colour, `colour` unused. FilledBox: solid in `colour`.
     virtual void line(LineForm form, float x1, float y1, float x2, float y2, QRgb colour = 0) = 0;
     // Outer height of the canvas.
     virtual void setHeight(float twips) = 0;

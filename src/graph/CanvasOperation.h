@@ -12,8 +12,8 @@ struct CanvasOperation {
     Kind kind = Kind::Line;
     FillStyle fillStyle = FillStyle::Transparent; // Box
     int drawWidth = 1;                            // Line, Box, FilledBox
-    QRgb colour = 0;                              // Box: fill colour; FilledBox: its colour
-    float x1 = 0;                                 // Text: the text position in x1, y1
+    QRgb colour = 0; // Box: fill colour; FilledBox, Line, Text: their colour
+    float x1 = 0;    // Text: the text position in x1, y1
     float y1 = 0;
     float x2 = 0;
     float y2 = 0;

@@ -56,7 +56,7 @@ void CanvasPainter::draw(const CanvasOperation& op) {
         text(op);
         break;
     case CanvasOperation::Kind::Line:
-        painter_.setPen(QPen(QColor::fromRgb(Foreground), op.drawWidth * units_.pixelWidth()));
+        painter_.setPen(QPen(QColor::fromRgb(op.colour), op.drawWidth * units_.pixelWidth()));
         painter_.drawLine(
             QLineF(units_.x(op.x1), units_.y(op.y1), units_.x(op.x2), units_.y(op.y2)));
         break;
@@ -145,7 +145,7 @@ void CanvasPainter::outline(const QRectF& box, int drawWidth, QRgb colour) {
 // The text's top-left corner at its position; on other devices than the screen the text is laid
 // out as on the screen and scaled, so that it keeps its physical size and its breaks.
 void CanvasPainter::text(const CanvasOperation& op) {
-    painter_.setPen(QColor::fromRgb(Foreground));
+    painter_.setPen(QColor::fromRgb(op.colour));
     const QPointF at(units_.x(op.x1), units_.y(op.y1));
     if (units_.isScreen()) {
         painter_.drawText(QPointF(at.x(), at.y() + ascent_), op.text);

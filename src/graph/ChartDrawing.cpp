@@ -52,6 +52,33 @@ void drawFrame(const ChartLayout& layout, Canvas& pic) {
         writeText(pic, *text);
 }
 
+// The numbers in the segments, each in its colour, then black again for the texts after them.
+void drawFigures(Canvas& pic, const BarLayout& bar) {
+    bool drawn = false;
+    for (const SegmentLayout& segment : bar.segments) {
+        if (!segment.figure)
+            continue;
+        const SegmentFigure& figure = *segment.figure;
+        if (const std::optional<Corners>& back = figure.backing)
+            pic.line(LineForm::FilledBox, back->x1, back->y1, back->x2, back->y2,
+                     tableColour(WhiteSlot));
+        pic.setForeColor(figure.colour);
+        writeText(pic, figure.text);
+        drawn = true;
+    }
+    if (drawn)
+        pic.setForeColor(tableColour(BlackSlot));
+}
+
+// A thin grey line; the black-and-white chart's bars go on at their width.
+void drawLeader(Canvas& pic, ChartKind kind, const Corners& leader) {
+    if (kind == ChartKind::Pattern)
+        pic.setDrawWidth(1);
+    pic.line(LineForm::Line, leader.x1, leader.y1, leader.x2, leader.y2, tableColour(GreySlot));
+    if (kind == ChartKind::Pattern)
+        pic.setDrawWidth(2);
+}
+
 void drawBar(const ChartLayout& layout, Canvas& pic, const BarLayout& bar) {
     if (layout.kind == ChartKind::Colour) {
         if (bar.row == 1)
@@ -64,7 +91,12 @@ void drawBar(const ChartLayout& layout, Canvas& pic, const BarLayout& bar) {
         for (const SegmentLayout& segment : bar.segments)
             drawFilled(pic, layout.kind, segment.fill, segment.box);
     }
+    drawFigures(pic, bar);
+    if (bar.leader)
+        drawLeader(pic, layout.kind, *bar.leader);
     writeText(pic, bar.label);
+    if (!bar.totalText.text.isEmpty())
+        writeText(pic, bar.totalText);
 }
 
 } // namespace

@@ -3,7 +3,14 @@
 #include "data/DataTable.h"
 #include "data/EntryBoxes.h"
 #include "data/NumberFormat.h"
+#include "graph/LabelSpread.h"
 #include "graph/PatternScheme.h"
+#include "graph/TextContrast.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
 
 namespace {
 
@@ -30,6 +37,9 @@ constexpr int KeyLineSpacing = 200;
 constexpr int KeyWidth = 100;
 constexpr int KeyHeight = 150;
 constexpr int KeyLabelOffset = 150;
+constexpr int FigureMargin = 30;  // 2 pixels: a segment's number shows only with this room around
+constexpr int BackingMargin = 15; // the white under a number on a pattern, around its text
+constexpr int LeaderGap = 30;     // between a moved label and its leader
 
 constexpr std::array<QRgb, 17> ColourTable = {
     0,
@@ -63,10 +73,12 @@ Fill fillOf(ChartKind kind, int column) {
 class Layouter {
 public:
     Layouter(ChartKind kind, const DataTable& table, const EntryBoxes& boxes,
-             const PlotGeometry& plot, const TextMetrics& metrics, const ChartOptions& options)
+             const PlotGeometry& plot, const TextMetrics& metrics, const ChartOptions& options,
+             int canvasHeight)
         : table_(table)
         , boxes_(boxes)
-        , metrics_(metrics) {
+        , metrics_(metrics)
+        , canvasHeight_(canvasHeight) {
         layout_.kind = kind;
         layout_.options = options;
         layout_.plot = plot;
@@ -82,7 +94,7 @@ public:
             return std::move(layout_);
         }
         double top = layout_.plot.top;
-        for (int n = 1; n <= DataTable::DataRows; ++n) {
+        for (int n : rowOrder()) {
             try {
                 bar(n, top);
             } catch (const RuntimeError& error) {
@@ -90,6 +102,7 @@ public:
                 break;
             }
         }
+        spreadRowLabels();
         return std::move(layout_);
     }
 
@@ -169,6 +182,88 @@ private:
                                            layout_.unit + QLatin1Char(')'));
     }
 
+    // The rows in the order their bars are stacked; ties keep the rows' order.
+    std::vector<int> rowOrder() const {
+        std::vector<int> rows(DataTable::DataRows);
+        std::iota(rows.begin(), rows.end(), 1);
+        const ChartOptions& options = layout_.options;
+        if (options.order == BarOrder::Input)
+            return rows;
+        const int column = std::clamp(options.sortColumn, 1, int(DataTable::DataColumns));
+        const auto key = [&](int n) {
+            const double rowTotal = rowTotals_[n];
+            const double k =
+                options.order == BarOrder::Total ? rowTotal : table_.number(n, column) / rowTotal;
+            return std::isnan(k) ? -std::numeric_limits<double>::infinity() : k;
+        };
+        std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) { return key(a) > key(b); });
+        return rows;
+    }
+
+    // The value or share written in the segment, where it fits with its margin all round.
+    std::optional<SegmentFigure> figureIn(const SegmentLayout& segment) const {
+        const ChartOptions& options = layout_.options;
+        QString text = options.values ? groupedNumber(segment.value) : QString();
+        if (options.percent) {
+            const QString share = percentText(segment.rowShare);
+            text = text.isEmpty() ? share : QStringLiteral("%1 (%2)").arg(text, share);
+        }
+        if (text.isEmpty())
+            return std::nullopt;
+        const QRectF box = segment.box.rect();
+        const double width = metrics_.width(text, box.left());
+        const double height = metrics_.lineHeight;
+        if (width + 2 * FigureMargin > box.width() || height + 2 * FigureMargin > box.height())
+            return std::nullopt;
+        SegmentFigure figure;
+        figure.text = place(static_cast<float>(box.center().x() - width / 2),
+                            static_cast<float>(box.center().y() - height / 2), text);
+        if (layout_.kind == ChartKind::Colour) {
+            figure.colour = textColourOn(segment.fill.colour.value_or(tableColour(BlackSlot)));
+        } else {
+            figure.colour = tableColour(BlackSlot);
+            const QRectF back = figure.text.box.adjusted(-BackingMargin, -BackingMargin,
+                                                         BackingMargin, BackingMargin);
+            figure.backing = Corners{float(back.left()), float(back.top()), float(back.right()),
+                                     float(back.bottom())};
+        }
+        return figure;
+    }
+
+    QString totalFigure(const BarLayout& bar) const {
+        // The total as a 32-bit float holds it, not the binary tail its 64-bit form shows.
+        const double total = generalNumber(bar.total, SingleDigits).toDouble();
+        return QStringLiteral("%1 (%2)").arg(groupedNumber(total), percentText(bar.share));
+    }
+
+    // Moves the label blocks apart where they would collide or leave the canvas; a moved block
+    // gets a leader from its middle to the middle of its bar's left edge.
+    void spreadRowLabels() {
+        const double line = metrics_.lineHeight;
+        const bool totals = layout_.options.totals;
+        std::vector<LabelBlock> blocks;
+        for (const BarLayout& bar : layout_.bars)
+            blocks.push_back({bar.top, totals ? 2 * line : bar.label.text.isEmpty() ? 0.0 : line});
+        const std::vector<double> tops = spreadLabels(blocks, 0, canvasHeight_);
+        const float plotLeft = layout_.plot.left;
+        for (std::size_t i = 0; i < blocks.size(); ++i) {
+            BarLayout& bar = layout_.bars[i];
+            const auto y = static_cast<float>(tops[i]);
+            if (y == bar.top)
+                continue;
+            bar.label = place(bar.label.x, y, bar.label.text);
+            if (totals)
+                bar.totalText =
+                    place(bar.totalText.x, static_cast<float>(y + line), bar.totalText.text);
+            if (blocks[i].height == 0)
+                continue;
+            const double right = bar.label.box.united(bar.totalText.box).right();
+            bar.leader = Corners{std::min(static_cast<float>(right + LeaderGap), plotLeft),
+                                 static_cast<float>(y + blocks[i].height / 2), plotLeft,
+                                 (bar.top + bar.bottom) / 2};
+        }
+    }
+
     // Lays out the bar of row n below the bars above, whose heights `top` has summed; an empty
     // row (total exactly 0) has no bar and no height.
     void bar(int n, double& top) {
@@ -203,6 +298,9 @@ private:
         bar.band =
             Corners{float(plot.left), bar.top, float(plot.left + plot.width), bar.bottom}.rect();
         bar.label = place(float(plot.left - MarginLeftOfPlot), bar.top, boxes_.rowLabel(n));
+        if (layout_.options.totals)
+            bar.totalText = place(bar.label.x, static_cast<float>(bar.top + metrics_.lineHeight),
+                                  totalFigure(bar));
 
         const auto x = [&](int c) {
             return static_cast<float>(plot.left + (c == 0 ? 0.0 : double(ends[c])));
@@ -211,7 +309,8 @@ private:
             const double value = table_.number(n, c);
             bar.segments.push_back({c, value, value / bar.total, value / grandTotal,
                                     Corners{x(c - 1), bar.top, x(c), bar.bottom},
-                                    fillOf(layout_.kind, c)});
+                                    fillOf(layout_.kind, c), std::nullopt});
+            bar.segments.back().figure = figureIn(bar.segments.back());
         }
         layout_.bars.push_back(std::move(bar));
     }
@@ -219,6 +318,7 @@ private:
     const DataTable& table_;
     const EntryBoxes& boxes_;
     const TextMetrics& metrics_;
+    const int canvasHeight_;
     ChartLayout layout_;
     std::array<float, DataTable::DataRows + 1> rowTotals_{};
 };
@@ -231,6 +331,6 @@ QRgb tableColour(int slot) {
 
 ChartLayout layoutChart(ChartKind kind, const DataTable& table, const EntryBoxes& boxes,
                         const PlotGeometry& plot, const TextMetrics& metrics,
-                        const ChartOptions& options) {
-    return Layouter(kind, table, boxes, plot, metrics, options).take();
+                        const ChartOptions& options, int canvasHeight) {
+    return Layouter(kind, table, boxes, plot, metrics, options, canvasHeight).take();
 }

@@ -3,6 +3,7 @@
 #include "data/RuntimeError.h"
 #include "graph/Canvas.h"
 #include "graph/ChartOptions.h"
+#include "graph/GraphSize.h"
 
 #include <QRectF>
 #include <QRgb>
@@ -108,6 +109,14 @@ struct KeyLayout {
     QRectF box() const { return swatch.rect().united(label.box); }
 };
 
+// A number written in a segment where it fits: centred, black or white, whichever shows more on
+// the fill; on a pattern it lies on a white backing.
+struct SegmentFigure {
+    PlacedText text;
+    QRgb colour = 0;
+    std::optional<Corners> backing;
+};
+
 struct SegmentLayout {
     int column = 0;
     double value = 0;
@@ -116,6 +125,7 @@ struct SegmentLayout {
     // From the end of the segment before to the end of this one: a negative value runs back.
     Corners box;
     Fill fill;
+    std::optional<SegmentFigure> figure; // with the values or shares shown
 };
 
 struct BarLayout {
@@ -125,8 +135,12 @@ struct BarLayout {
     // The vertical extent as drawn; a negative total puts the bottom above the top.
     float top = 0;
     float bottom = 0;
-    QRectF band;      // across the plot area
-    PlacedText label; // the row's label, left of the plot area level with the bar's top
+    QRectF band; // across the plot area
+    // The row's label, left of the plot area level with the bar's top; where it would collide
+    // with the one above or leave the canvas, moved and joined to the bar by a leader.
+    PlacedText label;
+    PlacedText totalText; // under the label, with the totals shown
+    std::optional<Corners> leader;
     std::vector<SegmentLayout> segments; // columns 1 to 12, in drawing order
 };
 
@@ -147,7 +161,8 @@ struct ChartLayout {
     float grandTotal = 0;
     QString grandTotalFigure; // the grand total as the chart writes it
     PlacedText grandTotalText;
-    // The rows that have a bar (a non-zero total), in stacking order from the top.
+    // The rows that have a bar (a non-zero total), in stacking order from the top: the rows'
+    // order unless the options sort them.
     std::vector<BarLayout> bars;
     std::optional<LayoutFailure> failure;
 
@@ -157,7 +172,9 @@ struct ChartLayout {
 // Row totals are summed in 64 bits and rounded once, the grand total is rounded after every
 // addition; widths, ends and heights are rounded to 32 bits as they are stored. A total, width or
 // height beyond the 32-bit range is an overflow, a zero grand total under a non-zero row total a
-// division by zero: the layout then ends there, with its failure.
+// division by zero: the layout then ends there, with its failure. Row labels stay above
+// `canvasHeight`, the canvas's bottom.
 ChartLayout layoutChart(ChartKind kind, const DataTable& table, const EntryBoxes& boxes,
                         const PlotGeometry& plot, const TextMetrics& metrics,
-                        const ChartOptions& options = {});
+                        const ChartOptions& options = {},
+                        int canvasHeight = heightsOf(GraphSize::Standard).canvasHeight);

@@ -56,7 +56,7 @@ std::optional<ChartPlace> ChartReading::placeAt(QPointF twips, double slack) con
         const BarLayout& bar = layout_.bars[b];
         for (std::size_t s = 0; s < bar.segments.size(); ++s)
             drawn.push_back({ChartPlace::Kind::Segment, static_cast<int>(b), static_cast<int>(s)});
-        if (!bar.label.box.isEmpty())
+        if (!box({ChartPlace::Kind::Label, static_cast<int>(b), 0}).isEmpty())
             drawn.push_back({ChartPlace::Kind::Label, static_cast<int>(b), 0});
     }
     for (bool thinOnly : {true, false})
@@ -72,8 +72,10 @@ QRectF ChartReading::box(const ChartPlace& place) const {
     switch (place.kind) {
     case ChartPlace::Kind::Segment:
         return layout_.bars.at(place.bar).segments.at(place.item).box.rect();
-    case ChartPlace::Kind::Label:
-        return layout_.bars.at(place.bar).label.box;
+    case ChartPlace::Kind::Label: {
+        const BarLayout& bar = layout_.bars.at(place.bar);
+        return bar.label.box.united(bar.totalText.box);
+    }
     case ChartPlace::Kind::Key:
         return layout_.keys.at(place.item).box();
     }

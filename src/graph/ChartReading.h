@@ -9,8 +9,8 @@
 #include <optional>
 #include <utility>
 
-// A thing of the chart that can be pointed at: a segment (bar and segment index), a bar's label
-// (bar index) or a legend key (key index).
+// A thing of the chart that can be pointed at: a segment (bar and segment index), a bar's label and
+// total (bar index) or a legend key (key index).
 struct ChartPlace {
     enum class Kind { Segment, Label, Key };
     Kind kind = Kind::Segment;

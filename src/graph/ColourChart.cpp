@@ -14,7 +14,8 @@ ChartLayout drawColourChart(PlotGeometry& plot, const DataTable& table, const En
     pic.setFillStyle(FillStyle::Transparent);
     applyChartSize(plot, surface, selected);
 
-    ChartLayout layout = layoutChart(ChartKind::Colour, table, boxes, plot, metrics, options);
+    ChartLayout layout = layoutChart(ChartKind::Colour, table, boxes, plot, metrics, options,
+                                     heightsOf(selected).canvasHeight);
     drawChartLayout(layout, pic);
     return layout;
 }

@@ -143,6 +143,7 @@ void ImageCanvas::print(const QString& text) {
     op.kind = CanvasOperation::Kind::Text;
     op.x1 = currentX_;
     op.y1 = currentY_;
+    op.colour = foreColor_;
     op.text = visiblePart(text, x, drawer().painter().layoutDirection());
     draw(std::move(op));
     currentX_ = 0;
@@ -159,6 +160,7 @@ void ImageCanvas::line(LineForm form, float x1, float y1, float x2, float y2, QR
     switch (form) {
     case LineForm::Line:
         op.kind = CanvasOperation::Kind::Line;
+        op.colour = colour;
         break;
     case LineForm::Box:
         op.kind = CanvasOperation::Kind::Box;

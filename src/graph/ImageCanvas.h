@@ -25,6 +25,7 @@ public:
     void setDrawWidth(int pixels) override { drawWidth_ = pixels; }
     void setFillStyle(FillStyle style) override { fillStyle_ = style; }
     void setFillColor(QRgb colour) override { fillColor_ = colour; }
+    void setForeColor(QRgb colour) override { foreColor_ = colour; }
     void setCurrentX(float x) override { currentX_ = x; }
     void setCurrentY(float y) override { currentY_ = y; }
     void print(const QString& text) override;
@@ -66,6 +67,7 @@ public:
     int drawWidth() const { return drawWidth_; }
     FillStyle fillStyle() const { return fillStyle_; }
     QRgb fillColor() const { return fillColor_; }
+    QRgb foreColor() const { return foreColor_; }
     float currentX() const { return currentX_; }
     float currentY() const { return currentY_; }
 
@@ -97,6 +99,7 @@ private:
     int drawWidth_ = 1;
     FillStyle fillStyle_ = FillStyle::Transparent;
     QRgb fillColor_ = qRgb(0, 0, 0);
+    QRgb foreColor_ = qRgb(0, 0, 0);
     float currentX_ = 0;
     float currentY_ = 0;
     std::function<void()> changed_;

@@ -12,7 +12,8 @@ ChartLayout drawPatternChart(PlotGeometry& plot, const DataTable& table, const E
     pic.setBackColor(tableColour(WhiteSlot));
     applyChartSize(plot, surface, selected);
 
-    ChartLayout layout = layoutChart(ChartKind::Pattern, table, boxes, plot, metrics, options);
+    ChartLayout layout = layoutChart(ChartKind::Pattern, table, boxes, plot, metrics, options,
+                                     heightsOf(selected).canvasHeight);
     drawChartLayout(layout, pic);
     return layout;
 }

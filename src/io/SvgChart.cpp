@@ -152,7 +152,7 @@ private:
 
     void line(const CanvasOperation& op) {
         xml_.writeEmptyElement(QStringLiteral("path"));
-        xml_.writeAttribute(QStringLiteral("stroke"), QStringLiteral("#000000"));
+        xml_.writeAttribute(QStringLiteral("stroke"), colourName(op.colour));
         xml_.writeAttribute(QStringLiteral("stroke-width"),
                             number(op.drawWidth * Twips.pixelWidth()));
         xml_.writeAttribute(QStringLiteral("stroke-linecap"), QStringLiteral("square"));
@@ -196,6 +196,10 @@ private:
                             number(Twips.y(op.y1) + canvas_.ascent() * Twips.pixelHeight()));
         xml_.writeAttribute(QStringLiteral("font-family"), fontFamily_);
         xml_.writeAttribute(QStringLiteral("font-size"), fontSize_);
+        // Black is the default fill of a text; naming it only where it differs keeps the files
+        // of black texts as they were.
+        if (qRgb(0, 0, 0) != (op.colour | 0xFF000000u))
+            xml_.writeAttribute(QStringLiteral("fill"), colourName(op.colour));
         xml_.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
         xml_.writeCharacters(text);
         xml_.writeEndElement();

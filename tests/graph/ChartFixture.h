@@ -44,16 +44,16 @@ struct ChartFixture {
             boxes.setValue(row, c++, QString::number(v, 'g', 17));
     }
 
-    void drawColour(GraphSize size = GraphSize::Standard) {
+    void drawColour(GraphSize size = GraphSize::Standard, const ChartOptions& options = {}) {
         surface.pic.ops.clear();
         inputData(boxes, table);
-        layout = drawColourChart(plot, table, boxes, surface, size, metrics);
+        layout = drawColourChart(plot, table, boxes, surface, size, metrics, options);
     }
 
-    void drawPattern(GraphSize size = GraphSize::Standard) {
+    void drawPattern(GraphSize size = GraphSize::Standard, const ChartOptions& options = {}) {
         surface.pic.ops.clear();
         inputData(boxes, table);
-        layout = drawPatternChart(plot, table, boxes, surface, size, metrics);
+        layout = drawPatternChart(plot, table, boxes, surface, size, metrics, options);
     }
 
     // The operations drawn after the grand total text: the bars and their labels.

@@ -47,11 +47,14 @@ const Table Tables[] = {
     {"thirds and a thin bar", {{1, 1, 1}, {1, 1}, {1e-6}, {2, 0, 1}}},
 };
 
-using Case = std::tuple<Table, GraphSize, ChartKind>;
+// Everything shown: the numbers, totals and the order as they come with all options.
+const ChartOptions AllShown{true, true, true, BarOrder::Total, 1};
+
+using Case = std::tuple<Table, GraphSize, ChartKind, ChartOptions>;
 class ChartLayoutIsWhatIsDrawn : public ::testing::TestWithParam<Case> {};
 
 TEST_P(ChartLayoutIsWhatIsDrawn, SegmentKeyAndTextByOperation) {
-    const auto& [table, size, kind] = GetParam();
+    const auto& [table, size, kind, options] = GetParam();
     ChartFixture f;
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const int row = static_cast<int>(r) + 1;
@@ -64,7 +67,7 @@ TEST_P(ChartLayoutIsWhatIsDrawn, SegmentKeyAndTextByOperation) {
     f.boxes.setColumnLabel(2, QStringLiteral("食品"));
     f.boxes.setDescription(Description::Unit, QStringLiteral("kg"));
     applySizeOption(f.plot, f.surface, size);
-    kind == ChartKind::Colour ? f.drawColour(size) : f.drawPattern(size);
+    kind == ChartKind::Colour ? f.drawColour(size, options) : f.drawPattern(size, options);
     const ChartLayout& layout = f.layout;
 
     QStringList keys;
@@ -82,7 +85,17 @@ TEST_P(ChartLayoutIsWhatIsDrawn, SegmentKeyAndTextByOperation) {
         if (kind == ChartKind::Colour)
             for (const SegmentLayout& segment : bar.segments)
                 bars << lineOp(20, segment.box.x1, segment.box.y1, segment.box.x2, segment.box.y2);
+        for (const SegmentLayout& segment : bar.segments)
+            if (const auto& figure = segment.figure) {
+                if (const auto& back = figure->backing)
+                    bars << lineOp(38, back->x1, back->y1, back->x2, back->y2, "#ffffff");
+                bars << printOp(figure->text);
+            }
+        if (const auto& l = bar.leader)
+            bars << lineOp(4, l->x1, l->y1, l->x2, l->y2, "#808080");
         bars << printOp(bar.label);
+        if (options.totals)
+            bars << printOp(bar.totalText);
     }
     EXPECT_EQ(drawn.mid(drawn.size() - bars.size()), bars);
 
@@ -105,7 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
     Tables, ChartLayoutIsWhatIsDrawn,
     ::testing::Combine(::testing::ValuesIn(Tables),
                        ::testing::Values(GraphSize::Standard, GraphSize::Tall, GraphSize::Wide),
-                       ::testing::Values(ChartKind::Colour, ChartKind::Pattern)));
+                       ::testing::Values(ChartKind::Colour, ChartKind::Pattern),
+                       ::testing::Values(ChartOptions{}, AllShown)));
 
 TEST(ChartLayout, FailureKeepsWhatCameBeforeIt) {
     ChartFixture f;

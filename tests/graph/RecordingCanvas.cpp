@@ -31,6 +31,10 @@ void RecordingCanvas::setFillColor(QRgb c) {
     ops << QStringLiteral("setFillColor(%1)").arg(colour(c));
 }
 
+void RecordingCanvas::setForeColor(QRgb c) {
+    ops << QStringLiteral("setForeColor(%1)").arg(colour(c));
+}
+
 void RecordingCanvas::setCurrentX(float x) {
     x_ = x;
     ops << QStringLiteral("setCurrentX(%1)").arg(num(x));
@@ -51,7 +55,7 @@ void RecordingCanvas::line(LineForm form, float x1, float y1, float x2, float y2
     QString op = QStringLiteral("line(%1, %2, %3, %4, %5")
                      .arg(static_cast<int>(form))
                      .arg(num(x1), num(y1), num(x2), num(y2));
-    if (form == LineForm::FilledBox)
+    if (form == LineForm::FilledBox || (form == LineForm::Line && (c & 0xFFFFFF) != 0))
         op += QStringLiteral(", ") + colour(c);
     ops << op + QLatin1Char(')');
 }

@@ -6,7 +6,8 @@
 #include <QStringList>
 
 // A canvas that draws nothing and keeps every operation with its exact arguments, one line of
-// text each, such as "line(38, 1550, 700, 3050, 1200, #ff0000)".
+// text each, such as "line(38, 1550, 700, 3050, 1200, #ff0000)"; a line names its colour only
+// where it is not black.
 class RecordingCanvas : public Canvas {
 public:
     void cls() override;
@@ -14,6 +15,7 @@ public:
     void setDrawWidth(int pixels) override;
     void setFillStyle(FillStyle style) override;
     void setFillColor(QRgb colour) override;
+    void setForeColor(QRgb colour) override;
     void setCurrentX(float x) override;
     void setCurrentY(float y) override;
     void print(const QString& text) override;
