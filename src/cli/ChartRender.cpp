@@ -28,9 +28,9 @@ void drawChart(const EntryBoxes& boxes, ChartStyle style, WindowlessGraph& graph
     inputData(boxes, table);
     const TextMetrics metrics = chartTextMetrics(NewCanvasWidth);
     if (style.pattern)
-        drawPatternChart(plot, table, boxes, graph, style.size, metrics);
+        drawPatternChart(plot, table, boxes, graph, style.size, metrics, style.options);
     else
-        drawColourChart(plot, table, boxes, graph, style.size, metrics);
+        drawColourChart(plot, table, boxes, graph, style.size, metrics, style.options);
     graph.picture().setTitle(boxes.description(Description::Title));
 }
 

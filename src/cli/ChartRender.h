@@ -1,16 +1,18 @@
 #pragma once
 
 #include "data/Result.h"
+#include "graph/ChartOptions.h"
 #include "graph/GraphSize.h"
 #include "io/FileFormats.h"
 
 #include <QString>
 
-// How a chart is drawn from the command line: the chart command (colour or black and white) and
-// the size option chosen before it.
+// How a chart is drawn from the command line: the chart command (colour or black and white), the
+// size option chosen before it and what the chart shows beyond its bars.
 struct ChartStyle {
     bool pattern = false;
     GraphSize size = GraphSize::Standard;
+    ChartOptions options;
 };
 
 // Draws the chart of one data file without a window and writes it as a picture file: the file

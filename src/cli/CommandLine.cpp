@@ -2,6 +2,7 @@
 
 #include "cli/CommandLineHelp.h"
 #include "cli/OutputFile.h"
+#include "data/DataTable.h"
 #include "graph/SizeName.h"
 
 #include "Version.h"
@@ -22,6 +23,25 @@ std::optional<PictureFormat> formatNamed(const QString& name) {
         if (pictureSuffix(format).compare(name, Qt::CaseInsensitive) == 0)
             return format;
     return std::nullopt;
+}
+
+// The bars' order by its name: input, total, or a column's letter (A to L) for its shares.
+std::optional<ChartOptions> orderNamed(const QString& name) {
+    ChartOptions options;
+    if (name == QLatin1String("input"))
+        return options;
+    if (name == QLatin1String("total")) {
+        options.order = BarOrder::Total;
+        return options;
+    }
+    if (name.size() != 1)
+        return std::nullopt;
+    const int column = name.at(0).toUpper().unicode() - u'A' + 1;
+    if (column < 1 || column > DataTable::DataColumns)
+        return std::nullopt;
+    options.order = BarOrder::ColumnShare;
+    options.sortColumn = column;
+    return options;
 }
 
 // Whether Qt can show a window: a display to connect to, or a platform that needs none.
@@ -77,8 +97,20 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
             "画像の形式: bmp, png, svg, pdf (大文字でも可。既定は出力ファイル名の拡張子、"
             "なければ png)。"),
         QStringLiteral("FORMAT"));
-    const QList<QCommandLineOption> options = {help,    version, render, output,
-                                               pattern, size,    format};
+    const QCommandLineOption values(QStringLiteral("values"),
+                                    QStringLiteral("区画ごとの値をグラフに書きます。"));
+    const QCommandLineOption percent(QStringLiteral("percent"),
+                                     QStringLiteral("区画ごとの行の中の割合をグラフに書きます。"));
+    const QCommandLineOption totals(
+        QStringLiteral("totals"),
+        QStringLiteral("行の見出しの下に行の合計と総計の中の割合を書きます。"));
+    const QCommandLineOption sort(
+        QStringLiteral("sort"),
+        QStringLiteral("帯の並べ方: input (表の順、既定), total (合計の大きい順), "
+                       "A から L (その列の割合の大きい順、小文字でも可)。"),
+        QStringLiteral("ORDER"), QStringLiteral("input"));
+    const QList<QCommandLineOption> options = {help,   version, render,  output, pattern, size,
+                                               format, values,  percent, totals, sort};
 
     QCommandLineParser parser;
     parser.addOptions(options);
@@ -94,7 +126,8 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
     const QStringList files = parser.positionalArguments();
 
     if (!parser.isSet(render)) {
-        for (const QCommandLineOption& option : {output, pattern, size, format})
+        for (const QCommandLineOption& option :
+             {output, pattern, size, format, values, percent, totals, sort})
             if (parser.isSet(option))
                 return usageError(QStringLiteral("--%1 は --render と共に使います。")
                                       .arg(option.names().constLast()),
@@ -122,7 +155,15 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
     const std::optional<GraphSize> sizeChosen = sizeNamed(parser.value(size));
     if (!sizeChosen)
         return usageError(QStringLiteral("--size は standard, tall, wide のどれかです。"), options);
-    request.style = {parser.isSet(pattern), *sizeChosen};
+    const std::optional<ChartOptions> order = orderNamed(parser.value(sort));
+    if (!order)
+        return usageError(QStringLiteral("--sort は input, total, A から L の列の文字の"
+                                         "どれかです。"),
+                          options);
+    request.style = {parser.isSet(pattern), *sizeChosen, *order};
+    request.style.options.values = parser.isSet(values);
+    request.style.options.percent = parser.isSet(percent);
+    request.style.options.totals = parser.isSet(totals);
     if (parser.isSet(format)) {
         request.format = formatNamed(parser.value(format));
         if (!request.format)

@@ -9,8 +9,9 @@
 #include <optional>
 #include <variant>
 
-// `tallyfold --render DATAFILE... --output PATH [--pattern] [--size SIZE] [--format FORMAT]`:
-// charts drawn into picture files without a window.
+// `tallyfold --render DATAFILE... --output PATH [--pattern] [--size SIZE] [--format FORMAT]
+// [--values] [--percent] [--totals] [--sort ORDER]`: charts drawn into picture files without a
+// window.
 struct RenderRequest {
     QStringList inputs;
     // The picture file for one input (`-` for standard output); the folder for several.
