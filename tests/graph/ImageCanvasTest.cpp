@@ -224,37 +224,6 @@ TEST(ImageCanvas, PrintDrawsBelowAndRightOfThePositionThenMovesToTheNextLine) {
     EXPECT_LE(ink.bottom(), 20 + 13);
 }
 
-// Lines and texts in a colour, and black again by default, on the canvas and in a replay.
-TEST(ImageCanvas, LinesAndTextsTakeTheirColour) {
-    constexpr QRgb Grey = 0x808080;
-    ImageCanvas canvas(1500, 1500, White);
-    canvas.line(LineForm::Line, 150, 300, 1350, 300, qRgb(0x80, 0x80, 0x80));
-    canvas.line(LineForm::Line, 150, 450, 1350, 450);
-    canvas.setForeColor(qRgb(0x80, 0x80, 0x80));
-    canvas.setCurrentY(600);
-    canvas.print(QStringLiteral("███"));
-    canvas.setForeColor(qRgb(0, 0, 0));
-    canvas.print(QStringLiteral("███"));
-    QImage replayed(canvas.image().size(), QImage::Format_RGB32);
-    replayed.setDotsPerMeterX(canvas.image().dotsPerMeterX());
-    replayed.setDotsPerMeterY(canvas.image().dotsPerMeterY());
-    QPainter painter(&replayed);
-    canvas.replay(painter);
-    painter.end();
-    for (const QImage& image : {canvas.image(), replayed}) {
-        const auto count = [&image](int y, QRgb colour) {
-            int n = 0;
-            for (int x = 0; x < image.width(); ++x)
-                n += (image.pixel(x, y) & 0xFFFFFF) == colour;
-            return n;
-        };
-        EXPECT_EQ(count(20, Grey), 81);
-        EXPECT_EQ(count(30, Black), 81);
-        EXPECT_GT(count(toPixels(600) + 6, Grey), 10);
-        EXPECT_GT(count(canvas.currentY() / TwipsPerPixel - 6, Black), 10);
-    }
-}
-
 TEST(ImageCanvas, LineWidthAndHeightChanges) {
     ImageCanvas canvas(1500, 1500, White);
     canvas.setDrawWidth(2);
