@@ -116,7 +116,9 @@ TEST_F(ChartOptionsTest, DataTableFollowsTheChartAndSwitchesToShares) {
     EXPECT_EQ(model.index(1, 3).data(), QStringLiteral("1,290")) << "the total stays a value";
 
     item("sort-total")->trigger();
-    EXPECT_EQ(model.headerData(0, Qt::Vertical), shown().bars.front().label.text);
+    // The unlabelled row 2 has the larger total: on top of the chart and first in the table.
+    EXPECT_EQ(shown().bars.front().row, 2);
+    EXPECT_EQ(model.headerData(0, Qt::Vertical), QStringLiteral("2行"));
     click("Command8"); // clears everything
     EXPECT_EQ(model.rowCount(), 0);
     const QPointer<DataTableWindow> open = table;
