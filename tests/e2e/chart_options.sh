@@ -41,10 +41,22 @@ answer_file_dialog "$WORK/chart.svg"
 settle
 [ -s "$WORK/chart.svg" ] || fail "no chart saved as chart.svg"
 echo "ok: the chart saved as SVG"
-# The scale writes its percent sign apart from its numbers; a share is a number with its sign.
-grep -qE '<text[^>]*>[0-9.,]+ ?%</text>' "$WORK/chart.svg" ||
-    fail "the saved chart has no share in its segments"
-echo "ok: the shares are in the saved chart"
+# Each share lies inside its segment: the bars of 東京 (30, 70) and 大阪 (60, 40) split the plot
+# area (x 1550 to 6550, y 700 to 5700 twips) at half its height.
+in_segment() { # share left right top bottom
+    local at
+    at=$(grep -oE "<text x=\"[0-9.]+\" y=\"[0-9.]+\"[^>]*>$1</text>" "$WORK/chart.svg" |
+        sed -E 's/<text x="([0-9.]+)" y="([0-9.]+)".*/\1 \2/')
+    [ -n "$at" ] || fail "the saved chart has no share $1"
+    awk -v at="$at" -v l="$2" -v r="$3" -v t="$4" -v b="$5" \
+        'BEGIN { split(at, p, " "); exit !(p[1] > l && p[1] < r && p[2] > t && p[2] < b) }' ||
+        fail "the share $1 lies at $at, outside its segment ($2..$3, $4..$5)"
+}
+in_segment 30% 1550 3050 700 3200
+in_segment 70% 3050 6550 700 3200
+in_segment 60% 1550 4550 3200 5700
+in_segment 40% 4550 6550 3200 5700
+echo "ok: the shares are in their segments in the saved chart"
 
 stop_app
 echo "chart options end to end: passed"
