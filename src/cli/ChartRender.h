@@ -1,19 +1,10 @@
 #pragma once
 
 #include "data/Result.h"
-#include "graph/ChartOptions.h"
-#include "graph/GraphSize.h"
+#include "graph/WindowlessGraph.h"
 #include "io/FileFormats.h"
 
 #include <QString>
-
-// How a chart is drawn from the command line: the chart command (colour or black and white), the
-// size option chosen before it and what the chart shows beyond its bars.
-struct ChartStyle {
-    bool pattern = false;
-    GraphSize size = GraphSize::Standard;
-    ChartOptions options;
-};
 
 // Draws the chart of one data file without a window and writes it as a picture file: the file
 // is read as the load button reads it (loadTable, its format by the name's extension; a CSV file

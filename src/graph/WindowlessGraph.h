@@ -1,7 +1,10 @@
 #pragma once
 
+#include "graph/ChartOptions.h"
 #include "graph/GraphSize.h"
 #include "graph/ImageCanvas.h"
+
+class EntryBoxes;
 
 // The graph window without a window, for charts drawn where nothing is shown: its canvas as the
 // window creates it (size and light grey), so that a chart comes out as in a new graph window.
@@ -16,3 +19,16 @@ public:
 private:
     ImageCanvas canvas_{NewCanvasWidth, NewCanvasHeight, NewCanvasColour};
 };
+
+// How a chart is drawn without a window: the chart command (colour or black and white), the size
+// option chosen before it and what the chart shows beyond its bars.
+struct ChartStyle {
+    bool pattern = false;
+    GraphSize size = GraphSize::Standard;
+    ChartOptions options;
+};
+
+// The chart of the boxes on a new graph window, which has the standard size chosen: another size
+// is an option click before the chart command. The chart's title is kept for the picture files.
+// Throws a RuntimeError as the chart command does.
+void drawOnNewWindow(WindowlessGraph& graph, const EntryBoxes& boxes, const ChartStyle& style);

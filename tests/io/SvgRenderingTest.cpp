@@ -1,14 +1,7 @@
 // The SVG of a chart as a real renderer (librsvg's rsvg-convert) draws it at 96 DPI, compared with
 // the chart's PNG: anti-aliasing and glyph placement move edges by a pixel, nothing more.
 
-#include "data/DataTable.h"
-#include "data/InputData.h"
 #include "data/MemoryBoxes.h"
-#include "graph/ChartLayout.h"
-#include "graph/ColourChart.h"
-#include "graph/Fonts.h"
-#include "graph/PatternChart.h"
-#include "graph/SizeOption.h"
 #include "graph/WindowlessGraph.h"
 #include "io/ChartFile.h"
 
@@ -72,16 +65,7 @@ TEST(SvgRendering, RendererDrawsWhatThePngShows) {
                                 RenderCase{"pattern tall", true, GraphSize::Tall},
                                 RenderCase{"pattern wide", true, GraphSize::Wide}}) {
         WindowlessGraph graph;
-        PlotGeometry plot;
-        DataTable table;
-        if (c.size != GraphSize::Standard)
-            applySizeOption(plot, graph, c.size);
-        inputData(boxes, table);
-        const TextMetrics metrics = chartTextMetrics(NewCanvasWidth);
-        if (c.pattern)
-            drawPatternChart(plot, table, boxes, graph, c.size, metrics);
-        else
-            drawColourChart(plot, table, boxes, graph, c.size, metrics);
+        drawOnNewWindow(graph, boxes, {c.pattern, c.size, {}});
 
         const QString svg = dir.filePath(QStringLiteral("chart.svg"));
         const QString rendered = dir.filePath(QStringLiteral("chart.png"));

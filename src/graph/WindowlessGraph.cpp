@@ -1,0 +1,23 @@
+#include "graph/WindowlessGraph.h"
+
+#include "data/DataTable.h"
+#include "data/EntryBoxes.h"
+#include "data/InputData.h"
+#include "graph/ColourChart.h"
+#include "graph/Fonts.h"
+#include "graph/PatternChart.h"
+#include "graph/SizeOption.h"
+
+void drawOnNewWindow(WindowlessGraph& graph, const EntryBoxes& boxes, const ChartStyle& style) {
+    PlotGeometry plot;
+    DataTable table;
+    if (style.size != GraphSize::Standard)
+        applySizeOption(plot, graph, style.size);
+    inputData(boxes, table);
+    const TextMetrics metrics = chartTextMetrics(NewCanvasWidth);
+    if (style.pattern)
+        drawPatternChart(plot, table, boxes, graph, style.size, metrics, style.options);
+    else
+        drawColourChart(plot, table, boxes, graph, style.size, metrics, style.options);
+    graph.picture().setTitle(boxes.description(Description::Title));
+}
