@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         value = numericPrefix(text);
     } catch (const RuntimeError& error) {
-        if (error.number != 6)
+        if (error.number() != 6)
             std::abort();
         return 0;
     }
