@@ -5,7 +5,8 @@
 
 namespace {
 
-// One iconv conversion descriptor for the duration of a call.
+// One iconv conversion descriptor. Opening one costs more than converting a data file, so each
+// thread keeps one a direction for its lifetime; iconv's descriptors are not to be shared.
 class Converter {
 public:
     Converter(const char* to, const char* from)
@@ -18,6 +19,9 @@ public:
     Converter& operator=(const Converter&) = delete;
 
     bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    // Forgets what an earlier conversion left half done.
+    void reset() { iconv(cd_, nullptr, nullptr, nullptr, nullptr); }
 
     // Converts as much as it can into `out`; returns false on an invalid or incomplete
     // sequence, leaving `in` at its start.
@@ -57,7 +61,8 @@ QByteArray toCp932(const QString& text, bool* lossy) {
     const QByteArray utf8 = text.toUtf8();
     QByteArray out;
     out.reserve(utf8.size());
-    Converter converter("CP932", "UTF-8");
+    thread_local Converter converter("CP932", "UTF-8");
+    converter.reset();
     const char* in = utf8.constData();
     std::size_t left = static_cast<std::size_t>(utf8.size());
     while (!converter.convert(in, left, out)) {
@@ -74,7 +79,8 @@ QByteArray toCp932(const QString& text, bool* lossy) {
 QString fromCp932(const char* bytes, qsizetype size, bool* invalid) {
     QByteArray utf8;
     utf8.reserve(size);
-    Converter converter("UTF-8", "CP932");
+    thread_local Converter converter("UTF-8", "CP932");
+    converter.reset();
     const char* in = bytes;
     auto left = static_cast<std::size_t>(size);
     while (!converter.convert(in, left, utf8)) {

@@ -73,7 +73,7 @@ private:
         if (stop == start)
             return {};
         const QString text = fromCp932(start, stop - start);
-        static const QRegularExpression number(
+        thread_local const QRegularExpression number(
             QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
         if (number.match(text).hasMatch()) {
             try {
