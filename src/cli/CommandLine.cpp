@@ -9,10 +9,14 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QThread>
 
 #include <cstdio>
 
 namespace {
+
+// More charts at once than any machine has cores would only cost memory.
+constexpr int MaxJobs = 1024;
 
 Answer usageError(const QString& why, const QList<QCommandLineOption>& options) {
     return {why + QStringLiteral("\n\n") + helpText(options), 2};
@@ -109,8 +113,17 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         QStringLiteral("帯の並べ方: input (表の順、既定), total (合計の大きい順), "
                        "A から L (その列の割合の大きい順、小文字でも可)。"),
         QStringLiteral("ORDER"), QStringLiteral("input"));
-    const QList<QCommandLineOption> options = {help,   version, render,  output, pattern, size,
-                                               format, values,  percent, totals, sort};
+    const QCommandLineOption fromFile(
+        QStringLiteral("from-file"),
+        QStringLiteral("描くデータファイルの名前を一行に一つずつ書いたファイル (- で標準入力)。"),
+        QStringLiteral("LIST"));
+    const QCommandLineOption jobs(
+        QStringLiteral("jobs"),
+        QStringLiteral("同時に描くグラフの数 (1 から %1 まで。既定は CPU のコア数)。").arg(MaxJobs),
+        QStringLiteral("N"));
+    const QList<QCommandLineOption> options = {help,    version, render, output, fromFile,
+                                               pattern, size,    format, values, percent,
+                                               totals,  sort,    jobs};
 
     QCommandLineParser parser;
     parser.addOptions(options);
@@ -127,7 +140,7 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
 
     if (!parser.isSet(render)) {
         for (const QCommandLineOption& option :
-             {output, pattern, size, format, values, percent, totals, sort})
+             {output, fromFile, pattern, size, format, values, percent, totals, sort, jobs})
             if (parser.isSet(option))
                 return usageError(QStringLiteral("--%1 は --render と共に使います。")
                                       .arg(option.names().constLast()),
@@ -142,8 +155,10 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         return OpenWindow{files.value(0)};
     }
 
-    RenderRequest request{files, parser.value(output), {}, std::nullopt};
-    if (request.inputs.isEmpty())
+    RenderRequest request{files, std::nullopt, parser.value(output), {}, std::nullopt};
+    if (parser.isSet(fromFile))
+        request.inputList = parser.value(fromFile);
+    if (request.inputs.isEmpty() && !request.inputList)
         return usageError(QStringLiteral("--render には描くデータファイルが要ります。"), options);
     if (request.output.isEmpty())
         return usageError(QStringLiteral("--render には --output で書き出し先が要ります。"),
@@ -168,6 +183,14 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         request.format = formatNamed(parser.value(format));
         if (!request.format)
             return usageError(QStringLiteral("--format は bmp, png, svg, pdf のどれかです。"),
+                              options);
+    }
+    request.jobs = QThread::idealThreadCount();
+    if (parser.isSet(jobs)) {
+        bool number = false;
+        request.jobs = parser.value(jobs).toInt(&number);
+        if (!number || request.jobs < 1 || request.jobs > MaxJobs)
+            return usageError(QStringLiteral("--jobs は 1 から %1 までの整数です。").arg(MaxJobs),
                               options);
     }
     // The chart is drawn on Qt's platform without a screen.

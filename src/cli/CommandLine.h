@@ -9,15 +9,18 @@
 #include <optional>
 #include <variant>
 
-// `tallyfold --render DATAFILE... --output PATH [--pattern] [--size SIZE] [--format FORMAT]
-// [--values] [--percent] [--totals] [--sort ORDER]`: charts drawn into picture files without a
-// window.
+// `tallyfold --render DATAFILE... [--from-file LIST] --output PATH [--pattern] [--size SIZE]
+// [--format FORMAT] [--values] [--percent] [--totals] [--sort ORDER] [--jobs N]`: charts drawn
+// into picture files without a window.
 struct RenderRequest {
     QStringList inputs;
+    // A file that names further data files, one a line (`-` for standard input).
+    std::optional<QString> inputList;
     // The picture file for one input (`-` for standard output); the folder for several.
     QString output;
     ChartStyle style;
     std::optional<PictureFormat> format; // --format, if given
+    int jobs = 1;                        // charts drawn at the same time
 };
 
 // `tallyfold [FILE]`: the entry window.

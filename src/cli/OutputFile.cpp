@@ -11,11 +11,12 @@ namespace {
 
 using FileId = std::pair<dev_t, ino_t>;
 
-std::optional<struct stat> statusOf(const QString& path) {
+std::optional<struct stat> statusOf(const QString& path, bool followLinks = true) {
     struct stat status;
-    const int result = path == StandardOutput
-                           ? ::fstat(STDOUT_FILENO, &status)
-                           : ::stat(QFile::encodeName(path).constData(), &status);
+    const QByteArray name = QFile::encodeName(path);
+    const int result = path == StandardOutput ? ::fstat(STDOUT_FILENO, &status)
+                       : followLinks          ? ::stat(name.constData(), &status)
+                                              : ::lstat(name.constData(), &status);
     if (result != 0)
         return std::nullopt;
     return status;
@@ -44,13 +45,24 @@ bool isStandardOutput(const QString& output) {
            file->st_ino == standardOutput->st_ino;
 }
 
-DataFiles::DataFiles(const QStringList& inputs) {
-    for (const QString& input : inputs) {
-        if (const QString path = absolutePath(input); !path.isEmpty())
-            byPath_.insert(path, input);
-        if (const std::optional<FileId> id = regularFileId(input))
-            byId_.emplace(*id, input);
-    }
+DataFiles::DataFiles(QString pictureSuffix)
+    : pictureEnding_(pictureSuffix.isEmpty() ? QString() : QLatin1Char('.') + pictureSuffix) {}
+
+bool DataFiles::mayBeOverwritten(const QString& input, const QString& path) const {
+    if (pictureEnding_.isEmpty() || path.endsWith(pictureEnding_, Qt::CaseInsensitive))
+        return true;
+    const std::optional<struct stat> status = statusOf(input, false);
+    return status && (S_ISLNK(status->st_mode) || status->st_nlink > 1);
+}
+
+void DataFiles::add(const QString& input) {
+    const QString path = absolutePath(input);
+    if (!mayBeOverwritten(input, path))
+        return;
+    if (!path.isEmpty())
+        byPath_.insert(path, input);
+    if (const std::optional<FileId> id = regularFileId(input))
+        byId_.emplace(*id, input);
 }
 
 std::optional<QString> DataFiles::overwrittenBy(const QString& output) const {

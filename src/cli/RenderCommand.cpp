@@ -1,11 +1,12 @@
 #include "cli/RenderCommand.h"
 
 #include "cli/CommandLine.h"
+#include "cli/InputList.h"
 #include "cli/OutputFile.h"
+#include "cli/RenderBatch.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
 
 #include <cstdio>
 #include <malloc.h>
@@ -31,44 +32,57 @@ void keepFreedMemoryForTheNextChart() {
 
 int runRender(const RenderRequest& request) {
     keepFreedMemoryForTheNextChart();
-    const bool toStandardOutput = request.inputs.size() == 1 && isStandardOutput(request.output);
-    const bool intoFolder =
-        !toStandardOutput && (request.inputs.size() > 1 || QFileInfo(request.output).isDir() ||
-                              request.output.endsWith(QLatin1Char('/')));
-    const PictureFormat format = request.format.value_or(
-        intoFolder ? PictureFormat::Png
-                   : pictureFormatOfName(request.output).value_or(PictureFormat::Png));
+    InputList inputs(request.inputs, request.inputList);
+    // Every data file is known before the first picture is written, so that none is overwritten.
+    const PictureFormat folderFormat = request.format.value_or(PictureFormat::Png);
+    DataFiles folderDataFiles(pictureSuffix(folderFormat));
+    qsizetype count = 0;
+    QString first;
+    Result<void> listed = inputs.open();
+    if (listed)
+        listed = inputs.forEach([&](const QString& input) {
+            if (count++ == 0)
+                first = input;
+            folderDataFiles.add(input);
+        });
+    if (!listed) {
+        report(failureMessage(listed.failure()));
+        return 1;
+    }
+    if (count == 0)
+        return 0; // a list that names no file, as a search that found none
+    if (count > 1 && request.output == StandardOutput) {
+        report(
+            QStringLiteral("標準出力 (-o -) に書けるのは一つのデータファイルのグラフだけです。"));
+        return 2;
+    }
+
+    const bool toStandardOutput = count == 1 && isStandardOutput(request.output);
+    const bool intoFolder = !toStandardOutput && (count > 1 || QFileInfo(request.output).isDir() ||
+                                                  request.output.endsWith(QLatin1Char('/')));
+    const PictureFormat format =
+        intoFolder ? folderFormat
+                   : request.format.value_or(
+                         pictureFormatOfName(request.output).value_or(PictureFormat::Png));
+    DataFiles oneDataFile;
+    oneDataFile.add(first);
     const QDir folder(request.output);
     if (intoFolder)
         QDir().mkpath(request.output); // when it cannot, every save says why
 
-    int status = 0;
-    const auto fail = [&status](const QString& message) {
-        report(message);
-        status = 1;
-    };
-    QSet<QString> written;
-    const DataFiles dataFiles(request.inputs);
-    for (const QString& input : request.inputs) {
+    RenderBatch batch(count > 1 ? request.jobs : 1, intoFolder ? folderDataFiles : oneDataFile,
+                      report);
+    const Result<void> drawn = inputs.forEach([&](const QString& input) {
         const QString output = toStandardOutput ? StandardOutput
                                : intoFolder
                                    ? folder.filePath(QFileInfo(input).completeBaseName() +
                                                      QLatin1Char('.') + pictureSuffix(format))
                                    : request.output;
-        const QString target = QFileInfo(output).absoluteFilePath();
-        if (const std::optional<QString> data = dataFiles.overwrittenBy(output))
-            fail(QStringLiteral("「%1」はデータファイル「%2」と同じファイルなので、グラフを"
-                                "書きませんでした。")
-                     .arg(toStandardOutput ? StandardOutputName : output, *data));
-        else if (written.contains(target))
-            fail(QStringLiteral("「%1」のグラフは、前のデータファイルのグラフと同じ「%2」に"
-                                "なるため、書きませんでした。")
-                     .arg(input, output));
-        else if (const Result<void> rendered = renderChart(input, output, format, request.style);
-                 !rendered)
-            fail(failureMessage(rendered.failure()));
-        else
-            written.insert(target);
-    }
-    return status;
+        batch.draw(input, output, toStandardOutput ? StandardOutputName : output, format,
+                   request.style);
+    });
+    const bool allWritten = batch.finish();
+    if (!drawn)
+        report(failureMessage(drawn.failure()));
+    return allWritten && drawn ? 0 : 1;
 }
