@@ -1,20 +1,25 @@
 #!/usr/bin/env bash
-# Times one `tallyfold --render` call that draws COUNT (1,000) data files into PNG files, file
-# reading and writing included, and prints charts per second: by the clock, and per core (by the
-# CPU time the program used, the system's included). The data files are full tables with numbers
-# varied per file, generated into a temporary folder under TMPDIR, whose file system the result
-# names: the batch writes each new picture straight into its file, and making the files costs a
-# disk more than memory (TMPDIR=/dev/shm). Median of RUNS (3) runs.
+# Times `tallyfold --render` drawing COUNT (1,000) data files into PNG files, with one job and
+# with every core, side by side (the runs alternate, so that the machine's moods hit both), and
+# prints charts per second by the clock and the ratio. Then it measures the peak memory of a run
+# that reads its data files from a list (--from-file), at each of MEMORY_COUNTS files (1,000 and
+# 10,000): a batch streams its inputs, so the peaks should not grow. The data files are full
+# tables with numbers varied per file, generated into a temporary folder under TMPDIR, whose file
+# system the result names (TMPDIR=/dev/shm: in memory). Medians of RUNS (3) runs.
 set -euo pipefail
 PROGRAM=${1:?usage: $0 path/to/tallyfold}
 COUNT=${COUNT:-1000}
+MEMORY_COUNTS=${MEMORY_COUNTS:-1000 10000}
 RUNS=${RUNS:-3}
+CORES=$(nproc)
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 mkdir "$WORK/in"
 
+largest=$COUNT
+for n in $MEMORY_COUNTS; do [ "$n" -gt "$largest" ] && largest=$n; done
 # 12 lines of 13 fields a file, in code page 932 with CR LF, as the program saves them.
-awk -v count="$COUNT" 'BEGIN {
+awk -v count="$largest" 'BEGIN {
     for (f = 1; f <= count; f++) {
         line = "\"\""
         for (c = 1; c <= 12; c++) line = line ",\"品目" c "\""
@@ -27,25 +32,48 @@ awk -v count="$COUNT" 'BEGIN {
         print "\"\",\"売上構成 " f "\",\"百万円\",\"社内資料\",\"概数\",\"企画部\",,,,,,,"
     }
 }' | iconv -f UTF-8 -t CP932 | awk -v dir="$WORK/in" '{
-    file = sprintf("%s/chart%04d.txt", dir, int((NR - 1) / 12) + 1)
+    file = sprintf("%s/chart%06d.txt", dir, int((NR - 1) / 12) + 1)
     printf "%s\r\n", $0 > file
     if (NR % 12 == 0) close(file)
 }'
+find "$WORK/in" -name '*.txt' | sort >"$WORK/all"
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-walls=() cpus=()
-TIMEFORMAT='%R %U %S'
-for run in $(seq "$RUNS"); do
+# Draws the first $1 listed files with the options that follow; prints the clock's seconds and
+# the peak memory in kilobytes.
+render() {
+    local count=$1
+    shift
     rm -rf "$WORK/out"
-    read -r wall user sys < <({ time "$PROGRAM" --render "$WORK"/in/*.txt --output "$WORK/out" \
-        2>"$WORK/errors"; } 2>&1)
+    head -n "$count" "$WORK/all" >"$WORK/list"
+    /usr/bin/time -f '%e %M' -o "$WORK/time" "$PROGRAM" --render --from-file "$WORK/list" \
+        --output "$WORK/out" "$@" 2>"$WORK/errors"
     written=$(find "$WORK/out" -name '*.png' | wc -l)
-    [ "$written" -eq "$COUNT" ] || { echo "FAIL: $written of $COUNT charts written"; cat "$WORK/errors"; exit 1; }
-    walls+=("$wall")
-    cpus+=("$(echo "$user + $sys" | bc -l)")
+    [ "$written" -eq "$count" ] || { echo "FAIL: $written of $count charts written"; cat "$WORK/errors"; exit 1; }
+    cat "$WORK/time"
+}
+
+one=() all=()
+for _ in $(seq "$RUNS"); do
+    one+=("$(render "$COUNT" --jobs 1 | cut -d' ' -f1)")
+    all+=("$(render "$COUNT" | cut -d' ' -f1)")
 done
-wall=$(printf '%s\n' "${walls[@]}" | median)
-cpu=$(printf '%s\n' "${cpus[@]}" | median)
-printf '%d charts into PNG on %s by one --render call (median of %d): %.2f s, %.0f charts/s; CPU %.2f s, %.0f charts/s per core\n' \
-    "$COUNT" "$(df --output=fstype "$WORK" | tail -1)" "$RUNS" "$wall" "$(echo "$COUNT / $wall" | bc -l)" \
-    "$cpu" "$(echo "$COUNT / $cpu" | bc -l)"
+one_s=$(printf '%s\n' "${one[@]}" | median)
+all_s=$(printf '%s\n' "${all[@]}" | median)
+printf '%d charts into PNG on %s by one --render call (median of %d):\n' \
+    "$COUNT" "$(df --output=fstype "$WORK" | tail -1)" "$RUNS"
+printf '  %-28s %8s %10s\n' "" "clock" "charts/s"
+printf '  %-28s %7.2fs %10.0f\n' "--jobs 1" "$one_s" "$(echo "$COUNT / $one_s" | bc -l)"
+printf '  %-28s %7.2fs %10.0f\n' "every core (--jobs $CORES)" "$all_s" "$(echo "$COUNT / $all_s" | bc -l)"
+printf '  %-28s %19.2f\n' "rate, every core / 1 job" "$(echo "$one_s / $all_s" | bc -l)"
+
+printf 'Peak memory of a run from --from-file (every core, median of %d):\n' "$RUNS"
+first_kb=
+for n in $MEMORY_COUNTS; do
+    peaks=()
+    for _ in $(seq "$RUNS"); do peaks+=("$(render "$n" | cut -d' ' -f2)"); done
+    kb=$(printf '%s\n' "${peaks[@]}" | median)
+    first_kb=${first_kb:-$kb}
+    printf '  %6d files %10.1f MB %8.2f times the first\n' "$n" "$(echo "$kb / 1024" | bc -l)" \
+        "$(echo "$kb / $first_kb" | bc -l)"
+done

@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <sys/stat.h>
 
 namespace {
@@ -32,14 +34,16 @@ struct Finished {
 };
 
 // The program started from a terminal without a display, with no platform chosen for it and no
-// desktop session's runtime folder.
-Finished tallyfold(const QStringList& arguments) {
+// desktop session's runtime folder; `input` is its standard input.
+Finished tallyfold(const QStringList& arguments, const QByteArray& input = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
         environment.remove(QString::fromLatin1(name));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(TALLYFOLD_PROGRAM), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     Finished run;
     if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
         run.status = process.exitCode();
@@ -88,6 +92,8 @@ protected:
 TEST_F(CommandLineTest, ExitStatusTellsSuccessFailureAndUsageErrors) {
     const QString data = writeTable(QStringLiteral("sales.txt"), salesTable());
     const QString out = path(QStringLiteral("out.png"));
+    const QString twoFiles = path(QStringLiteral("two.list"));
+    ASSERT_TRUE(saveBytes(Action::SaveTable, twoFiles, QFile::encodeName(data + '\n' + data)));
     const struct {
         QStringList arguments;
         int status;
@@ -108,12 +114,18 @@ TEST_F(CommandLineTest, ExitStatusTellsSuccessFailureAndUsageErrors) {
         {{"--render", data, "-o", out, "--values", "--percent", "--totals", "--sort", "b"}, 0},
         {{"--render", data, "-o", out, "--sort", "M"}, 2},
         {{"--values", data}, 2},
+        {{"--render", data, "-o", out, "--jobs", "0"}, 2},
+        {{"--render", data, "-o", out, "--jobs", "two"}, 2},
+        {{"--jobs", "2", data}, 2},
+        {{"--render", "--from-file", path("missing.list"), "-o", out}, 1},
+        {{"--render", "--from-file", twoFiles, "-o", "-"}, 2},
+        {{"--render", data, "-o", out, "--jobs", "3"}, 0},
     };
     for (const auto& c : cases) {
         const Finished run = tallyfold(c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments.join(' ').toStdString() << "\n"
                                         << run.errors.toStdString();
-        if (c.status == 2) {
+        if (c.status == 2 && !c.arguments.contains(QStringLiteral("--from-file"))) {
             EXPECT_TRUE(run.errors.contains(QStringLiteral("使い方: tallyfold")));
         }
         EXPECT_FALSE(run.errors.contains(QStringLiteral("QStandardPaths")))
@@ -270,6 +282,89 @@ TEST_F(CommandLineTest, RendersThePictureTheWindowSavesForTheSameTableAndSize) {
         EXPECT_FALSE(saved.isNull());
         EXPECT_EQ(picture(rendered), saved)
             << c.input << " " << c.chartButton << " " << c.sizeOption;
+    }
+}
+
+// Everything a run into a folder leaves: its status, its messages and every file there.
+struct FolderRun {
+    int status = -1;
+    QString errors;
+    std::map<QString, QByteArray> files;
+    bool operator==(const FolderRun&) const = default;
+};
+
+TEST_F(CommandLineTest, ManyJobsWriteAndReportExactlyAsOne) {
+    MemoryBoxes huge = salesTable();
+    huge.setValue(1, 1, QStringLiteral("1e300"));
+    for (const char* folder : {"a", "b", "c"})
+        QDir(dir.path()).mkdir(QString::fromLatin1(folder));
+    const QString out = path(QStringLiteral("out"));
+    QStringList inputs = {
+        writeTable(QStringLiteral("a/north.txt"), salesTable()),
+        writeTable(QStringLiteral("a/south.csv"), salesTable()),
+        writeTable(QStringLiteral("b/north.txt"), huge), // the picture of a/north.txt again
+        path(QStringLiteral("c/east.txt")),              // missing
+        writeTable(QStringLiteral("a/east.txt"), salesTable()),
+        writeTable(QStringLiteral("a/huge.txt"), huge),
+    };
+    for (int i = 0; i < 12; ++i) {
+        MemoryBoxes table = salesTable();
+        table.setValue(2, 3, QString::number(i * 13));
+        inputs.insert(i * 7 % (inputs.size() + 1),
+                      writeTable(QStringLiteral("b/table%1.txt").arg(i), table));
+    }
+    for (const QString format : {QStringLiteral("png"), QStringLiteral("svg")}) {
+        const QString dataInOut = QStringLiteral("out/data.") + format; // drawn over itself
+        const QString list = path(QStringLiteral("inputs.list"));
+        ASSERT_TRUE(
+            saveBytes(Action::SaveTable, list,
+                      QFile::encodeName((inputs + QStringList{path(dataInOut)}).join('\n'))));
+        const auto render = [&](const char* jobs) {
+            QDir(out).removeRecursively();
+            QDir().mkpath(out);
+            writeTable(dataInOut, salesTable());
+            const Finished run = tallyfold({"--render", "--from-file", list, "-o", out, "--format",
+                                            format, "--values", "--jobs", jobs});
+            FolderRun result{run.status, run.errors, {}};
+            for (const QString& name : QDir(out).entryList(QDir::Files))
+                result.files[name] = contents(QDir(out).filePath(name));
+            return result;
+        };
+        const FolderRun one = render("1");
+        EXPECT_EQ(one.status, 1);
+        EXPECT_EQ(one.files.size(), 16u) << qPrintable(format); // 12 tables, 3 more, the data
+        EXPECT_EQ(one.errors.count(QLatin1Char('\n')), 4) << one.errors.toStdString();
+        const FolderRun four = render("4");
+        EXPECT_TRUE(four == one) << qPrintable(format) << "\n"
+                                 << one.errors.toStdString() << "\n"
+                                 << four.errors.toStdString();
+    }
+}
+
+TEST_F(CommandLineTest, ListsNameFilesWithSpacesAndAnyCharacters) {
+    QDir(dir.path()).mkdir(QStringLiteral("売上 2026"));
+    const QStringList inputs = {
+        writeTable(QStringLiteral("売上 2026/北 支店.txt"), salesTable()),
+        writeTable(QStringLiteral("Ünïcode – “quoted”.csv"), salesTable()),
+        writeTable(QStringLiteral(" leading space.txt"), salesTable()),
+    };
+    // Lines as a search prints them, as an editor on Windows saves them, and a blank one.
+    const QByteArray listed = QFile::encodeName(inputs[0] + QStringLiteral("\n") + inputs[1] +
+                                                QStringLiteral("\r\n\n") + inputs[2]);
+    const QString listFile = path(QStringLiteral("files.list"));
+    ASSERT_TRUE(saveBytes(Action::SaveTable, listFile, listed));
+    for (const QString& list : {listFile, QStringLiteral("-")}) {
+        const QString out = path(QStringLiteral("charts"));
+        QDir(out).removeRecursively();
+        const Finished run = tallyfold({QStringLiteral("--render"), QStringLiteral("--from-file"),
+                                        list, QStringLiteral("-o"), out},
+                                       listed);
+        EXPECT_EQ(run.status, 0) << run.errors.toStdString();
+        EXPECT_EQ(
+            QDir(out).entryList(QDir::Files),
+            QStringList({QStringLiteral(" leading space.png"),
+                         QStringLiteral("Ünïcode – “quoted”.png"), QStringLiteral("北 支店.png")}))
+            << list.toStdString();
     }
 }
 
