@@ -27,13 +27,21 @@ void RenderBatch::draw(const QString& input, const QString& output, const QStrin
                        [&](const Drawing& drawing) { return drawing.target == target; }))
         finishOldest();
     if (const std::optional<QString> data = dataFiles_.overwrittenBy(output))
-        return refuse(QStringLiteral("「%1」はデータファイル「%2」と同じファイルなので、グラフを"
-                                     "書きませんでした。")
-                          .arg(outputName, *data));
-    if (written_.contains(target))
-        return refuse(QStringLiteral("「%1」のグラフは、前のデータファイルのグラフと同じ「%2」に"
-                                     "なるため、書きませんでした。")
-                          .arg(input, output));
+        refuse(QStringLiteral("「%1」はデータファイル「%2」と同じファイルなので、グラフを"
+                              "書きませんでした。")
+                   .arg(outputName, *data));
+    else if (written_.contains(target))
+        refuse(QStringLiteral("「%1」のグラフは、前のデータファイルのグラフと同じ「%2」に"
+                              "なるため、書きませんでした。")
+                   .arg(input, output));
+    else
+        start(input, output, target, format, style);
+    while (drawing_.size() > mostWaiting_)
+        finishOldest();
+}
+
+void RenderBatch::start(const QString& input, const QString& output, const QString& target,
+                        PictureFormat format, ChartStyle style) {
     auto result = std::make_shared<std::promise<Result<void>>>();
     drawing_.push_back({target, result->get_future()});
     const auto render = [=] {
@@ -47,8 +55,6 @@ void RenderBatch::draw(const QString& input, const QString& output, const QStrin
         render();
     else
         threads_.start(render);
-    while (drawing_.size() > mostWaiting_)
-        finishOldest();
 }
 
 void RenderBatch::refuse(const QString& message) {

@@ -36,6 +36,8 @@ private:
         std::future<Result<void>> result;
     };
 
+    void start(const QString& input, const QString& output, const QString& target,
+               PictureFormat format, ChartStyle style);
     void refuse(const QString& message);
     void finishOldest();
 
