@@ -8,11 +8,12 @@
 #include <algorithm>
 #include <memory>
 
-RenderBatch::RenderBatch(int jobs, const DataFiles& dataFiles,
+RenderBatch::RenderBatch(int jobs, const DataFiles& dataFiles, const RepeatedNames& outputs,
                          std::function<void(const QString&)> report)
     : jobs_(jobs)
     , mostWaiting_(jobs == 1 ? 0 : 2 * std::size_t(jobs))
     , dataFiles_(dataFiles)
+    , outputs_(outputs)
     , report_(std::move(report)) {
     threads_.setMaxThreadCount(jobs);
     // The font database is filled here, by one thread, before any chart needs it.
@@ -22,6 +23,7 @@ RenderBatch::RenderBatch(int jobs, const DataFiles& dataFiles,
 void RenderBatch::draw(const QString& input, const QString& output, const QString& outputName,
                        PictureFormat format, ChartStyle style) {
     const QString target = QFileInfo(output).absoluteFilePath();
+    const bool remembered = outputs_.mayRepeat(output);
     // A picture of the same name as one still being drawn waits for it, as it would one at a time.
     while (std::any_of(drawing_.begin(), drawing_.end(),
                        [&](const Drawing& drawing) { return drawing.target == target; }))
@@ -30,20 +32,20 @@ void RenderBatch::draw(const QString& input, const QString& output, const QStrin
         refuse(QStringLiteral("「%1」はデータファイル「%2」と同じファイルなので、グラフを"
                               "書きませんでした。")
                    .arg(outputName, *data));
-    else if (written_.contains(target))
+    else if (remembered && written_.contains(target))
         refuse(QStringLiteral("「%1」のグラフは、前のデータファイルのグラフと同じ「%2」に"
                               "なるため、書きませんでした。")
                    .arg(input, output));
     else
-        start(input, output, target, format, style);
+        start(input, output, target, remembered, format, style);
     while (drawing_.size() > mostWaiting_)
         finishOldest();
 }
 
 void RenderBatch::start(const QString& input, const QString& output, const QString& target,
-                        PictureFormat format, ChartStyle style) {
+                        bool remembered, PictureFormat format, ChartStyle style) {
     auto result = std::make_shared<std::promise<Result<void>>>();
-    drawing_.push_back({target, result->get_future()});
+    drawing_.push_back({target, remembered, result->get_future()});
     const auto render = [=] {
         try {
             result->set_value(renderChart(input, output, format, style));
@@ -60,7 +62,7 @@ void RenderBatch::start(const QString& input, const QString& output, const QStri
 void RenderBatch::refuse(const QString& message) {
     std::promise<Result<void>> refused;
     refused.set_value(Failure{Action::DrawChart, {}, message});
-    drawing_.push_back({{}, refused.get_future()});
+    drawing_.push_back({{}, false, refused.get_future()});
 }
 
 void RenderBatch::finishOldest() {
@@ -69,7 +71,7 @@ void RenderBatch::finishOldest() {
     if (const Result<void> result = oldest.result.get(); !result) {
         report_(failureMessage(result.failure()));
         allWritten_ = false;
-    } else {
+    } else if (oldest.remembered) {
         written_.insert(oldest.target);
     }
 }

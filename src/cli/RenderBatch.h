@@ -3,6 +3,7 @@
 #include "cli/ChartRender.h"
 #include "cli/OutputFile.h"
 #include "cli/PathSet.h"
+#include "cli/RepeatedNames.h"
 
 #include <QString>
 #include <QThreadPool>
@@ -18,8 +19,10 @@
 // stays the same however many there are.
 class RenderBatch {
 public:
-    // `report` is called with each failure's message, in the order of the data files.
-    RenderBatch(int jobs, const DataFiles& dataFiles, std::function<void(const QString&)> report);
+    // `report` is called with each failure's message, in the order of the data files; `outputs`
+    // has every picture's name the run will draw.
+    RenderBatch(int jobs, const DataFiles& dataFiles, const RepeatedNames& outputs,
+                std::function<void(const QString&)> report);
     RenderBatch(const RenderBatch&) = delete;
     RenderBatch& operator=(const RenderBatch&) = delete;
 
@@ -33,10 +36,11 @@ public:
 private:
     struct Drawing {
         QString target; // the picture's absolute path; empty when it was refused before drawing
+        bool remembered = false; // whether a later picture of the run may have the same name
         std::future<Result<void>> result;
     };
 
-    void start(const QString& input, const QString& output, const QString& target,
+    void start(const QString& input, const QString& output, const QString& target, bool remembered,
                PictureFormat format, ChartStyle style);
     void refuse(const QString& message);
     void finishOldest();
@@ -45,8 +49,9 @@ private:
     std::size_t mostWaiting_ =
         0; // charts drawn or waiting for a thread while the oldest is not done
     const DataFiles& dataFiles_;
+    const RepeatedNames& outputs_;
     std::function<void(const QString&)> report_;
-    PathSet written_;
+    PathSet written_;             // the pictures written that a later one may be named as
     std::deque<Drawing> drawing_; // in the order of the data files
     bool allWritten_ = true;
     QThreadPool threads_;

@@ -35,7 +35,13 @@ int runRender(const RenderRequest& request) {
     InputList inputs(request.inputs, request.inputList);
     // Every data file is known before the first picture is written, so that none is overwritten.
     const PictureFormat folderFormat = request.format.value_or(PictureFormat::Png);
+    const QDir folder(request.output);
+    const auto pictureInFolder = [&](const QString& input) {
+        return folder.filePath(QFileInfo(input).completeBaseName() + QLatin1Char('.') +
+                               pictureSuffix(folderFormat));
+    };
     DataFiles folderDataFiles(pictureSuffix(folderFormat));
+    RepeatedNames picturesInFolder;
     qsizetype count = 0;
     QString first;
     Result<void> listed = inputs.open();
@@ -44,6 +50,7 @@ int runRender(const RenderRequest& request) {
             if (count++ == 0)
                 first = input;
             folderDataFiles.add(input);
+            picturesInFolder.add(pictureInFolder(input));
         });
     if (!listed) {
         report(failureMessage(listed.failure()));
@@ -66,18 +73,15 @@ int runRender(const RenderRequest& request) {
                          pictureFormatOfName(request.output).value_or(PictureFormat::Png));
     DataFiles oneDataFile;
     oneDataFile.add(first);
-    const QDir folder(request.output);
     if (intoFolder)
         QDir().mkpath(request.output); // when it cannot, every save says why
 
     RenderBatch batch(count > 1 ? request.jobs : 1, intoFolder ? folderDataFiles : oneDataFile,
-                      report);
+                      picturesInFolder, report);
     const Result<void> drawn = inputs.forEach([&](const QString& input) {
         const QString output = toStandardOutput ? StandardOutput
-                               : intoFolder
-                                   ? folder.filePath(QFileInfo(input).completeBaseName() +
-                                                     QLatin1Char('.') + pictureSuffix(format))
-                                   : request.output;
+                               : intoFolder     ? pictureInFolder(input)
+                                                : request.output;
         batch.draw(input, output, toStandardOutput ? StandardOutputName : output, format,
                    request.style);
     });

@@ -334,6 +334,7 @@ TEST_F(CommandLineTest, ManyJobsWriteAndReportExactlyAsOne) {
         EXPECT_EQ(one.status, 1);
         EXPECT_EQ(one.files.size(), 16u) << qPrintable(format); // 12 tables, 3 more, the data
         EXPECT_EQ(one.errors.count(QLatin1Char('\n')), 4) << one.errors.toStdString();
+        EXPECT_TRUE(one.errors.contains(QStringLiteral("前のデータファイルのグラフと同じ")));
         const FolderRun four = render("4");
         EXPECT_TRUE(four == one) << qPrintable(format) << "\n"
                                  << one.errors.toStdString() << "\n"
