@@ -1,5 +1,6 @@
 #include "io/Cp932.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 
@@ -77,6 +78,9 @@ QByteArray toCp932(const QString& text, bool* lossy) {
 }
 
 QString fromCp932(const char* bytes, qsizetype size, bool* invalid) {
+    // Most fields are numbers: code page 932 holds ASCII as it is.
+    if (std::all_of(bytes, bytes + size, [](char byte) { return (byte & 0x80) == 0; }))
+        return QString::fromLatin1(bytes, size);
     QByteArray utf8;
     utf8.reserve(size);
     thread_local Converter converter("UTF-8", "CP932");
