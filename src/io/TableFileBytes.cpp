@@ -21,10 +21,17 @@ Result<QByteArray> readTableFileBytes(const QString& path) {
         return refused(fileErrorReason(path, errno));
     if (QFileInfo(path).isFile() && file.size() > MaxTableFileBytes)
         return refused(tooLargeReason());
-    QByteArray bytes = file.read(MaxTableFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return refused(fileErrorReason(path, errno));
-    if (bytes.size() > MaxTableFileBytes)
-        return refused(tooLargeReason());
+    // Read a piece at a time: asking for the whole limit at once would allocate it, for every file.
+    QByteArray bytes;
+    for (qint64 read = -1; read != 0;) {
+        if (bytes.size() > MaxTableFileBytes)
+            return refused(tooLargeReason());
+        const qsizetype before = bytes.size();
+        bytes.resize(before + (64 << 10));
+        read = file.read(bytes.data() + before, bytes.size() - before);
+        if (read < 0)
+            return refused(fileErrorReason(path, errno));
+        bytes.resize(before + read);
+    }
     return bytes;
 }

@@ -30,8 +30,10 @@ Result<DataTable> readDataFile(const QString& path) {
         return refused(fileErrorReason(path, errno));
     if (QFileInfo(path).isFile() && file.size() > MaxTableFileBytes)
         return refused(tooLargeReason());
-    // Mapped rather than read: only the first 156 fields are looked at.
-    if (const uchar* mapped = file.size() > 0 ? file.map(0, file.size()) : nullptr)
+    // A large file is mapped rather than read: only the first 156 fields are looked at. A small
+    // one is read: unmapping costs more, and stops every other thread of a batch for a moment.
+    constexpr qint64 MappedFrom = 64 << 10;
+    if (const uchar* mapped = file.size() > MappedFrom ? file.map(0, file.size()) : nullptr)
         return decodeDataFile(reinterpret_cast<const char*>(mapped), file.size());
     const Result<QByteArray> bytes = readTableFileBytes(path);
     if (!bytes)
