@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/Form1.h"
+#include "app/QtDialogs.h"
+#include "app/RecoveryKeeper.h"
+
+#include <QTranslator>
+
+// Qt's own translation into Japanese, installed while it lives: the standard dialogs, buttons and
+// context menus speak Japanese whatever the user's locale.
+class QtJapanese : public QTranslator {
+public:
+    QtJapanese();
+};
+
+// The program as it starts without a command: the entry window with its dialogs and recovery
+// file, a leftover of a crash offered back, the window shown and a data file given opened. The
+// program runs it, and the start-up benchmark measures it, so both start alike.
+class WindowSession {
+public:
+    // `dataFile`: the file to open at once; none when empty.
+    explicit WindowSession(const QString& dataFile);
+
+    Form1& window() { return form1_; }
+
+private:
+    QtJapanese qtJapanese_;
+    QtDialogs dialogs_;
+    Form1 form1_{dialogs_};
+    RecoveryKeeper recovery_;
+};
