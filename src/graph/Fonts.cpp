@@ -7,25 +7,42 @@
 
 #include <algorithm>
 
+namespace {
+
+QString installedFamily(const QString& windowsFamily) {
+    if (windowsFamily == GothicFamily)
+        return QStringLiteral("IPAPGothic");
+    if (windowsFamily == SerifFamily)
+        return QStringLiteral("Liberation Serif");
+    if (windowsFamily == CenturyFamily)
+        return QStringLiteral("C059");
+    return windowsFamily;
+}
+
+QFont ninePoints(const QString& family) {
+    QFont font(family);
+    font.setPointSize(9);
+    return font;
+}
+
+} // namespace
+
 void registerFontSubstitutes() {
     static const bool registered = [] {
-        QFont::insertSubstitution(GothicFamily, QStringLiteral("IPAPGothic"));
-        QFont::insertSubstitution(SerifFamily, QStringLiteral("Liberation Serif"));
-        QFont::insertSubstitution(CenturyFamily, QStringLiteral("C059"));
+        for (const QString& family : {GothicFamily, SerifFamily, CenturyFamily})
+            QFont::insertSubstitution(family, installedFamily(family));
         return true;
     }();
     (void)registered;
 }
 
 QFont ninePointFont(const QString& family) {
-    registerFontSubstitutes();
-    QFont font(family);
-    font.setPointSize(9);
-    return font;
+    return ninePoints(installedFamily(family));
 }
 
 QFont chartFont() {
-    QFont font = ninePointFont(GothicFamily);
+    registerFontSubstitutes();
+    QFont font = ninePoints(GothicFamily);
     font.setPixelSize(12);
     // Glyphs rendered the same whatever the screen: Qt otherwise drops hinting on a scaled
     // screen, and saved pictures would depend on it.

@@ -40,17 +40,17 @@ protected:
 TEST_F(Form1Test, WindowCaptionClientAreaAndFonts) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Tallyfold v22"));
     EXPECT_EQ(form.geometry(), twipsRect(2580, 2805, 10710, 8040));
-    EXPECT_EQ(form.font().family(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(form.font().family(), QStringLiteral("Liberation Serif"));
     EXPECT_FALSE(form.windowIcon().isNull());
 
     const QFont boxFont = box("T1a")->font();
-    EXPECT_EQ(boxFont.family(), QStringLiteral("ＭＳ Ｐゴシック"));
+    EXPECT_EQ(boxFont.family(), QStringLiteral("IPAPGothic"));
     EXPECT_EQ(boxFont.pointSize(), 9);
     EXPECT_EQ(QFontInfo(boxFont).family(), QStringLiteral("IPAPGothic"));
-    EXPECT_EQ(find<QPushButton>("Command4")->font().family(), QStringLiteral("ＭＳ Ｐゴシック"));
+    EXPECT_EQ(find<QPushButton>("Command4")->font().family(), QStringLiteral("IPAPGothic"));
 
     QLabel* credit = find<QLabel>("Label19");
-    EXPECT_EQ(credit->font().family(), QStringLiteral("Century"));
+    EXPECT_EQ(credit->font().family(), QStringLiteral("C059"));
     EXPECT_TRUE(QFontInfo(credit->font()).family().startsWith(QStringLiteral("C059")));
     EXPECT_EQ(credit->palette().color(QPalette::WindowText), QColor(0, 192, 192));
     EXPECT_EQ(credit->geometry(), twipsRect(9000, 7680, 1620, 300));
