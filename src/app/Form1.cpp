@@ -53,6 +53,9 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent)
     createSizeChoice();
     createButtons();
     createDecorations();
+    // Only now, when every control has a font of its own: a control made earlier would lay out
+    // its text in the window's font first, and load it for nothing.
+    setFont(ninePointFont(SerifFamily));
     applyTabOrder();
     watchBoxes();
 

@@ -67,7 +67,6 @@ QLineEdit* Form1::addTextBox(QLineEdit* box, const QString& name, QRect geometry
 void Form1::createGrid() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tallyfold v22"));
-    setFont(ninePointFont(SerifFamily));
     setWindowIcon(appIcon());
     setGeometry(twipsRect(2580, 2805, ClientWidth, ClientHeight));
 
