@@ -2,12 +2,13 @@
 
 #include <QPainter>
 
-namespace {
-
-QImage design() {
-    QImage image(32, 32, QImage::Format_RGB32);
+// Drawn straight at the size, each pixel of the design a square: enlarging the 32-pixel image
+// cost a painter and a transformed copy a size.
+QImage appIconImage(int size) {
+    QImage image(size, size, QImage::Format_RGB32);
     image.fill(QColor(Qt::gray));
     QPainter painter(&image);
+    painter.scale(size / 32, size / 32);
     painter.fillRect(1, 1, 30, 30, Qt::white);
 
     // Each bar: its top row, its height, and the lengths of its red and yellow segments; green
@@ -25,12 +26,6 @@ QImage design() {
     painter.fillRect(2, 9, 28, 1, Qt::black);
     painter.fillRect(2, 14, 28, 1, Qt::black);
     return image;
-}
-
-} // namespace
-
-QImage appIconImage(int size) {
-    return design().scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 QIcon appIcon() {
