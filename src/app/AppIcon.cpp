@@ -30,7 +30,7 @@ QImage appIconImage(int size) {
 
 QIcon appIcon() {
     QIcon icon;
-    for (int size : AppIconSizes)
+    for (int size : WindowIconSizes)
         icon.addPixmap(QPixmap::fromImage(appIconImage(size)));
     return icon;
 }

@@ -11,5 +11,10 @@ QIcon appIcon();
 // that larger icons stay as crisp as the small one.
 QImage appIconImage(int size = 32);
 
-// The sizes the icon is made in, for the windows and for the desktop's icon theme.
+// The sizes the icon is made in for the desktop's icon theme.
 inline constexpr int AppIconSizes[] = {32, 64, 128, 256};
+
+// The sizes of the windows' icon: those a window manager draws it at, in title bars, task bars
+// and window switchers. The system sends every size to the window manager as the window is shown,
+// and the 256-pixel one alone took 2 ms and 0.35 MB of start-up; larger views take the theme's.
+inline constexpr int WindowIconSizes[] = {32, 64, 128};
