@@ -39,7 +39,6 @@ RecoveryStore::RecoveryStore(QString folder)
     , lock_(lockPath(path_)) {
     lock_.setStaleLockTime(0);
     writerContext_->moveToThread(&writer_);
-    writer_.start();
 }
 
 RecoveryStore::~RecoveryStore() {
@@ -86,6 +85,9 @@ void RecoveryStore::write(const EntryState& state) {
     if (removed_)
         return;
     lockOwnFile();
+    // The writer starts with the first change, so that start-up does without a thread until then.
+    if (!writer_.isRunning())
+        writer_.start();
     QMetaObject::invokeMethod(
         writerContext_.get(),
         // A state that cannot be written is kept by the next one that can.
@@ -96,6 +98,8 @@ void RecoveryStore::write(const EntryState& state) {
 }
 
 void RecoveryStore::flush() {
+    if (!writer_.isRunning())
+        return;
     QMetaObject::invokeMethod(
         writerContext_.get(), [] {}, Qt::BlockingQueuedConnection);
 }
