@@ -313,7 +313,7 @@ TEST_F(CommandLineTest, ManyJobsWriteAndReportExactlyAsOne) {
         inputs.insert(i * 7 % (inputs.size() + 1),
                       writeTable(QStringLiteral("b/table%1.txt").arg(i), table));
     }
-    for (const QString format : {QStringLiteral("png"), QStringLiteral("svg")}) {
+    for (const QString& format : {QStringLiteral("png"), QStringLiteral("svg")}) {
         const QString dataInOut = QStringLiteral("out/data.") + format; // drawn over itself
         const QString list = path(QStringLiteral("inputs.list"));
         ASSERT_TRUE(
