@@ -16,27 +16,44 @@ WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 mkdir "$WORK/in"
 
-largest=$COUNT
-for n in $MEMORY_COUNTS; do [ "$n" -gt "$largest" ] && largest=$n; done
-# 12 lines of 13 fields a file, in code page 932 with CR LF, as the program saves them.
-awk -v count="$largest" 'BEGIN {
-    for (f = 1; f <= count; f++) {
-        line = "\"\""
-        for (c = 1; c <= 12; c++) line = line ",\"品目" c "\""
-        print line
-        for (r = 1; r <= 10; r++) {
-            line = "\"支店" r "\""
-            for (c = 1; c <= 12; c++) line = line "," ((f * 7 + r * 37 + c * 11) % 97 + 1)
+# Data files number FROM to TO: 12 lines of 13 fields a file, in code page 932 with CR LF, as the
+# program saves them.
+generate() {
+    awk -v from="$1" -v to="$2" 'BEGIN {
+        for (f = from; f <= to; f++) {
+            line = "\"\""
+            for (c = 1; c <= 12; c++) line = line ",\"品目" c "\""
             print line
+            for (r = 1; r <= 10; r++) {
+                line = "\"支店" r "\""
+                for (c = 1; c <= 12; c++) line = line "," ((f * 7 + r * 37 + c * 11) % 97 + 1)
+                print line
+            }
+            print "\"\",\"売上構成 " f "\",\"百万円\",\"社内資料\",\"概数\",\"企画部\",,,,,,,"
         }
-        print "\"\",\"売上構成 " f "\",\"百万円\",\"社内資料\",\"概数\",\"企画部\",,,,,,,"
-    }
-}' | iconv -f UTF-8 -t CP932 | awk -v dir="$WORK/in" '{
-    file = sprintf("%s/chart%06d.txt", dir, int((NR - 1) / 12) + 1)
-    printf "%s\r\n", $0 > file
-    if (NR % 12 == 0) close(file)
-}'
-find "$WORK/in" -name '*.txt' | sort >"$WORK/all"
+    }' | iconv -f UTF-8 -t CP932 | awk -v dir="$WORK/in" -v from="$1" '{
+        file = sprintf("%s/chart%06d.txt", dir, from + int((NR - 1) / 12))
+        printf "%s\r\n", $0 > file
+        if (NR % 12 == 0) close(file)
+    }'
+    find "$WORK/in" -name '*.txt' | sort >"$WORK/all"
+}
+
+# Waits (up to 30 s) until the cores were nine tenths idle for a second: the system goes on writing
+# back and removing thousands of files after the command that made them, and would slow the runs
+# on every core more than those on one.
+settle() {
+    sync
+    local cpu user nice system idle wait busy0 idle0
+    for _ in $(seq 30); do
+        read -r cpu user nice system idle wait _ </proc/stat
+        busy0=$((user + nice + system)) idle0=$((idle + wait))
+        sleep 1
+        read -r cpu user nice system idle wait _ </proc/stat
+        busy=$((user + nice + system - busy0)) idle=$((idle + wait - idle0))
+        [ $((idle * 10)) -ge $(((busy + idle) * 9)) ] && return
+    done
+}
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 # Draws the first $1 listed files with the options that follow; prints the clock's seconds and
@@ -53,6 +70,8 @@ render() {
     cat "$WORK/time"
 }
 
+generate 1 "$COUNT" # the many files for memory are made after the timing
+settle
 one=() all=()
 for _ in $(seq "$RUNS"); do
     one+=("$(render "$COUNT" --jobs 1 | cut -d' ' -f1)")
@@ -70,6 +89,8 @@ printf '  %-28s %19.2f\n' "rate, every core / 1 job" "$(echo "$one_s / $all_s" |
 printf 'Peak memory of a run from --from-file (every core, median of %d):\n' "$RUNS"
 first_kb=
 for n in $MEMORY_COUNTS; do
+    made=$(wc -l <"$WORK/all")
+    [ "$n" -le "$made" ] || generate $((made + 1)) "$n"
     peaks=()
     for _ in $(seq "$RUNS"); do peaks+=("$(render "$n" | cut -d' ' -f2)"); done
     kb=$(printf '%s\n' "${peaks[@]}" | median)

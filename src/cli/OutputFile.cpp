@@ -66,6 +66,8 @@ void DataFiles::add(const QString& input) {
 }
 
 std::optional<QString> DataFiles::overwrittenBy(const QString& output) const {
+    if (byPath_.isEmpty() && byId_.empty())
+        return std::nullopt; // without a look at the file: a batch asks for every picture
     if (const std::optional<FileId> id = regularFileId(output))
         if (const auto found = byId_.find(*id); found != byId_.end())
             return found->second;
