@@ -5,12 +5,12 @@
 # that reads its data files from a list (--from-file), at each of MEMORY_COUNTS files (1,000 and
 # 10,000): a batch streams its inputs, so the peaks should not grow. The data files are full
 # tables with numbers varied per file, generated into a temporary folder under TMPDIR, whose file
-# system the result names (TMPDIR=/dev/shm: in memory). Medians of RUNS (3) runs.
+# system the result names (TMPDIR=/dev/shm: in memory). Medians of RUNS (5) runs.
 set -euo pipefail
 PROGRAM=${1:?usage: $0 path/to/tallyfold}
 COUNT=${COUNT:-1000}
 MEMORY_COUNTS=${MEMORY_COUNTS:-1000 10000}
-RUNS=${RUNS:-3}
+RUNS=${RUNS:-5}
 CORES=$(nproc)
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
