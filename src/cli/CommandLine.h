@@ -9,7 +9,7 @@
 #include <optional>
 #include <variant>
 
-// `tallyfold --render DATAFILE... [--from-file LIST] --output PATH [--pattern] [--size SIZE]
+// `tallyfold --render [DATAFILE...] [--from-file LIST] --output PATH [--pattern] [--size SIZE]
 // [--format FORMAT] [--values] [--percent] [--totals] [--sort ORDER] [--jobs N]`: charts drawn
 // into picture files without a window.
 struct RenderRequest {

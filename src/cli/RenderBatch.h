@@ -46,8 +46,8 @@ private:
     void finishOldest();
 
     int jobs_ = 1;
-    std::size_t mostWaiting_ =
-        0; // charts drawn or waiting for a thread while the oldest is not done
+    // Charts being drawn or waiting for a thread while the oldest is not done.
+    std::size_t mostWaiting_ = 0;
     const DataFiles& dataFiles_;
     const RepeatedNames& outputs_;
     std::function<void(const QString&)> report_;
