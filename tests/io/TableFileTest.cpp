@@ -114,4 +114,18 @@ TEST(TableFiles, WhatIsSavedLoadsBackIntoTheSameBoxes) {
     }
 }
 
+TEST(TableFiles, DataFilesLoadAlikeWhetherReadOrMapped) {
+    QTemporaryDir dir;
+    for (const qsizetype labelLength : {10, 100000}) { // a small file is read, a large one mapped
+        DataTable table;
+        table(1, 0) = QString(labelLength, u'東');
+        table(1, 1) = 12.5;
+        const QString path = dir.filePath(QStringLiteral("t.txt"));
+        ASSERT_TRUE(saveTable(path, DataFormat::Text, table));
+        const Result<LoadedTable> loaded = loadTable(path, DataFormat::Text);
+        ASSERT_TRUE(loaded) << labelLength;
+        EXPECT_TRUE(loaded->dataFile == table) << labelLength;
+    }
+}
+
 } // namespace
