@@ -133,6 +133,32 @@ struct DrawnChart {
 const QStringList ChartTexts = {QStringLiteral("売上構成"), QStringLiteral("東京"),
                                 QStringLiteral("食品"), QStringLiteral("(総計：150)")};
 
+// What the tests read of an SVG file: its root's attributes, its titles and its texts.
+struct SvgParts {
+    QXmlStreamAttributes root;
+    QStringList titles;
+    QStringList texts;
+    QString error; // empty for a well-formed file
+};
+
+SvgParts svgParts(const QByteArray& svg) {
+    QXmlStreamReader xml(svg);
+    SvgParts parts;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("svg"))
+            parts.root = xml.attributes();
+        else if (xml.name() == QLatin1String("title"))
+            parts.titles << xml.readElementText();
+        else if (xml.name() == QLatin1String("text"))
+            parts.texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    }
+    if (xml.hasError())
+        parts.error = xml.errorString();
+    return parts;
+}
+
 TEST(ChartFile, PngHoldsThePixelsOfTheBitmap) {
     const DrawnChart chart;
     QTemporaryDir dir;
@@ -151,20 +177,11 @@ TEST(ChartFile, PngHoldsThePixelsOfTheBitmap) {
 
 TEST(ChartFile, SvgHasTheCanvasPhysicalSizeAndItsTextsAsText) {
     const DrawnChart chart;
-    QXmlStreamReader xml(chartSvg(chart.canvas()));
-    QStringList texts;
-    QXmlStreamAttributes root;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == QLatin1String("svg"))
-            root = xml.attributes();
-        else if (xml.name() == QLatin1String("text"))
-            texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
-    }
-    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    const SvgParts svg = svgParts(chartSvg(chart.canvas()));
+    ASSERT_EQ(svg.error, QString());
     for (const QString& text : ChartTexts)
-        EXPECT_TRUE(texts.contains(text)) << text.toStdString();
+        EXPECT_TRUE(svg.texts.contains(text)) << text.toStdString();
+    const QXmlStreamAttributes& root = svg.root;
     // 6855 x 7575 twips, 1440 to the inch.
     const auto millimetres = [&](const char* name) {
         return root.value(QLatin1String(name)).chopped(2).toDouble();
@@ -180,15 +197,11 @@ TEST(ChartFile, SvgLeavesOutWhatXmlCannotHoldAndKeepsTheRestOfTheTexts) {
                            QStringLiteral("東\uFFFF京"),
                            QStringLiteral("\U00020BB7") + QChar(0xDC00) + QStringLiteral("食品"));
     const QByteArray svg = chartSvg(chart.canvas());
-    QXmlStreamReader xml(svg);
-    QStringList texts;
-    while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
-            texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
-    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    const SvgParts parts = svgParts(svg);
+    ASSERT_EQ(parts.error, QString());
     for (const QString& text :
          {QStringLiteral("売上構成"), QStringLiteral("東京"), QStringLiteral("\U00020BB7食品")})
-        EXPECT_TRUE(texts.contains(text)) << text.toStdString();
+        EXPECT_TRUE(parts.texts.contains(text)) << text.toStdString();
 
     const QString xmllint = QStandardPaths::findExecutable(QStringLiteral("xmllint"));
     if (xmllint.isEmpty())
@@ -274,21 +287,11 @@ TEST(ChartFile, VectorFilesCarryTheTitleAndEachTextWhole) {
         const DrawnChart chart(QString::fromUtf8(c.title), QStringLiteral("量率テスト"),
                                QStringLiteral("の内訳"));
         const QString expected = QString::fromUtf8(c.documentTitle);
-        QXmlStreamReader xml(chartSvg(chart.canvas()));
-        QStringList titles;
-        QStringList texts;
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            if (xml.name() == QLatin1String("title"))
-                titles << xml.readElementText();
-            else if (xml.name() == QLatin1String("text"))
-                texts << xml.readElementText();
-        }
-        EXPECT_EQ(titles, QStringList{expected}) << c.title;
+        const SvgParts svg = svgParts(chartSvg(chart.canvas()));
+        EXPECT_EQ(svg.titles, QStringList{expected}) << c.title;
         for (const char* whole : {"量率テスト", "の内訳", c.title}) {
             if (*whole) {
-                EXPECT_TRUE(texts.contains(QString::fromUtf8(whole))) << whole;
+                EXPECT_TRUE(svg.texts.contains(QString::fromUtf8(whole))) << whole;
             }
         }
 
