@@ -12,15 +12,19 @@ QString tooLargeReason() {
         .arg(MaxTableFileBytes >> 20);
 }
 
-Result<QByteArray> readTableFileBytes(const QString& path) {
-    const auto refused = [&](const QString& reason) {
-        return Failure{Action::LoadTable, path, reason};
-    };
-    QFile file(path);
+Result<void> openTableFile(QFile& file) {
+    const QString path = file.fileName();
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return refused(fileErrorReason(path, errno));
+        return Failure{Action::LoadTable, path, fileErrorReason(path, errno)};
     if (QFileInfo(path).isFile() && file.size() > MaxTableFileBytes)
-        return refused(tooLargeReason());
+        return Failure{Action::LoadTable, path, tooLargeReason()};
+    return {};
+}
+
+Result<QByteArray> readTableFileBytes(QFile& file) {
+    const auto refused = [&](const QString& reason) {
+        return Failure{Action::LoadTable, file.fileName(), reason};
+    };
     // Read a piece at a time: asking for the whole limit at once would allocate it, for every file.
     QByteArray bytes;
     for (qint64 read = -1; read != 0;) {
@@ -30,8 +34,15 @@ Result<QByteArray> readTableFileBytes(const QString& path) {
         bytes.resize(before + (64 << 10));
         read = file.read(bytes.data() + before, bytes.size() - before);
         if (read < 0)
-            return refused(fileErrorReason(path, errno));
+            return refused(fileErrorReason(file.fileName(), errno));
         bytes.resize(before + read);
     }
     return bytes;
+}
+
+Result<QByteArray> readTableFileBytes(const QString& path) {
+    QFile file(path);
+    if (const Result<void> opened = openTableFile(file); !opened)
+        return opened.failure();
+    return readTableFileBytes(file);
 }

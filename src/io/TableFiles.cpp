@@ -7,16 +7,12 @@
 #include "data/OutputData.h"
 #include "io/CsvFile.h"
 #include "io/DataFileFormat.h"
-#include "io/FileError.h"
 #include "io/SaveFile.h"
 #include "io/SpreadsheetFile.h"
 #include "io/TableFileBytes.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStringList>
-
-#include <cerrno>
 
 namespace {
 
@@ -26,16 +22,14 @@ Failure refused(const QString& reason) {
 
 Result<DataTable> readDataFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refused(fileErrorReason(path, errno));
-    if (QFileInfo(path).isFile() && file.size() > MaxTableFileBytes)
-        return refused(tooLargeReason());
+    if (const Result<void> opened = openTableFile(file); !opened)
+        return opened.failure();
     // A large file is mapped rather than read: only the first 156 fields are looked at. A small
     // one is read: unmapping costs more, and stops every other thread of a batch for a moment.
     constexpr qint64 MappedFrom = 64 << 10;
     if (const uchar* mapped = file.size() > MappedFrom ? file.map(0, file.size()) : nullptr)
         return decodeDataFile(reinterpret_cast<const char*>(mapped), file.size());
-    const Result<QByteArray> bytes = readTableFileBytes(path);
+    const Result<QByteArray> bytes = readTableFileBytes(file);
     if (!bytes)
         return bytes.failure();
     return decodeDataFile(bytes->constData(), bytes->size());
