@@ -3,6 +3,7 @@
 // `tallyfold_startup bare` shows the bare window. The process ends as soon as the window is
 // exposed and painted, and prints its peak memory in kilobytes.
 #include "app/WindowSession.h"
+#include "graph/FontconfigAside.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <sys/resource.h>
 
 namespace {
@@ -23,8 +25,14 @@ void waitUntilPainted(QWidget& window) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const bool entry = argc > 1 && std::strcmp(argv[1], "entry") == 0;
+    std::optional<FontconfigAside> fontconfig; // as the program starts; the bare window does not
+    if (entry)
+        fontconfig.emplace();
     QApplication app(argc, argv);
-    if (argc > 1 && std::strcmp(argv[1], "entry") == 0) {
+    if (fontconfig)
+        fontconfig->wait();
+    if (entry) {
         WindowSession session{QString()};
         waitUntilPainted(session.window());
     } else {

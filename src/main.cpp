@@ -1,6 +1,7 @@
 #include "app/WindowSession.h"
 #include "cli/CommandLine.h"
 #include "cli/RenderCommand.h"
+#include "graph/FontconfigAside.h"
 
 #include <QApplication>
 
@@ -8,7 +9,9 @@ int main(int argc, char* argv[]) {
     const CommandLine commandLine = parseCommandLine(argc, argv);
     if (const auto* answer = std::get_if<Answer>(&commandLine))
         return printAnswer(*answer);
+    FontconfigAside fontconfig;
     QApplication app(argc, argv);
+    fontconfig.wait();
     if (const auto* render = std::get_if<RenderRequest>(&commandLine))
         return runRender(*render);
     const WindowSession session(std::get<OpenWindow>(commandLine).dataFile);

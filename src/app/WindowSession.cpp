@@ -1,7 +1,19 @@
 #include "app/WindowSession.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QImageReader>
 #include <QLibraryInfo>
+#include <QThreadPool>
+
+ImagePluginsAside::ImagePluginsAside() {
+    // The application waits for its global pool before it ends.
+    QThreadPool::globalInstance()->start([] {
+        QBuffer nothing; // no format and no name: every plugin is asked whether it reads it
+        nothing.open(QIODevice::ReadOnly);
+        QImageReader(&nothing).canRead();
+    });
+}
 
 QtJapanese::QtJapanese() {
     if (load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
