@@ -1,11 +1,24 @@
 #!/usr/bin/env bash
-# Times `tallyfold --render` drawing COUNT (1,000) data files into PNG files, with one job and
-# with every core, side by side (the runs alternate, so that the machine's moods hit both), and
-# prints charts per second by the clock and the ratio. Then it measures the peak memory of a run
-# that reads its data files from a list (--from-file), at each of MEMORY_COUNTS files (1,000 and
-# 10,000): a batch streams its inputs, so the peaks should not grow. The data files are full
-# tables with numbers varied per file, generated into a temporary folder under TMPDIR, whose file
-# system the result names (TMPDIR=/dev/shm: in memory). Medians of RUNS (5) runs.
+# Times `tallyfold --render` drawing COUNT (1,000) data files into PNG files, with one job on each
+# core in turn and with every core (the runs alternate, so that the machine's moods hit all), and
+# prints charts per second by the clock and the ratio of every core to the mean of one. Then it
+# measures the peak memory of a run that reads its data files from a list (--from-file), at each
+# of MEMORY_COUNTS files (1,000 and 10,000): a batch streams its inputs, so the peaks should not
+# grow. The data files are full tables with numbers varied per file, generated into a temporary
+# folder under TMPDIR, whose file system the result names (TMPDIR=/dev/shm: in memory). Medians
+# of RUNS (5) runs.
+#
+# One job is pinned to each core in turn: the cores of a virtual machine need not be equally
+# fast (this machine's second core has at times taken half as long again as its first), and a job
+# that the system happens to put on one or the other would make the ratio read anywhere between
+# 1.5 and 2.5 on 2 cores.
+#
+# Each timed run writes into a folder of its own, in a folder that ext4 treats as the top of a
+# hierarchy (chattr +T), so that each lands in a block group of its own, and nothing is removed
+# until the timing is done. On a file system without a journal (as this machine's), ext4 passes
+# over every inode freed in the last minutes when it makes a file: after thousands of files were
+# removed nearby, as the tests, the other benchmarks and this script's own clean-up do, making a
+# file took a quarter of a run's time and held the threads on one lock (perf: recently_deleted).
 set -euo pipefail
 PROGRAM=${1:?usage: $0 path/to/tallyfold}
 COUNT=${COUNT:-1000}
@@ -14,7 +27,8 @@ RUNS=${RUNS:-5}
 CORES=$(nproc)
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
-mkdir "$WORK/in"
+mkdir "$WORK/in" "$WORK/out"
+chattr +T "$WORK/out" 2>/dev/null || true # only ext2, ext3 and ext4 know it
 
 # Data files number FROM to TO: 12 lines of 13 fields a file, in code page 932 with CR LF, as the
 # program saves them.
@@ -56,35 +70,47 @@ settle() {
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-# Draws the first $1 listed files with the options that follow; prints the clock's seconds and
-# the peak memory in kilobytes.
+# Draws the first $1 listed files into a new folder, with the command that runs the program
+# (nothing, or taskset with a core) and the options that follow after --; prints the clock's
+# seconds and the peak memory in kilobytes.
 render() {
-    local count=$1
+    local count=$1 out launcher=()
     shift
-    rm -rf "$WORK/out"
+    while [ "$1" != -- ]; do launcher+=("$1") && shift; done
+    shift
+    out="$WORK/out/$(date +%s%N)" # (a counter would not count: this runs in a subshell)
     head -n "$count" "$WORK/all" >"$WORK/list"
-    /usr/bin/time -f '%e %M' -o "$WORK/time" "$PROGRAM" --render --from-file "$WORK/list" \
-        --output "$WORK/out" "$@" 2>"$WORK/errors"
-    written=$(find "$WORK/out" -name '*.png' | wc -l)
+    sync # the previous run's pictures go to disk now, not while this run is timed
+    /usr/bin/time -f '%e %M' -o "$WORK/time" "${launcher[@]}" "$PROGRAM" --render \
+        --from-file "$WORK/list" --output "$out" "$@" 2>"$WORK/errors"
+    written=$(find "$out" -name '*.png' | wc -l)
     [ "$written" -eq "$count" ] || { echo "FAIL: $written of $count charts written"; cat "$WORK/errors"; exit 1; }
     cat "$WORK/time"
 }
 
 generate 1 "$COUNT" # the many files for memory are made after the timing
 settle
-one=() all=()
+declare -A one
+all=()
 for _ in $(seq "$RUNS"); do
-    one+=("$(render "$COUNT" --jobs 1 | cut -d' ' -f1)")
-    all+=("$(render "$COUNT" | cut -d' ' -f1)")
+    for ((core = 0; core < CORES; core++)); do
+        one[$core]+="$(render "$COUNT" taskset -c "$core" -- --jobs 1 | cut -d' ' -f1) "
+    done
+    all+=("$(render "$COUNT" -- | cut -d' ' -f1)")
 done
-one_s=$(printf '%s\n' "${one[@]}" | median)
-all_s=$(printf '%s\n' "${all[@]}" | median)
+rm -rf "$WORK/out"/*
 printf '%d charts into PNG on %s by one --render call (median of %d):\n' \
     "$COUNT" "$(df --output=fstype "$WORK" | tail -1)" "$RUNS"
 printf '  %-28s %8s %10s\n' "" "clock" "charts/s"
-printf '  %-28s %7.2fs %10.0f\n' "--jobs 1" "$one_s" "$(echo "$COUNT / $one_s" | bc -l)"
+rate_sum=0
+for ((core = 0; core < CORES; core++)); do
+    seconds=$(tr ' ' '\n' <<<"${one[$core]}" | grep . | median)
+    rate_sum=$(echo "$rate_sum + $COUNT / $seconds" | bc -l)
+    printf '  %-28s %7.2fs %10.0f\n' "--jobs 1 on core $core" "$seconds" "$(echo "$COUNT / $seconds" | bc -l)"
+done
+all_s=$(printf '%s\n' "${all[@]}" | median)
 printf '  %-28s %7.2fs %10.0f\n' "every core (--jobs $CORES)" "$all_s" "$(echo "$COUNT / $all_s" | bc -l)"
-printf '  %-28s %19.2f\n' "rate, every core / 1 job" "$(echo "$one_s / $all_s" | bc -l)"
+printf '  %-28s %19.2f\n' "rate, every core / mean of 1" "$(echo "$COUNT / $all_s / ($rate_sum / $CORES)" | bc -l)"
 
 printf 'Peak memory of a run from --from-file (every core, median of %d):\n' "$RUNS"
 first_kb=
@@ -92,7 +118,10 @@ for n in $MEMORY_COUNTS; do
     made=$(wc -l <"$WORK/all")
     [ "$n" -le "$made" ] || generate $((made + 1)) "$n"
     peaks=()
-    for _ in $(seq "$RUNS"); do peaks+=("$(render "$n" | cut -d' ' -f2)"); done
+    for _ in $(seq "$RUNS"); do
+        peaks+=("$(render "$n" -- | cut -d' ' -f2)")
+        rm -rf "$WORK/out"/*
+    done
     kb=$(printf '%s\n' "${peaks[@]}" | median)
     first_kb=${first_kb:-$kb}
     printf '  %6d files %10.1f MB %8.2f times the first\n' "$n" "$(echo "$kb / 1024" | bc -l)" \
