@@ -11,7 +11,10 @@
 # One job is pinned to each core in turn: the cores of a virtual machine need not be equally
 # fast (this machine's second core has at times taken half as long again as its first), and a job
 # that the system happens to put on one or the other would make the ratio read anywhere between
-# 1.5 and 2.5 on 2 cores.
+# 1.5 and 2.5 on 2 cores. For the same reason the script also times what the machine gives
+# programs that share nothing: one process a core, each drawing its share of the files with one
+# job, started together as `xargs -P` would. The cores of this machine have at times slowed each
+# other by half when both were busy, and then no program reaches twice the rate of one core.
 #
 # Each timed run writes into a folder of its own, in a folder that ext4 treats as the top of a
 # hierarchy (chattr +T), so that each lands in a block group of its own, and nothing is removed
@@ -88,15 +91,33 @@ render() {
     cat "$WORK/time"
 }
 
+# Draws the first $1 listed files with one process a core, each drawing every CORES-th file with
+# one job; prints the clock's seconds from the first start to the last end.
+render_apart() {
+    local out="$WORK/out/$(date +%s%N)" start end part
+    head -n "$1" "$WORK/all" | awk -v parts="$CORES" -v list="$WORK/list" '{ print > (list "." (NR - 1) % parts) }'
+    sync
+    start=$(date +%s%N)
+    for ((part = 0; part < CORES; part++)); do
+        "$PROGRAM" --render --from-file "$WORK/list.$part" --output "$out" --jobs 1 2>"$WORK/errors.$part" &
+    done
+    wait
+    end=$(date +%s%N)
+    written=$(find "$out" -name '*.png' | wc -l)
+    [ "$written" -eq "$1" ] || { echo "FAIL: $written of $1 charts written apart"; cat "$WORK"/errors.*; exit 1; }
+    echo "($end - $start) / 1000000000" | bc -l
+}
+
 generate 1 "$COUNT" # the many files for memory are made after the timing
 settle
 declare -A one
-all=()
+all=() apart=()
 for _ in $(seq "$RUNS"); do
     for ((core = 0; core < CORES; core++)); do
         one[$core]+="$(render "$COUNT" taskset -c "$core" -- --jobs 1 | cut -d' ' -f1) "
     done
     all+=("$(render "$COUNT" -- | cut -d' ' -f1)")
+    apart+=("$(render_apart "$COUNT")")
 done
 rm -rf "$WORK/out"/*
 printf '%d charts into PNG on %s by one --render call (median of %d):\n' \
@@ -109,8 +130,11 @@ for ((core = 0; core < CORES; core++)); do
     printf '  %-28s %7.2fs %10.0f\n' "--jobs 1 on core $core" "$seconds" "$(echo "$COUNT / $seconds" | bc -l)"
 done
 all_s=$(printf '%s\n' "${all[@]}" | median)
+apart_s=$(printf '%s\n' "${apart[@]}" | median)
 printf '  %-28s %7.2fs %10.0f\n' "every core (--jobs $CORES)" "$all_s" "$(echo "$COUNT / $all_s" | bc -l)"
+printf '  %-28s %7.2fs %10.0f\n' "$CORES processes of --jobs 1" "$apart_s" "$(echo "$COUNT / $apart_s" | bc -l)"
 printf '  %-28s %19.2f\n' "rate, every core / mean of 1" "$(echo "$COUNT / $all_s / ($rate_sum / $CORES)" | bc -l)"
+printf '  %-28s %19.2f\n' "rate, processes / mean of 1" "$(echo "$COUNT / $apart_s / ($rate_sum / $CORES)" | bc -l)"
 
 printf 'Peak memory of a run from --from-file (every core, median of %d):\n' "$RUNS"
 first_kb=
