@@ -2,8 +2,15 @@
 
 #include <fontconfig/fontconfig.h>
 
-FontconfigAside::FontconfigAside()
-    : reading_([] { FcInit(); }) {}
+#include <system_error>
+
+FontconfigAside::FontconfigAside() {
+    try {
+        reading_ = std::thread([] { FcInit(); });
+    } catch (const std::system_error&) {
+        // No thread to be had: Qt reads the configuration itself when it first needs it.
+    }
+}
 
 void FontconfigAside::wait() {
     if (reading_.joinable())
