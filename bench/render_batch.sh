@@ -72,6 +72,13 @@ settle() {
     done
 }
 
+# Fails the script unless folder $1 holds $2 pictures.
+expect_pictures() {
+    local written
+    written=$(find "$1" -name '*.png' | wc -l)
+    [ "$written" -eq "$2" ] || { echo "FAIL: $written of $2 charts written"; cat "$WORK"/errors*; exit 1; }
+}
+
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 # Draws the first $1 listed files into a new folder, with the command that runs the program
 # (nothing, or taskset with a core) and the options that follow after --; prints the clock's
@@ -86,8 +93,7 @@ render() {
     sync # the previous run's pictures go to disk now, not while this run is timed
     /usr/bin/time -f '%e %M' -o "$WORK/time" "${launcher[@]}" "$PROGRAM" --render \
         --from-file "$WORK/list" --output "$out" "$@" 2>"$WORK/errors"
-    written=$(find "$out" -name '*.png' | wc -l)
-    [ "$written" -eq "$count" ] || { echo "FAIL: $written of $count charts written"; cat "$WORK/errors"; exit 1; }
+    expect_pictures "$out" "$count"
     cat "$WORK/time"
 }
 
@@ -103,8 +109,7 @@ render_apart() {
     done
     wait
     end=$(date +%s%N)
-    written=$(find "$out" -name '*.png' | wc -l)
-    [ "$written" -eq "$1" ] || { echo "FAIL: $written of $1 charts written apart"; cat "$WORK"/errors.*; exit 1; }
+    expect_pictures "$out" "$1"
     echo "($end - $start) / 1000000000" | bc -l
 }
 
