@@ -75,8 +75,8 @@ settle() {
 # Fails the script unless folder $1 holds $2 pictures.
 expect_pictures() {
     local written
-    written=$(find "$1" -name '*.png' | wc -l)
-    [ "$written" -eq "$2" ] || { echo "FAIL: $written of $2 charts written"; cat "$WORK"/errors*; exit 1; }
+    written=$(find "$1" -name '*.png' 2>/dev/null | wc -l)
+    [ "$written" -eq "$2" ] || { echo "FAIL: $written of $2 charts written" >&2; cat "$WORK"/errors* >&2; exit 1; }
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
