@@ -1,9 +1,9 @@
 #include "FullTable.h"
-#include "app/Form2.h"
-#include "app/PictureBox.h"
+#include "app/GraphWindow.h"
+#include "app/ChartView.h"
 #include "data/DataTable.h"
 #include "data/InputData.h"
-#include "data/MemoryBoxes.h"
+#include "data/TableContents.h"
 #include "graph/ChartLayout.h"
 #include "graph/ChartReading.h"
 #include "graph/ColourChart.h"
@@ -18,7 +18,7 @@
 namespace {
 
 // Whole charts of a table, totals, frame, texts and bars, onto the image canvas.
-template <auto drawChart> void runCharts(benchmark::State& run, const MemoryBoxes& boxes) {
+template <auto drawChart> void runCharts(benchmark::State& run, const TableContents& boxes) {
     DataTable table;
     inputData(boxes, table);
     PlotGeometry plot;
@@ -41,8 +41,8 @@ void BM_PatternChart(benchmark::State& run) {
 BENCHMARK(BM_PatternChart)->Unit(benchmark::kMicrosecond);
 
 // The full table with every label and text `length` characters long.
-MemoryBoxes longTexts(qsizetype length) {
-    MemoryBoxes boxes = fullTable();
+TableContents longTexts(qsizetype length) {
+    TableContents boxes = fullTable();
     const QString text(length, QChar(u'長'));
     for (int r = 1; r <= 10; ++r)
         boxes.setRowLabel(r, text);
@@ -60,8 +60,8 @@ BENCHMARK(BM_ColourChartLongTexts)->Unit(benchmark::kMillisecond);
 
 // The colour chart command with labels and texts of run.range(0) characters: the chart and its
 // reading, as the entry window's button draws them.
-void chartCommand(benchmark::State& run, GraphSurface& graph, PictureBox* shown) {
-    const MemoryBoxes boxes = longTexts(run.range(0));
+void chartCommand(benchmark::State& run, GraphSurface& graph, ChartView* shown) {
+    const TableContents boxes = longTexts(run.range(0));
     DataTable table;
     inputData(boxes, table);
     PlotGeometry plot;
@@ -86,14 +86,14 @@ BENCHMARK(BM_ChartCommandWindowless)->Arg(100)->Arg(100000)->Unit(benchmark::kMi
 
 // The same on a shown graph window, which is told of every change of its canvas.
 void BM_ChartCommandWindow(benchmark::State& run) {
-    Form2 graph;
+    GraphWindow graph;
     graph.show();
-    chartCommand(run, graph, &graph.pictureBox());
+    chartCommand(run, graph, &graph.chartView());
 }
 BENCHMARK(BM_ChartCommandWindow)->Arg(100)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_InputData(benchmark::State& run) {
-    const MemoryBoxes boxes = fullTable();
+    const TableContents boxes = fullTable();
     DataTable table;
     for (auto _ : run) {
         inputData(boxes, table);

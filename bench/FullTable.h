@@ -1,10 +1,10 @@
 #pragma once
 
-#include "data/MemoryBoxes.h"
+#include "data/TableContents.h"
 
 // A full table for the benchmarks: 10 rows of 12 values, every label and text filled.
-inline MemoryBoxes fullTable() {
-    MemoryBoxes boxes;
+inline TableContents fullTable() {
+    TableContents boxes;
     for (int r = 1; r <= 10; ++r) {
         boxes.setRowLabel(r, QStringLiteral("行ラベル %1").arg(r));
         for (int c = 1; c <= 12; ++c)

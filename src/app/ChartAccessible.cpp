@@ -1,6 +1,6 @@
 #include "app/ChartAccessible.h"
 
-#include "app/PictureBox.h"
+#include "app/ChartView.h"
 
 #include <QAccessibleWidget>
 
@@ -9,7 +9,7 @@ namespace {
 // The highlighted segment: a child of the chart that exists while there is a highlight.
 class HighlightAccessible : public QAccessibleInterface {
 public:
-    explicit HighlightAccessible(PictureBox* box)
+    explicit HighlightAccessible(ChartView* box)
         : box_(box) {}
 
     bool isValid() const override { return box_ && box_->highlight(); }
@@ -45,12 +45,12 @@ public:
     }
 
 private:
-    QPointer<PictureBox> box_;
+    QPointer<ChartView> box_;
 };
 
 class ChartAccessible : public QAccessibleWidget {
 public:
-    explicit ChartAccessible(PictureBox* box)
+    explicit ChartAccessible(ChartView* box)
         : QAccessibleWidget(box, QAccessible::Chart) {}
     ~ChartAccessible() override {
         if (highlightId_)
@@ -66,7 +66,7 @@ public:
             return nullptr;
         if (!highlightId_)
             highlightId_ = QAccessible::registerAccessibleInterface(
-                new HighlightAccessible(static_cast<PictureBox*>(widget())));
+                new HighlightAccessible(static_cast<ChartView*>(widget())));
         return QAccessible::accessibleInterface(highlightId_);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
@@ -84,13 +84,13 @@ public:
     }
 
 private:
-    const PictureBox* box() const { return static_cast<const PictureBox*>(widget()); }
+    const ChartView* box() const { return static_cast<const ChartView*>(widget()); }
 
     mutable QAccessible::Id highlightId_ = 0;
 };
 
 QAccessibleInterface* chartFactory(const QString&, QObject* object) {
-    if (auto* box = qobject_cast<PictureBox*>(object))
+    if (auto* box = qobject_cast<ChartView*>(object))
         return new ChartAccessible(box);
     return nullptr;
 }
@@ -105,7 +105,7 @@ void installChartAccessible() {
     (void)installed;
 }
 
-void announceReading(PictureBox* box) {
+void announceReading(ChartView* box) {
     if (!QAccessible::isActive())
         return;
     for (const QAccessible::Event change :
@@ -115,7 +115,7 @@ void announceReading(PictureBox* box) {
     }
 }
 
-void announceHighlight(PictureBox* box) {
+void announceHighlight(ChartView* box) {
     if (!QAccessible::isActive())
         return;
     if (QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(box))

@@ -1,6 +1,6 @@
 #pragma once
 
-class PictureBox;
+class ChartView;
 
 // The canvas as screen readers meet it: a chart named by its title and described by its summary
 // in words, whose highlighted segment is its focused child, read as its tooltip reads.
@@ -9,6 +9,6 @@ class PictureBox;
 void installChartAccessible();
 // Tells assistive technology that the chart's name and description changed: a chart was drawn or
 // erased.
-void announceReading(PictureBox* box);
+void announceReading(ChartView* box);
 // Tells assistive technology that the highlight moved, so that it reads the new segment.
-void announceHighlight(PictureBox* box);
+void announceHighlight(ChartView* box);

@@ -1,6 +1,6 @@
 #include "app/DataTableWindow.h"
 
-#include "app/PictureBox.h"
+#include "app/ChartView.h"
 #include "data/NumberFormat.h"
 #include "io/TableClipboard.h"
 
@@ -102,7 +102,7 @@ QVariant ChartTableModel::headerData(int section, Qt::Orientation orientation, i
     return section == columns ? QStringLiteral("合計") : QStringLiteral("全体の割合");
 }
 
-DataTableWindow::DataTableWindow(const PictureBox& chart, QWidget* parent)
+DataTableWindow::DataTableWindow(const ChartView& chart, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , view_(new QTableView(this)) {
     setObjectName(QStringLiteral("DataTable"));
@@ -131,7 +131,7 @@ DataTableWindow::DataTableWindow(const PictureBox& chart, QWidget* parent)
     resize(640, 320);
 
     model_.setReading(chart.reading());
-    connect(&chart, &PictureBox::readingChanged, this,
+    connect(&chart, &ChartView::readingChanged, this,
             [this, &chart] { model_.setReading(chart.reading()); });
 }
 

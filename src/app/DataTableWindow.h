@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-class PictureBox;
+class ChartView;
 class QTableView;
 
 // The data of the chart shown, as a table: a row a bar in the chart's order, headed by its label,
@@ -57,7 +57,7 @@ class DataTableWindow : public QWidget {
 
 public:
     // A window of the graph window `parent`, reading the chart of `chart`.
-    DataTableWindow(const PictureBox& chart, QWidget* parent);
+    DataTableWindow(const ChartView& chart, QWidget* parent);
 
     ChartTableModel& model() { return model_; }
     // The selected cells' block, or the whole table with its headers when nothing is selected.

@@ -50,6 +50,8 @@ std::unique_ptr<QMessageBox> QtDialogs::messageBox(QWidget* parent, const Questi
         yes->setText(question.yesText);
     if (QAbstractButton* no = box->button(QMessageBox::No))
         no->setText(question.noText);
+    if (QAbstractButton* cancel = box->button(QMessageBox::Cancel))
+        cancel->setText(question.cancelText);
     return box;
 }
 

@@ -4,7 +4,7 @@
 #include <QString>
 
 // A question in a message box: its text, title, icon, buttons, the button that Enter presses and
-// the captions of Yes and No.
+// the captions of Yes, No and Cancel (which Escape presses, where it is offered).
 struct Question {
     QString text;
     QString title;
@@ -13,6 +13,7 @@ struct Question {
     QMessageBox::StandardButton defaultButton = QMessageBox::No;
     QString yesText = QStringLiteral("はい(&Y)");
     QString noText = QStringLiteral("いいえ(&N)");
+    QString cancelText = QStringLiteral("キャンセル");
 };
 
 // Asked before the program ends: a warning, with No as the default so that Enter keeps the work.

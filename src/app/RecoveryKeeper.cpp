@@ -1,7 +1,7 @@
 #include "app/RecoveryKeeper.h"
 
 #include "app/Dialogs.h"
-#include "app/Form1.h"
+#include "app/EntryWindow.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -13,19 +13,24 @@ namespace {
 // at most, and a change is on disk well within two seconds.
 constexpr int WriteDelayMs = 500;
 
-Question restoreQuestion() {
-    return {QStringLiteral("前回、保存せずに終了した入力があります。復元しますか?"),
+Question restoreQuestion(int others) {
+    QString text = QStringLiteral("前回、保存せずに終了した入力があります。復元しますか?");
+    if (others > 0)
+        text += QStringLiteral("\nほかにも %1 件あり、次回以降の起動時に一件ずつ尋ねます。")
+                    .arg(others);
+    return {text,
             QStringLiteral("入力の復元"),
             QMessageBox::Question,
-            QMessageBox::Yes | QMessageBox::No,
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
             QMessageBox::Yes,
             QStringLiteral("復元する"),
-            QStringLiteral("破棄する")};
+            QStringLiteral("破棄する"),
+            QStringLiteral("後で")};
 }
 
 } // namespace
 
-RecoveryKeeper::RecoveryKeeper(Form1& window, Dialogs& dialogs, const QString& folder)
+RecoveryKeeper::RecoveryKeeper(EntryWindow& window, Dialogs& dialogs, const QString& folder)
     : window_(window)
     , dialogs_(dialogs)
     , store_(folder) {
@@ -34,9 +39,9 @@ RecoveryKeeper::RecoveryKeeper(Form1& window, Dialogs& dialogs, const QString& f
     connect(&delay_, &QTimer::timeout, this, &RecoveryKeeper::writeNow);
 }
 
-void RecoveryKeeper::start() {
-    offerLeftover();
-    connect(&window_, &Form1::entryChanged, this, [this] {
+bool RecoveryKeeper::start() {
+    const bool restored = offerLeftover();
+    connect(&window_.document(), &TableDocument::changed, this, [this] {
         if (!delay_.isActive())
             delay_.start(); // not restarted by every key, so steady typing is written too
     });
@@ -44,18 +49,19 @@ void RecoveryKeeper::start() {
         writeNow();
         store_.flush();
     });
-    connect(&window_, &Form1::workEnded, this, [this] {
+    connect(&window_, &EntryWindow::workEnded, this, [this] {
         delay_.stop();
         store_.remove();
     });
+    return restored;
 }
 
-void RecoveryKeeper::offerLeftover() {
+bool RecoveryKeeper::offerLeftover() {
     const std::optional<RecoveryStore::Leftover> leftover = store_.takeLeftover();
     if (!leftover)
-        return;
+        return false;
     QFile file(leftover->path);
-    const std::optional<EntryState> state =
+    const std::optional<TableContents> state =
         file.open(QIODevice::ReadOnly) ? decodeRecovery(file.readAll()) : std::nullopt;
     file.close();
     if (!state) {
@@ -64,18 +70,23 @@ void RecoveryKeeper::offerLeftover() {
                                                "ため、復元できませんでした。\nファイルは「%1」と"
                                                "して残してあります。")
                                     .arg(aside));
-        return;
+        return false;
     }
-    if (dialogs_.ask(&window_, restoreQuestion()) == QMessageBox::Yes) {
-        window_.restoreEntry(*state);
+    const QMessageBox::StandardButton answer =
+        dialogs_.ask(&window_, restoreQuestion(leftover->others));
+    if (answer == QMessageBox::Cancel)
+        return false; // asked again at the next start
+    if (answer == QMessageBox::Yes) {
+        window_.document().replace(QStringLiteral("復元"), *state);
         // Kept as this instance's own before the leftover goes.
         writeNow();
         store_.flush();
     }
     QFile::remove(leftover->path);
+    return answer == QMessageBox::Yes;
 }
 
 void RecoveryKeeper::writeNow() {
     delay_.stop();
-    store_.write(window_.entryState());
+    store_.write(window_.contents());
 }

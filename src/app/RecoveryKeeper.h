@@ -6,25 +6,27 @@
 #include <QTimer>
 
 class Dialogs;
-class Form1;
+class EntryWindow;
 
-// Keeps what the entry window holds in a recovery file while the program runs: a change is on
+// Keeps the entry window's document in a recovery file while the program runs: a change is on
 // disk within a second, and when the session manager asks. At start it offers back what an
-// instance that ended without saving left; ending the work removes the file.
+// instance that ended without saving left, the newest first: restored or discarded it goes,
+// and answered later (Escape) it stays for the next start. Ending the work removes the file.
 class RecoveryKeeper : public QObject {
     Q_OBJECT
 
 public:
-    RecoveryKeeper(Form1& window, Dialogs& dialogs, const QString& folder);
+    RecoveryKeeper(EntryWindow& window, Dialogs& dialogs, const QString& folder);
 
-    // Asks about a leftover, if there is one, then keeps every change from now on.
-    void start();
+    // Asks about a leftover, if there is one, then keeps every change from now on. Whether the
+    // leftover was brought back.
+    bool start();
 
 private:
-    void offerLeftover();
+    bool offerLeftover();
     void writeNow();
 
-    Form1& window_;
+    EntryWindow& window_;
     Dialogs& dialogs_;
     RecoveryStore store_;
     QTimer delay_;

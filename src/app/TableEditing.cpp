@@ -3,6 +3,7 @@
 #include "app/Dialogs.h"
 #include "data/DisplayNumber.h"
 #include "data/EntryGrid.h"
+#include "data/TableDocument.h"
 #include "io/TableClipboard.h"
 
 #include <QAction>
@@ -17,42 +18,16 @@
 
 namespace {
 
-// One step of the window's history: every box before and after an action.
-class BoxesCommand : public QUndoCommand {
-public:
-    BoxesCommand(EntryBoxes& boxes, BoxesSnapshot before, BoxesSnapshot after, const QString& name)
-        : QUndoCommand(name)
-        , boxes_(boxes)
-        , before_(std::move(before))
-        , after_(std::move(after)) {}
-
-    // Only the boxes the action changed go back and forth: what was typed since into others stays.
-    void undo() override { before_.restoreChanged(boxes_, after_); }
-    void redo() override {
-        // The action itself already brought the boxes here when the step was pushed.
-        if (!done_)
-            after_.restoreChanged(boxes_, before_);
-        done_ = false;
-    }
-
-private:
-    EntryBoxes& boxes_;
-    BoxesSnapshot before_;
-    BoxesSnapshot after_;
-    bool done_ = true;
-};
-
-// The standard menu's paste item. Qt 6.4 gives the items of QLineEdit's standard menu no object
+// An item of the standard menu. Qt 6.4 gives the items of QLineEdit's standard menu no object
 // names (every objectName() is empty there), so its text tells it: translated in QLineEdit's
 // context as Qt translates it, with or without the shortcut that follows a tab. Later versions
-// name it "edit-paste", which is looked for first.
-QAction* pasteItem(const QMenu* menu) {
-    if (auto* named =
-            menu->findChild<QAction*>(QStringLiteral("edit-paste"), Qt::FindDirectChildrenOnly))
+// name them ("edit-paste"), which is looked for first.
+QAction* standardItem(const QMenu* menu, const QString& name, const char* text) {
+    if (auto* named = menu->findChild<QAction*>(name, Qt::FindDirectChildrenOnly))
         return named;
-    const QString paste = QLineEdit::tr("&Paste");
+    const QString translated = QLineEdit::tr(text);
     for (QAction* action : menu->actions())
-        if (action->text().section(u'\t', 0, 0) == paste)
+        if (action->text().section(u'\t', 0, 0) == translated)
             return action;
     return nullptr;
 }
@@ -79,9 +54,9 @@ QString joinedCells(const TextGrid& block) {
 
 } // namespace
 
-TableEditing::TableEditing(EntryBoxes& boxes, Dialogs& dialogs, QWidget* window)
+TableEditing::TableEditing(TableDocument& document, Dialogs& dialogs, QWidget* window)
     : QObject(window)
-    , boxes_(boxes)
+    , document_(document)
     , dialogs_(dialogs)
     , window_(window) {
     // Anywhere else in the window (a button has the focus after a click); inside a box the
@@ -97,19 +72,9 @@ TableEditing::TableEditing(EntryBoxes& boxes, Dialogs& dialogs, QWidget* window)
     addShortcut({CopyTableKey}, &TableEditing::copyTable);
 }
 
-void TableEditing::addBox(QLineEdit* box, std::optional<QPoint> gridCell) {
-    gridCells_.insert(box, gridCell);
+void TableEditing::addBox(QLineEdit* box, int row, int column) {
+    gridCells_.insert(box, row < GridRows ? std::optional(QPoint(column, row)) : std::nullopt);
     box->installEventFilter(this);
-    typing_.watch(box);
-}
-
-void TableEditing::record(const QString& name, const std::function<void()>& action) {
-    typing_.commit();
-    BoxesSnapshot before = BoxesSnapshot::take(boxes_);
-    action();
-    BoxesSnapshot after = BoxesSnapshot::take(boxes_);
-    if (after != before)
-        history_.push(new BoxesCommand(boxes_, std::move(before), std::move(after), name));
 }
 
 void TableEditing::paste(QLineEdit* box) {
@@ -133,10 +98,10 @@ void TableEditing::paste(QLineEdit* box) {
 
 void TableEditing::pasteBlock(const TextGrid& block, QPoint place) {
     const Placement placement = placeBlock(block, place.y(), place.x());
-    record(QStringLiteral("貼り付け"), [&] {
-        for (const GridCell& cell : placement.cells)
-            setGridText(boxes_, cell.row, cell.column, cell.text);
-    });
+    TableContents pasted = document_.contents();
+    for (const GridCell& cell : placement.cells)
+        pasted.setBoxText(cell.row, cell.column, cell.text);
+    document_.replace(QStringLiteral("貼り付け"), pasted);
     if (placement.leftOut > 0)
         dialogs_.warn(window_,
                       QStringLiteral("入力欄の外にはみ出した %1 個のセルは貼り付けませんでした。")
@@ -150,27 +115,35 @@ void TableEditing::tellUnreadable(const std::vector<GridCell>& cells) {
 }
 
 void TableEditing::copyTable() {
-    QApplication::clipboard()->setMimeData(tableMimeData(readGrid(boxes_)));
+    QApplication::clipboard()->setMimeData(tableMimeData(document_.contents().grid));
 }
 
 void TableEditing::undo() {
-    typing_.commit();
-    history_.undo();
+    document_.undo();
 }
 
-// Typing not yet a step becomes one now, and so leaves nothing to redo over it.
 void TableEditing::redo() {
-    typing_.commit();
-    history_.redo();
+    document_.redo();
 }
 
 QMenu* TableEditing::contextMenu(QLineEdit* box) {
     QMenu* menu = box->createStandardContextMenu();
-    if (QAction* pasteAction = pasteItem(menu)) {
-        pasteAction->setObjectName(QStringLiteral("paste"));
-        disconnect(pasteAction, &QAction::triggered, nullptr, nullptr);
-        connect(pasteAction, &QAction::triggered, this, [this, box] { paste(box); });
-    }
+    // Paste spreads blocks; undo and redo walk the document's history, not the box's own.
+    const auto reroute = [&](const QString& name, const char* text, auto action) {
+        QAction* item = standardItem(menu, name, text);
+        if (item) {
+            disconnect(item, &QAction::triggered, nullptr, nullptr);
+            connect(item, &QAction::triggered, this, action);
+        }
+        return item;
+    };
+    if (QAction* item =
+            reroute(QStringLiteral("edit-paste"), "&Paste", [this, box] { paste(box); }))
+        item->setObjectName(QStringLiteral("paste"));
+    if (QAction* item = reroute(QStringLiteral("edit-undo"), "&Undo", [this] { undo(); }))
+        item->setEnabled(document_.history().canUndo());
+    if (QAction* item = reroute(QStringLiteral("edit-redo"), "&Redo", [this] { redo(); }))
+        item->setEnabled(document_.history().canRedo());
     menu->addSeparator();
     QAction* copy = menu->addAction(QStringLiteral("表をコピー"), this, &TableEditing::copyTable);
     copy->setObjectName(QStringLiteral("copy-table"));
@@ -195,12 +168,12 @@ bool TableEditing::eventFilter(QObject* watched, QEvent* event) {
         paste(box);
         return true;
     }
-    if (key->matches(QKeySequence::Undo) && !box->isUndoAvailable()) {
+    if (key->matches(QKeySequence::Undo)) {
         undo();
         return true;
     }
     const QKeySequence pressed(key->keyCombination());
-    if (redoKeys().contains(pressed) && !box->isRedoAvailable()) {
+    if (redoKeys().contains(pressed)) {
         redo();
         return true;
     }

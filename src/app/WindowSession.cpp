@@ -21,10 +21,17 @@ QtJapanese::QtJapanese() {
 }
 
 WindowSession::WindowSession(const QString& dataFile)
-    : recovery_(form1_, dialogs_, RecoveryStore::defaultFolder()) {
-    recovery_.start(); // before anything else, a leftover of a crash is offered back
-    QObject::connect(&form1_, &Form1::quitRequested, qApp, &QApplication::quit);
-    form1_.show();
-    if (!dataFile.isEmpty())
-        form1_.openDataFile(dataFile);
+    : recovery_(window_, dialogs_, RecoveryStore::defaultFolder()) {
+    // Before anything else, a leftover of a crash is offered back; restored, it is not replaced.
+    const bool restored = recovery_.start();
+    QObject::connect(&window_, &EntryWindow::quitRequested, qApp, &QApplication::quit);
+    window_.show();
+    if (dataFile.isEmpty())
+        return;
+    if (restored)
+        dialogs_.warn(&window_, QStringLiteral("復元した入力を残すため、ファイル「%1」は開きません"
+                                               "でした。必要なら「データの読込」で開いてください。")
+                                    .arg(dataFile));
+    else
+        window_.openDataFile(dataFile);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Form1.h"
+#include "app/EntryWindow.h"
 #include "app/QtDialogs.h"
 #include "app/RecoveryKeeper.h"
 
@@ -29,12 +29,12 @@ public:
     // `dataFile`: the file to open at once; none when empty.
     explicit WindowSession(const QString& dataFile);
 
-    Form1& window() { return form1_; }
+    EntryWindow& window() { return window_; }
 
 private:
     ImagePluginsAside imagePlugins_;
     QtJapanese qtJapanese_;
     QtDialogs dialogs_;
-    Form1 form1_{dialogs_};
+    EntryWindow window_{dialogs_};
     RecoveryKeeper recovery_;
 };

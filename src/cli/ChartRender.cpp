@@ -1,7 +1,7 @@
 #include "cli/ChartRender.h"
 
 #include "cli/OutputFile.h"
-#include "data/MemoryBoxes.h"
+#include "data/TableContents.h"
 #include "data/RuntimeError.h"
 #include "graph/WindowlessGraph.h"
 #include "io/ChartFile.h"
@@ -15,7 +15,7 @@ Result<void> renderChart(const QString& input, const QString& output, PictureFor
     const Result<LoadedTable> loaded = loadTable(input, dataFormat(input, 1));
     if (!loaded)
         return loaded.failure();
-    MemoryBoxes boxes;
+    TableContents boxes;
     fillBoxes(boxes, *loaded);
     WindowlessGraph graph;
     try {

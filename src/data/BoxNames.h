@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/EntryBoxes.h"
+#include "data/TableContents.h"
 
 #include <QString>
 

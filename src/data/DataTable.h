@@ -15,8 +15,9 @@ public:
     static constexpr int DataColumns = 12; // columns 1..12
     static constexpr int DescriptionRow = 11;
 
-    Cell& operator()(int r, int c) { return cells_.at(r * Columns + c); }
-    const Cell& operator()(int r, int c) const { return cells_.at(r * Columns + c); }
+    // A row or column outside the table throws std::out_of_range: column 13 is no next row's 0.
+    Cell& operator()(int r, int c) { return cells_[index(r, c)]; }
+    const Cell& operator()(int r, int c) const { return cells_[index(r, c)]; }
 
     // The cell as a number for arithmetic: an empty cell reads as 0.
     double number(int r, int c) const;
@@ -24,5 +25,7 @@ public:
     bool operator==(const DataTable&) const = default;
 
 private:
+    static std::size_t index(int r, int c);
+
     std::array<Cell, Rows * Columns> cells_{};
 };

@@ -2,7 +2,7 @@
 
 #include "data/DataTable.h"
 #include "data/DisplayNumber.h"
-#include "data/EntryBoxes.h"
+#include "data/InputData.h"
 #include "data/NumberFormat.h"
 
 #include <algorithm>
@@ -44,46 +44,13 @@ bool labelsBelowFirstRow(const TextGrid& block) {
 
 } // namespace
 
-QString gridText(const EntryBoxes& boxes, int row, int column) {
-    if (isCorner(row, column))
-        return {};
-    if (row == 0)
-        return boxes.columnLabel(column);
-    if (column == 0)
-        return boxes.rowLabel(row);
-    return boxes.value(row, column);
-}
-
-void setGridText(EntryBoxes& boxes, int row, int column, const QString& text) {
-    if (isCorner(row, column))
-        return;
-    if (row == 0)
-        boxes.setColumnLabel(column, text);
-    else if (column == 0)
-        boxes.setRowLabel(row, text);
-    else
-        boxes.setValue(row, column, text);
-}
-
-TextGrid readGrid(const EntryBoxes& boxes) {
+TextGrid tableGrid(const TableContents& boxes) {
+    DataTable table;
+    inputData(boxes, table);
     TextGrid grid(GridRows, std::vector<QString>(GridColumns));
     for (int r = 0; r < GridRows; ++r)
         for (int c = 0; c < GridColumns; ++c)
-            grid[r][c] = gridText(boxes, r, c);
-    return grid;
-}
-
-void writeGrid(EntryBoxes& boxes, const TextGrid& grid) {
-    for (int r = 0; r < GridRows; ++r)
-        for (int c = 0; c < GridColumns; ++c)
-            setGridText(boxes, r, c, grid[r][c]);
-}
-
-TextGrid tableGrid(const DataTable& table) {
-    TextGrid grid(GridRows, std::vector<QString>(GridColumns));
-    for (int r = 0; r < GridRows; ++r)
-        for (int c = 0; c < GridColumns; ++c)
-            if (!isCorner(r, c))
+            if (!isCorner(r, c) && !(isValueBox(r, c) && boxes.value(r, c).trimmed().isEmpty()))
                 grid[r][c] = cellText(table(r, c));
     return grid;
 }

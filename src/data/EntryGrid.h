@@ -1,29 +1,13 @@
 #pragma once
 
 #include "data/Result.h"
+#include "data/TableContents.h"
 #include "data/TextGrid.h"
 
-class DataTable;
-class EntryBoxes;
-
-// The label and value boxes of the entry window as one grid of 11 rows by 13 columns, the form in
-// which tables go to and come from spreadsheets: row 0 holds the column labels A to L in columns
-// 1 to 12 (column 0 is an empty corner that holds no box), rows 1 to 10 hold the row label in
-// column 0 and the values A to L in columns 1 to 12.
-inline constexpr int GridRows = 11;
-inline constexpr int GridColumns = 13;
-
-// The text of the box at (row, column); the corner is empty.
-QString gridText(const EntryBoxes& boxes, int row, int column);
-// Sets the box at (row, column); the corner takes nothing.
-void setGridText(EntryBoxes& boxes, int row, int column, const QString& text);
-// The whole grid as the boxes show it: 11 rows of 13 cells.
-TextGrid readGrid(const EntryBoxes& boxes);
-// Sets every label and value box from a grid of 11 rows of 13 cells.
-void writeGrid(EntryBoxes& boxes, const TextGrid& grid);
-// The grid of the dataset: labels as they are, numbers in the general form with 15 digits (0.5,
-// 1E+16), empty cells empty. 11 rows of 13 cells.
-TextGrid tableGrid(const DataTable& table);
+// The grid as a CSV file keeps it: labels as they are, numbers in the general form with 15
+// digits (0.5, 1E+16) as the chart reads them, empty boxes empty. 11 rows of 13 cells. A number
+// beyond the 64-bit range throws as inputData does.
+TextGrid tableGrid(const TableContents& boxes);
 
 // Which edges of a block from outside hold labels. A text here is a cell that holds something
 // other than a number as spreadsheets show numbers (a blank cell or a placeholder such as "-" is

@@ -1,11 +1,11 @@
 #include "data/InputData.h"
 
 #include "data/DataTable.h"
-#include "data/EntryBoxes.h"
 #include "data/NumericPrefix.h"
 #include "data/RuntimeError.h"
+#include "data/TableContents.h"
 
-void inputData(const EntryBoxes& boxes, DataTable& table) {
+void inputData(const TableContents& boxes, DataTable& table) {
     for (int c = 1; c <= DataTable::DataColumns; ++c)
         table(0, c) = boxes.columnLabel(c);
     for (int r = 1; r <= DataTable::DataRows; ++r) {
@@ -21,4 +21,6 @@ void inputData(const EntryBoxes& boxes, DataTable& table) {
     }
     for (Description which : AllDescriptions)
         table(DataTable::DescriptionRow, static_cast<int>(which)) = boxes.description(which);
+    for (std::size_t i = 0; i < UnshownPlaces.size(); ++i)
+        table(UnshownPlaces[i].first, UnshownPlaces[i].second) = boxes.unshown[i];
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 class DataTable;
-class EntryBoxes;
+struct TableContents;
 
 // Copies the 147 boxes into the dataset: column labels, then row by row the label and the twelve
-// numbers, then the five descriptions. A number beyond the 64-bit range throws an overflow
-// RuntimeError that names the box; the cells before it already hold their new values and the
-// boxes are untouched.
-void inputData(const EntryBoxes& boxes, DataTable& table);
+// numbers, then the five descriptions; the cells no box shows come from the contents as they
+// are. A number beyond the 64-bit range throws an overflow RuntimeError that names the box; the
+// cells before it already hold their new values.
+void inputData(const TableContents& boxes, DataTable& table);

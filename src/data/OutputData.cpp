@@ -1,8 +1,8 @@
 #include "data/OutputData.h"
 
 #include "data/DataTable.h"
-#include "data/EntryBoxes.h"
 #include "data/NumberFormat.h"
+#include "data/TableContents.h"
 
 namespace {
 
@@ -19,13 +19,13 @@ QString cellText(const DataTable& table, int r, int c) {
 
 } // namespace
 
-void textClr1(EntryBoxes& boxes) {
+void textClr1(TableContents& boxes) {
     for (int r = 1; r <= DataTable::DataRows; ++r)
         for (int c = 1; c <= DataTable::DataColumns; ++c)
             boxes.setValue(r, c, QString());
 }
 
-void textClr2(EntryBoxes& boxes) {
+void textClr2(TableContents& boxes) {
     for (int r = 1; r <= DataTable::DataRows; ++r)
         boxes.setRowLabel(r, QString());
     for (int c = 1; c <= 10; ++c)
@@ -36,7 +36,7 @@ void textClr2(EntryBoxes& boxes) {
     boxes.setColumnLabel(12, QString());
 }
 
-void outputData(const DataTable& table, EntryBoxes& boxes) {
+void outputData(const DataTable& table, TableContents& boxes) {
     textClr1(boxes);
     textClr2(boxes);
     for (int c = 1; c <= DataTable::DataColumns; ++c)
@@ -49,4 +49,12 @@ void outputData(const DataTable& table, EntryBoxes& boxes) {
     for (Description which : AllDescriptions)
         boxes.setDescription(which,
                              cellText(table, DataTable::DescriptionRow, static_cast<int>(which)));
+    boxes.unshown = unshownCells(table);
+}
+
+UnshownCells unshownCells(const DataTable& table) {
+    UnshownCells cells;
+    for (std::size_t i = 0; i < UnshownPlaces.size(); ++i)
+        cells[i] = table(UnshownPlaces[i].first, UnshownPlaces[i].second);
+    return cells;
 }

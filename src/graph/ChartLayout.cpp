@@ -1,8 +1,8 @@
 #include "graph/ChartLayout.h"
 
 #include "data/DataTable.h"
-#include "data/EntryBoxes.h"
 #include "data/NumberFormat.h"
+#include "data/TableContents.h"
 #include "graph/LabelSpread.h"
 #include "graph/PatternScheme.h"
 #include "graph/TextContrast.h"
@@ -72,7 +72,7 @@ Fill fillOf(ChartKind kind, int column) {
 
 class Layouter {
 public:
-    Layouter(ChartKind kind, const DataTable& table, const EntryBoxes& boxes,
+    Layouter(ChartKind kind, const DataTable& table, const TableContents& boxes,
              const PlotGeometry& plot, const TextMetrics& metrics, const ChartOptions& options,
              int canvasHeight)
         : table_(table)
@@ -316,7 +316,7 @@ private:
     }
 
     const DataTable& table_;
-    const EntryBoxes& boxes_;
+    const TableContents& boxes_;
     const TextMetrics& metrics_;
     const int canvasHeight_;
     ChartLayout layout_;
@@ -329,7 +329,7 @@ QRgb tableColour(int slot) {
     return ColourTable.at(static_cast<std::size_t>(slot));
 }
 
-ChartLayout layoutChart(ChartKind kind, const DataTable& table, const EntryBoxes& boxes,
+ChartLayout layoutChart(ChartKind kind, const DataTable& table, const TableContents& boxes,
                         const PlotGeometry& plot, const TextMetrics& metrics,
                         const ChartOptions& options, int canvasHeight) {
     return Layouter(kind, table, boxes, plot, metrics, options, canvasHeight).take();

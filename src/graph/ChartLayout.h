@@ -16,7 +16,7 @@
 #include <vector>
 
 class DataTable;
-class EntryBoxes;
+struct TableContents;
 
 // Where everything of a quantity-rate chart goes, computed once from the dataset, the boxes'
 // texts and the plot area: the chart draws it, and tooltips, hit tests, the keyboard highlight
@@ -174,7 +174,7 @@ struct ChartLayout {
 // height beyond the 32-bit range is an overflow, a zero grand total under a non-zero row total a
 // division by zero: the layout then ends there, with its failure. Row labels stay above
 // `canvasHeight`, the canvas's bottom.
-ChartLayout layoutChart(ChartKind kind, const DataTable& table, const EntryBoxes& boxes,
+ChartLayout layoutChart(ChartKind kind, const DataTable& table, const TableContents& boxes,
                         const PlotGeometry& plot, const TextMetrics& metrics,
                         const ChartOptions& options = {},
                         int canvasHeight = heightsOf(GraphSize::Standard).canvasHeight);

@@ -4,7 +4,7 @@
 #include "graph/ChartDrawing.h"
 #include "graph/SizeOption.h"
 
-ChartLayout drawColourChart(PlotGeometry& plot, const DataTable& table, const EntryBoxes& boxes,
+ChartLayout drawColourChart(PlotGeometry& plot, const DataTable& table, const TableContents& boxes,
                             GraphSurface& surface, GraphSize selected, const TextMetrics& metrics,
                             const ChartOptions& options) {
     Canvas& pic = surface.canvas();

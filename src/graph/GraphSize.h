@@ -1,11 +1,10 @@
 #pragma once
 
+#include "data/GraphSize.h"
+
 #include <cstdint>
 
 class Canvas;
-
-// The three graph sizes chosen on the entry window.
-enum class GraphSize { Standard, Tall, Wide };
 
 // What a size sets together: the plot area's height and the outer heights of the graph window
 // and of its canvas, all in twips.

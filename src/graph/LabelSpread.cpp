@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-std::vector<double> spreadLabels(const std::vector<LabelBlock>& blocks, double top,
-                                 double bottom) {
+std::vector<double> spreadLabels(const std::vector<LabelBlock>& blocks, double top, double bottom) {
     std::vector<double> tops(blocks.size());
     double free = top; // the first place the next block may take
     for (std::size_t i = 0; i < blocks.size(); ++i) {

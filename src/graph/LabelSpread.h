@@ -18,5 +18,4 @@ struct LabelBlock {
 // from the bottom instead. Blocks that do not collide keep their place. Where the blocks are
 // taller together than the room from `top` to `bottom`, the last ones end at `bottom` and the
 // first ones keep their order above them.
-std::vector<double> spreadLabels(const std::vector<LabelBlock>& blocks, double top,
-                                 double bottom);
+std::vector<double> spreadLabels(const std::vector<LabelBlock>& blocks, double top, double bottom);

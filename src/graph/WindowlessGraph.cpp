@@ -1,14 +1,14 @@
 #include "graph/WindowlessGraph.h"
 
 #include "data/DataTable.h"
-#include "data/EntryBoxes.h"
 #include "data/InputData.h"
+#include "data/TableContents.h"
 #include "graph/ColourChart.h"
 #include "graph/Fonts.h"
 #include "graph/PatternChart.h"
 #include "graph/SizeOption.h"
 
-void drawOnNewWindow(WindowlessGraph& graph, const EntryBoxes& boxes, const ChartStyle& style) {
+void drawOnNewWindow(WindowlessGraph& graph, const TableContents& boxes, const ChartStyle& style) {
     PlotGeometry plot;
     DataTable table;
     if (style.size != GraphSize::Standard)

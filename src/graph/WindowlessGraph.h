@@ -4,7 +4,7 @@
 #include "graph/GraphSize.h"
 #include "graph/ImageCanvas.h"
 
-class EntryBoxes;
+struct TableContents;
 
 // The graph window without a window, for charts drawn where nothing is shown: its canvas as the
 // window creates it (size and light grey), so that a chart comes out as in a new graph window.
@@ -31,4 +31,4 @@ struct ChartStyle {
 // The chart of the boxes on a new graph window, which has the standard size chosen: another size
 // is an option click before the chart command. The chart's title is kept for the picture files.
 // Throws a RuntimeError as the chart command does.
-void drawOnNewWindow(WindowlessGraph& graph, const EntryBoxes& boxes, const ChartStyle& style);
+void drawOnNewWindow(WindowlessGraph& graph, const TableContents& boxes, const ChartStyle& style);

@@ -1,23 +1,16 @@
 #pragma once
 
-#include "data/BoxesSnapshot.h"
-#include "graph/GraphSize.h"
+#include "data/TableContents.h"
 
 #include <QByteArray>
 
 #include <optional>
 
-// What the entry window holds at one moment: every box and the size chosen. Kept in a recovery
-// file while the program runs, so that a crash, a kill or a logout loses none of it.
-struct EntryState {
-    BoxesSnapshot boxes;
-    GraphSize size = GraphSize::Standard;
-    bool operator==(const EntryState&) const = default;
-};
-
 // The recovery file: UTF-8 JSON, {"format": 1, "grid": 11 rows of 13 texts (row 0 the column
-// labels, column 0 the row labels), "descriptions": 5 texts, "size": "standard"|"tall"|"wide"}.
-QByteArray encodeRecovery(const EntryState& state);
+// labels, column 0 the row labels), "descriptions": 5 texts, "size": "standard"|"tall"|"wide",
+// "unshown": the 9 cells no box shows (null, a text or a number), "file": the table's file}.
+// The last two are left out where they hold nothing, and read as nothing where they are missing.
+QByteArray encodeRecovery(const TableContents& contents);
 // What encodeRecovery wrote; nothing when the bytes are damaged, of another shape or of a later
 // format, so that a state is never taken in part.
-std::optional<EntryState> decodeRecovery(const QByteArray& bytes);
+std::optional<TableContents> decodeRecovery(const QByteArray& bytes);

@@ -57,15 +57,20 @@ QString RecoveryStore::defaultFolder() {
 std::optional<RecoveryStore::Leftover> RecoveryStore::takeLeftover() const {
     const QFileInfoList files =
         QDir(folder_).entryInfoList({QLatin1Char('*') + Suffix}, QDir::Files, QDir::Time);
+    std::optional<Leftover> newest;
     for (const QFileInfo& file : files) {
         const QString path = file.absoluteFilePath();
         if (path == path_)
             continue;
         std::unique_ptr<QLockFile> lock = makeLock(lockPath(path));
-        if (lock->tryLock(0))
-            return Leftover{path, std::move(lock)};
+        if (!lock->tryLock(0))
+            continue; // its instance still runs
+        if (newest)
+            ++newest->others; // the lock goes with it: that file waits for a later start
+        else
+            newest = Leftover{path, std::move(lock)};
     }
-    return std::nullopt;
+    return newest;
 }
 
 QString RecoveryStore::setAside(const Leftover& leftover) {
@@ -81,7 +86,7 @@ void RecoveryStore::lockOwnFile() {
     lock_.tryLock(0);
 }
 
-void RecoveryStore::write(const EntryState& state) {
+void RecoveryStore::write(const TableContents& contents) {
     if (removed_)
         return;
     lockOwnFile();
@@ -91,7 +96,7 @@ void RecoveryStore::write(const EntryState& state) {
     QMetaObject::invokeMethod(
         writerContext_.get(),
         // A state that cannot be written is kept by the next one that can.
-        [path = path_, state] {
+        [path = path_, state = contents] {
             static_cast<void>(saveBytes(Action::SaveTable, path, encodeRecovery(state)));
         },
         Qt::QueuedConnection);

@@ -29,6 +29,7 @@ public:
     struct Leftover {
         QString path;
         std::unique_ptr<QLockFile> lock;
+        int others = 0; // the leftovers older than this one, each offered at a later start
     };
     // The newest leftover, if any.
     std::optional<Leftover> takeLeftover() const;
@@ -36,7 +37,7 @@ public:
     static QString setAside(const Leftover& leftover);
 
     // Queues the state to be written; a later state overwrites an earlier one.
-    void write(const EntryState& state);
+    void write(const TableContents& contents);
     // Returns once every state queued so far is on disk.
     void flush();
     // Removes this instance's file; nothing is written after.

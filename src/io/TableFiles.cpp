@@ -1,9 +1,8 @@
 #include "io/TableFiles.h"
 
 #include "data/BoxNames.h"
-#include "data/BoxesSnapshot.h"
 #include "data/EntryGrid.h"
-#include "data/MemoryBoxes.h"
+#include "data/InputData.h"
 #include "data/OutputData.h"
 #include "io/CsvFile.h"
 #include "io/DataFileFormat.h"
@@ -37,9 +36,8 @@ Result<DataTable> readDataFile(const QString& path) {
 
 // The boxes as loading a data file has always filled them.
 LoadedTable shownTable(const DataTable& table) {
-    MemoryBoxes boxes;
-    outputData(table, boxes);
-    BoxesSnapshot shown = BoxesSnapshot::take(boxes);
+    TableContents shown;
+    outputData(table, shown);
     return {std::move(shown.grid), shown.descriptions, table, {}};
 }
 
@@ -93,21 +91,23 @@ Result<LoadedTable> loadTable(const QString& path, DataFormat format) {
     return readTable(path, format).onFile(path);
 }
 
-void fillBoxes(EntryBoxes& boxes, const LoadedTable& table) {
-    writeGrid(boxes, table.grid);
+void fillBoxes(TableContents& boxes, const LoadedTable& table) {
+    boxes.grid = table.grid;
     if (table.descriptions)
-        for (std::size_t i = 0; i < table.descriptions->size(); ++i)
-            boxes.setDescription(AllDescriptions[i], (*table.descriptions)[i]);
+        boxes.descriptions = *table.descriptions;
+    boxes.unshown = table.dataFile ? unshownCells(*table.dataFile) : UnshownCells{};
 }
 
-Result<LossyCells> saveTable(const QString& path, DataFormat format, const DataTable& table) {
+Result<LossyCells> saveTable(const QString& path, DataFormat format, const TableContents& boxes) {
     if (format == DataFormat::Csv) {
         if (const Result<void> saved =
-                saveBytes(Action::SaveTable, path, encodeCsv(tableGrid(table)));
+                saveBytes(Action::SaveTable, path, encodeCsv(tableGrid(boxes)));
             !saved)
             return saved.failure();
         return LossyCells{};
     }
+    DataTable table;
+    inputData(boxes, table);
     EncodedTable encoded = encodeDataFile(table);
     if (const Result<void> saved = saveBytes(Action::SaveTable, path, encoded.bytes); !saved)
         return saved.failure();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/DataTable.h"
-#include "data/EntryBoxes.h"
+#include "data/TableContents.h"
 #include "data/Result.h"
 #include "data/TextGrid.h"
 #include "io/FileFormats.h"
@@ -32,17 +32,18 @@ struct LoadedTable {
 // `path`.
 Result<LoadedTable> loadTable(const QString& path, DataFormat format);
 
-// Sets the label and value boxes to the table's grid, and the descriptions when it has them.
-void fillBoxes(EntryBoxes& boxes, const LoadedTable& table);
+// Sets the label and value boxes to the table's grid, the descriptions when it has them, and the
+// cells no box shows to a data file's (none for any other file).
+void fillBoxes(TableContents& boxes, const LoadedTable& table);
 
 // Cells of the dataset (row, column) whose text lost characters the file cannot hold.
 using LossyCells = std::vector<std::pair<int, int>>;
 
-// Writes the dataset through a temporary file that replaces `path` only once it is complete, so a
+// Writes the table through a temporary file that replaces `path` only once it is complete, so a
 // failed save leaves the old file as it was (in place where the folder takes no new file): as CSV
-// the grid of tableGrid, in any other format the data text file, whose characters outside code
-// page 932 become '?'.
-Result<LossyCells> saveTable(const QString& path, DataFormat format, const DataTable& table);
+// the grid of tableGrid, in any other format the data text file of the dataset, whose characters
+// outside code page 932 become '?'. A number beyond the 64-bit range throws as inputData does.
+Result<LossyCells> saveTable(const QString& path, DataFormat format, const TableContents& boxes);
 
 // What to tell after a save that replaced characters, naming their boxes; empty when none were.
 QString lossyCellsMessage(const QString& path, const LossyCells& cells);

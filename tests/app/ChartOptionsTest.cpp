@@ -3,9 +3,9 @@
 
 #include "app/ChartOptionsMenu.h"
 #include "app/DataTableWindow.h"
-#include "app/Form1.h"
-#include "app/Form2.h"
-#include "app/PictureBox.h"
+#include "app/EntryWindow.h"
+#include "app/GraphWindow.h"
+#include "app/ChartView.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -33,7 +33,7 @@ protected:
             form.setValue(row, column, QString::fromLatin1(value));
         click("Command1");
         for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* window = qobject_cast<Form2*>(widget))
+            if (auto* window = qobject_cast<GraphWindow*>(widget))
                 graph = window;
         ASSERT_NE(graph, nullptr);
     }
@@ -48,20 +48,20 @@ protected:
     QAction* item(const char* name) {
         for (QMenu* old : graph->findChildren<QMenu*>(QStringLiteral("chart-menu")))
             delete old;
-        QTest::keyClick(&graph->pictureBox(), Qt::Key_F10, Qt::ShiftModifier);
+        QTest::keyClick(&graph->chartView(), Qt::Key_F10, Qt::ShiftModifier);
         auto* action = graph->findChild<QAction*>(QString::fromLatin1(name));
         EXPECT_NE(action, nullptr) << name;
         return action;
     }
-    const ChartLayout& shown() { return graph->pictureBox().reading()->layout(); }
+    const ChartLayout& shown() { return graph->chartView().reading()->layout(); }
     DataTableWindow* dataTable() {
         item("show-data-table")->trigger();
         return graph->findChild<DataTableWindow*>();
     }
 
     FakeDialogs dialogs;
-    Form1 form{dialogs};
-    Form2* graph = nullptr;
+    EntryWindow form{dialogs};
+    GraphWindow* graph = nullptr;
 };
 
 TEST_F(ChartOptionsTest, MenuOffersTheOptionsAndAnOrderForEachLabelledColumn) {
@@ -72,7 +72,7 @@ TEST_F(ChartOptionsTest, MenuOffersTheOptionsAndAnOrderForEachLabelledColumn) {
                                   "sort-column-1:食品の割合の大きい順",
                                   "sort-column-3:R&&Dの割合の大きい順"}));
     QContextMenuEvent rightButton(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
-    QApplication::sendEvent(&graph->pictureBox(), &rightButton);
+    QApplication::sendEvent(&graph->chartView(), &rightButton);
     EXPECT_EQ(graph->findChildren<QMenu*>(QStringLiteral("chart-menu")).size(), 2);
 }
 
@@ -95,14 +95,14 @@ TEST_F(ChartOptionsTest, EachItemRedrawsTheChartAndIsKeptForTheNextSession) {
         EXPECT_EQ(item(step.item)->isChecked(), step.checked) << step.item;
     }
     FakeDialogs laterDialogs;
-    EXPECT_EQ(Form1(laterDialogs).chartOptions(), steps[std::size(steps) - 1].expected);
+    EXPECT_EQ(EntryWindow(laterDialogs).chartOptions(), steps[std::size(steps) - 1].expected);
 
     click("Command11");
     item("show-percent")->trigger();
     EXPECT_EQ(shown().kind, ChartKind::Pattern) << "redrawn as it was drawn";
     click("Option2"); // clears the canvas: the option waits for the next chart
     item("show-values")->trigger();
-    EXPECT_EQ(graph->pictureBox().reading(), std::nullopt);
+    EXPECT_EQ(graph->chartView().reading(), std::nullopt);
     EXPECT_EQ(savedChartOptions().values, true);
 }
 

@@ -1,9 +1,9 @@
 #include "FakeDialogs.h"
 #include "Printers.h"
 
-#include "app/Form1.h"
-#include "app/Form2.h"
-#include "app/PictureBox.h"
+#include "app/EntryWindow.h"
+#include "app/GraphWindow.h"
+#include "app/ChartView.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -27,8 +27,8 @@ protected:
         form.setValue(2, 1, QStringLiteral("100"));
         click("Command1");
         for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* graph = qobject_cast<Form2*>(widget))
-                pic = &graph->pictureBox();
+            if (auto* graph = qobject_cast<GraphWindow*>(widget))
+                pic = &graph->chartView();
         ASSERT_NE(pic, nullptr);
     }
     void TearDown() override { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -37,8 +37,8 @@ protected:
     }
 
     FakeDialogs dialogs;
-    Form1 form{dialogs};
-    PictureBox* pic = nullptr;
+    EntryWindow form{dialogs};
+    ChartView* pic = nullptr;
 };
 
 TEST_F(ChartReadingWidgetTest, HoverTellsSegmentsLabelsAndKeysAndNothingElsewhere) {

@@ -1,8 +1,8 @@
 #include "FakeDialogs.h"
 #include "Printers.h"
 
-#include "app/Form1.h"
-#include "app/Form2.h"
+#include "app/EntryWindow.h"
+#include "app/GraphWindow.h"
 #include "graph/ImageCanvas.h"
 
 #include <QApplication>
@@ -29,9 +29,9 @@ protected:
     void TearDown() override { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     void click(const char* name) { form.findChild<QPushButton*>(QString::fromUtf8(name))->click(); }
-    static Form2* graphWindow() {
+    static GraphWindow* graphWindow() {
         for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* form2 = qobject_cast<Form2*>(widget))
+            if (auto* form2 = qobject_cast<GraphWindow*>(widget))
                 return form2;
         return nullptr;
     }
@@ -46,7 +46,7 @@ protected:
     }
 
     FakeDialogs dialogs;
-    Form1 form{dialogs};
+    EntryWindow form{dialogs};
 };
 
 TEST_F(ClearingTest, ClearNumbersKeepsLabelsTheChartAndTheDataset) {

@@ -1,9 +1,9 @@
 #include "FakeDialogs.h"
 #include "Printers.h"
 
-#include "app/Form1.h"
+#include "app/EntryWindow.h"
 #include "data/InputData.h"
-#include "data/MemoryBoxes.h"
+#include "data/TableContents.h"
 #include "io/DataFileFormat.h"
 
 #include <QApplication>
@@ -32,7 +32,7 @@ protected:
 
     QTemporaryDir dir;
     FakeDialogs dialogs;
-    Form1 form{dialogs};
+    EntryWindow form{dialogs};
 };
 
 TEST_F(DataFileCommandsTest, SaveWritesTheBoxesAndShowsThePath) {
@@ -139,7 +139,7 @@ TEST_F(DataFileCommandsTest, SaveLoadSaveGivesTheSameBytes) {
 
 TEST_F(DataFileCommandsTest, CellsNoBoxShowsAreSavedAgainAsTheFileHadThem) {
     DataTable table;
-    inputData(MemoryBoxes{}, table); // as a fresh window saves it
+    inputData(TableContents{}, table); // as a fresh window saves it
     table(0, 0) = QStringLiteral("corner");
     table(11, 12) = 42.0;
     write(path("in.txt"), encodeDataFile(table).bytes);

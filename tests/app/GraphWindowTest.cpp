@@ -1,8 +1,8 @@
 #include "FakeDialogs.h"
 #include "Printers.h"
 
-#include "app/Form1.h"
-#include "app/Form2.h"
+#include "app/EntryWindow.h"
+#include "app/GraphWindow.h"
 #include "graph/ImageCanvas.h"
 
 #include <QApplication>
@@ -18,14 +18,14 @@ class GraphWindowTest : public ::testing::Test {
 protected:
     void TearDown() override { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    static std::vector<Form2*> graphWindows() {
-        std::vector<Form2*> found;
+    static std::vector<GraphWindow*> graphWindows() {
+        std::vector<GraphWindow*> found;
         for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* form2 = qobject_cast<Form2*>(widget))
+            if (auto* form2 = qobject_cast<GraphWindow*>(widget))
                 found.push_back(form2);
         return found;
     }
-    static Form2* graphWindow() {
+    static GraphWindow* graphWindow() {
         const auto found = graphWindows();
         EXPECT_LE(found.size(), 1u) << "never more than one graph window";
         return found.empty() ? nullptr : found.front();
@@ -43,13 +43,13 @@ protected:
     static int canvasHeightPixels() { return graphWindow()->picture().image().height(); }
 
     FakeDialogs dialogs;
-    Form1 form{dialogs};
+    EntryWindow form{dialogs};
 };
 
 TEST_F(GraphWindowTest, IsCreatedWithItsCreationGeometry) {
     EXPECT_EQ(graphWindow(), nullptr);
     click("Command1");
-    Form2* graph = graphWindow();
+    GraphWindow* graph = graphWindow();
     ASSERT_NE(graph, nullptr);
     EXPECT_EQ(graph->windowTitle(), QStringLiteral("量率グラフ"));
     EXPECT_FALSE(graph->windowIcon().isNull());
@@ -68,7 +68,7 @@ TEST_F(GraphWindowTest, SizeOptionCreatesItHiddenAndSetsTheHeights) {
     for (const Size& size : {Size{"Option2", 8000, 11000, 705}, Size{"Option3", 2000, 5000, 305},
                              Size{"Option1", 5000, 8000, 505}}) {
         click(size.option);
-        Form2* graph = graphWindow();
+        GraphWindow* graph = graphWindow();
         ASSERT_NE(graph, nullptr);
         EXPECT_FALSE(graph->isVisible()) << size.option;
         EXPECT_EQ(form.plotGeometry().height, size.plotHeight) << size.option;
@@ -83,7 +83,7 @@ TEST_F(GraphWindowTest, ChartShowsTheWindowAndReappliesOnlyTheStandardSize) {
     click("Option2");
     type("T1a", "5");
     click("Command1");
-    Form2* graph = graphWindow();
+    GraphWindow* graph = graphWindow();
     ASSERT_NE(graph, nullptr);
     EXPECT_TRUE(graph->isVisible());
     EXPECT_EQ(graph->height(), 705) << "the chart keeps the tall heights";
@@ -115,7 +115,7 @@ TEST_F(GraphWindowTest, ClosingDiscardsTheWindowButKeepsThePlotHeight) {
     EXPECT_EQ(graphWindow(), nullptr);
 
     click("Command1");
-    Form2* graph = graphWindow();
+    GraphWindow* graph = graphWindow();
     ASSERT_NE(graph, nullptr);
     EXPECT_EQ(form.plotGeometry().height, 8000);
     EXPECT_EQ(canvasHeightPixels(), 513) << "creation height, not the tall one";

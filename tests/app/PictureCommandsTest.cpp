@@ -1,9 +1,9 @@
 #include "FakeDialogs.h"
 #include "Printers.h"
 
-#include "app/Form1.h"
+#include "app/EntryWindow.h"
 #include "app/QtDialogs.h"
-#include "app/Form2.h"
+#include "app/GraphWindow.h"
 #include "graph/ImageCanvas.h"
 #include "graph/Twips.h"
 #include "io/Printing.h"
@@ -41,9 +41,9 @@ protected:
         form.setValue(2, 1, QStringLiteral("900"));
         click("Command1");
     }
-    static Form2* graphWindow() {
+    static GraphWindow* graphWindow() {
         for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* form2 = qobject_cast<Form2*>(widget))
+            if (auto* form2 = qobject_cast<GraphWindow*>(widget))
                 return form2;
         return nullptr;
     }
@@ -66,7 +66,7 @@ protected:
 
     QTemporaryDir dir;
     FakeDialogs dialogs;
-    Form1 form{dialogs};
+    EntryWindow form{dialogs};
 };
 
 TEST_F(PictureCommandsTest, SavingBeforeAnyChartWritesTheBlankCanvasAndKeepsTheWindowHidden) {
@@ -288,7 +288,7 @@ TEST_F(PictureCommandsTest, PrintsAtThePrintersResolutionWithTextsAsTextAndHatch
 
 TEST_F(PictureCommandsTest, QuitAsksAndEndsOnlyOnYes) {
     bool ended = false;
-    QObject::connect(&form, &Form1::quitRequested, [&] { ended = true; });
+    QObject::connect(&form, &EntryWindow::quitRequested, [&] { ended = true; });
     drawChart();
     form.setRowLabel(1, QStringLiteral("keep"));
 

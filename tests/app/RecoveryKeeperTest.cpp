@@ -1,7 +1,7 @@
 #include "FakeDialogs.h"
 #include "Printers.h"
 
-#include "app/Form1.h"
+#include "app/EntryWindow.h"
 #include "app/RecoveryKeeper.h"
 
 #include <QDir>
@@ -22,7 +22,7 @@ protected:
     // What a window that typed `state` and then crashed leaves behind.
     void leaveBehind(const EntryState& state) {
         FakeDialogs dialogs;
-        Form1 crashed(dialogs);
+        EntryWindow crashed(dialogs);
         RecoveryKeeper keeper(crashed, dialogs, folder());
         keeper.start();
         crashed.restoreEntry(state);
@@ -31,7 +31,7 @@ protected:
 
     static EntryState typed() {
         FakeDialogs dialogs;
-        Form1 form(dialogs);
+        EntryWindow form(dialogs);
         form.setValue(3, 4, QStringLiteral("555"));
         form.setRowLabel(10, QStringLiteral("十"));
         form.setDescription(Description::Title, QStringLiteral("家計の内訳"));
@@ -40,7 +40,7 @@ protected:
 
     QTemporaryDir dir;
     FakeDialogs dialogs;
-    Form1 form{dialogs};
+    EntryWindow form{dialogs};
     RecoveryKeeper keeper{form, dialogs, folder()};
 };
 
@@ -70,7 +70,7 @@ TEST_F(RecoveryKeeperTest, DiscardedOrDamagedLeftoversAreNotLoaded) {
     leaveBehind(typed());
     dialogs.answer = QMessageBox::No;
     keeper.start();
-    Form1 fresh(dialogs);
+    EntryWindow fresh(dialogs);
     EXPECT_EQ(form.entryState(), fresh.entryState());
     EXPECT_TRUE(files().isEmpty());
 
@@ -81,7 +81,7 @@ TEST_F(RecoveryKeeperTest, DiscardedOrDamagedLeftoversAreNotLoaded) {
     file.write("{\"format\": 1, \"grid\": [");
     file.close();
     FakeDialogs second;
-    Form1 next(second);
+    EntryWindow next(second);
     RecoveryKeeper(next, second, folder()).start();
     EXPECT_TRUE(second.questions.empty());
     ASSERT_EQ(second.warnings.size(), 1);

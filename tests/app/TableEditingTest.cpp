@@ -1,7 +1,7 @@
 #include "FakeDialogs.h"
 #include "Printers.h"
 
-#include "app/Form1.h"
+#include "app/EntryWindow.h"
 #include "app/TableEditing.h"
 
 #include <QApplication>
@@ -68,7 +68,7 @@ protected:
 
     QTemporaryDir dir;
     FakeDialogs dialogs;
-    Form1 form{dialogs};
+    EntryWindow form{dialogs};
 };
 
 TEST_F(TableEditingTest, BlockSpreadsFromTheCaretAndCountsWhatFallsOutside) {

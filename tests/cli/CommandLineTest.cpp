@@ -2,10 +2,10 @@
 #include "app/FakeDialogs.h"
 
 #include "Version.h"
-#include "app/Form1.h"
+#include "app/EntryWindow.h"
 #include "data/DataTable.h"
 #include "data/InputData.h"
-#include "data/MemoryBoxes.h"
+#include "data/TableContents.h"
 #include "io/SaveFile.h"
 #include "io/TableFiles.h"
 
@@ -53,8 +53,8 @@ Finished tallyfold(const QStringList& arguments, const QByteArray& input = {}) {
     return run;
 }
 
-MemoryBoxes salesTable() {
-    MemoryBoxes boxes;
+TableContents salesTable() {
+    TableContents boxes;
     boxes.setDescription(Description::Title, QStringLiteral("売上構成"));
     boxes.setDescription(Description::Unit, QStringLiteral("百万円"));
     for (int r = 1; r <= 4; ++r) {
@@ -72,7 +72,7 @@ protected:
     void TearDown() override { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     QString path(const QString& name) const { return dir.filePath(name); }
-    QString writeTable(const QString& name, const MemoryBoxes& boxes) const {
+    QString writeTable(const QString& name, const TableContents& boxes) const {
         DataTable table;
         inputData(boxes, table);
         EXPECT_TRUE(saveTable(path(name), dataFormat(name, 1), table));
@@ -205,7 +205,7 @@ TEST_F(CommandLineTest, HelpIsAllJapanese) {
 }
 
 TEST_F(CommandLineTest, SeveralInputsGoIntoTheFolderEachFailureIsNamedTheOthersWritten) {
-    MemoryBoxes huge = salesTable();
+    TableContents huge = salesTable();
     huge.setValue(1, 1, QStringLiteral("1e300")); // a row total beyond 32-bit floats
     const QStringList inputs = {
         writeTable(QStringLiteral("north.txt"), salesTable()),
@@ -259,7 +259,7 @@ TEST_F(CommandLineTest, RendersThePictureTheWindowSavesForTheSameTableAndSize) {
     for (const auto& c : cases) {
         const QString input = writeTable(QString::fromLatin1(c.input), salesTable());
         FakeDialogs dialogs;
-        Form1 form(dialogs);
+        EntryWindow form(dialogs);
         form.openDataFile(input);
         // A CSV leaves the descriptions as they are, and the window starts with a title.
         if (input.endsWith(QLatin1String(".csv")))
@@ -294,7 +294,7 @@ struct FolderRun {
 };
 
 TEST_F(CommandLineTest, ManyJobsWriteAndReportExactlyAsOne) {
-    MemoryBoxes huge = salesTable();
+    TableContents huge = salesTable();
     huge.setValue(1, 1, QStringLiteral("1e300"));
     for (const char* folder : {"a", "b", "c"})
         QDir(dir.path()).mkdir(QString::fromLatin1(folder));
@@ -308,7 +308,7 @@ TEST_F(CommandLineTest, ManyJobsWriteAndReportExactlyAsOne) {
         writeTable(QStringLiteral("a/huge.txt"), huge),
     };
     for (int i = 0; i < 12; ++i) {
-        MemoryBoxes table = salesTable();
+        TableContents table = salesTable();
         table.setValue(2, 3, QString::number(i * 13));
         inputs.insert(i * 7 % (inputs.size() + 1),
                       writeTable(QStringLiteral("b/table%1.txt").arg(i), table));

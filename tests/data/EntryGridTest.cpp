@@ -3,7 +3,7 @@
 #include "data/DataTable.h"
 #include "data/EntryGrid.h"
 #include "data/GridWith.h"
-#include "data/MemoryBoxes.h"
+#include "data/TableContents.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace {
 
 TEST(EntryGrid, ReachesLabelsAndValuesByRowAndColumn) {
     const std::vector<GridCell> cells{{0, 12, "K"}, {10, 0, "r"}, {1, 1, "v"}, {10, 12, "w"}};
-    MemoryBoxes boxes;
+    TableContents boxes;
     for (const GridCell& cell : cells)
         setGridText(boxes, cell.row, cell.column, cell.text);
     setGridText(boxes, 0, 0, QStringLiteral("corner"));

@@ -1,6 +1,6 @@
 #include "data/InputData.h"
 #include "data/DataTable.h"
-#include "data/MemoryBoxes.h"
+#include "data/TableContents.h"
 #include "data/RuntimeError.h"
 
 #include "Printers.h"
@@ -13,7 +13,7 @@ TEST(InputData, EmptyBoxesGiveZerosAndEmptyTextsAndLeaveUnusedCells) {
     DataTable table;
     table(0, 0) = QStringLiteral("kept");
     table(11, 6) = 7.0;
-    inputData(MemoryBoxes{}, table);
+    inputData(TableContents{}, table);
 
     for (int r = 1; r <= 10; ++r)
         for (int c = 1; c <= 12; ++c)
@@ -32,7 +32,7 @@ TEST(InputData, EmptyBoxesGiveZerosAndEmptyTextsAndLeaveUnusedCells) {
 }
 
 TEST(InputData, EveryBoxFeedsItsOwnCell) {
-    MemoryBoxes boxes;
+    TableContents boxes;
     for (int r = 1; r <= 10; ++r) {
         boxes.setRowLabel(r, QStringLiteral(" row %1 ").arg(r));
         for (int c = 1; c <= 12; ++c)
@@ -64,7 +64,7 @@ TEST(InputData, EveryBoxFeedsItsOwnCell) {
 }
 
 TEST(InputData, ValuesPassThroughTheNumericPrefix) {
-    MemoryBoxes boxes;
+    TableContents boxes;
     boxes.setValue(2, 1, QStringLiteral("abc"));
     boxes.setValue(2, 2, QStringLiteral(" 7.5 "));
     boxes.setValue(2, 3, QStringLiteral("1e3"));
@@ -79,7 +79,7 @@ TEST(InputData, ValuesPassThroughTheNumericPrefix) {
 }
 
 TEST(InputData, OverflowStopsAtTheBoxAndKeepsWhatWasTyped) {
-    MemoryBoxes boxes;
+    TableContents boxes;
     boxes.setValue(3, 5, QStringLiteral("1e400"));
     boxes.setValue(3, 4, QStringLiteral("8"));
     boxes.setValue(3, 6, QStringLiteral("9"));

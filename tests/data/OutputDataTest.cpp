@@ -2,15 +2,15 @@
 
 #include "data/DataTable.h"
 #include "data/InputData.h"
-#include "data/MemoryBoxes.h"
+#include "data/TableContents.h"
 #include "data/OutputData.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-MemoryBoxes filledBoxes() {
-    MemoryBoxes boxes;
+TableContents filledBoxes() {
+    TableContents boxes;
     for (int r = 1; r <= 10; ++r) {
         boxes.setRowLabel(r, QStringLiteral("r%1").arg(r));
         for (int c = 1; c <= 12; ++c)
@@ -24,7 +24,7 @@ MemoryBoxes filledBoxes() {
 }
 
 TEST(TextClr, FirstEmptiesTheValuesSecondTheLabelsAndDescriptions) {
-    MemoryBoxes boxes = filledBoxes();
+    TableContents boxes = filledBoxes();
     textClr1(boxes);
     for (int r = 1; r <= 10; ++r)
         for (int c = 1; c <= 12; ++c)
@@ -56,7 +56,7 @@ TEST(OutputData, ShowsEachCellByItsState) {
     table(11, 5) = QStringLiteral("author");
     // (1, 8) .. stay empty
 
-    MemoryBoxes boxes = filledBoxes();
+    TableContents boxes = filledBoxes();
     outputData(table, boxes);
     const char* expected[] = {"1", "2.5", "0", "abc", "-3", "1E+15", "1E-05", "", ""};
     for (int c = 1; c <= 9; ++c)
@@ -86,7 +86,7 @@ TEST(OutputData, InputDataReadsBackEveryNumberOfUpTo15Digits) {
     for (int r = 1; r <= 10; ++r)
         for (int c = 1; c <= 12; ++c)
             table(r, c) = numbers[(r * 12 + c) % std::size(numbers)];
-    MemoryBoxes boxes;
+    TableContents boxes;
     outputData(table, boxes);
     DataTable again;
     inputData(boxes, again);

@@ -2,7 +2,7 @@
 
 #include "data/DataTable.h"
 #include "data/InputData.h"
-#include "data/MemoryBoxes.h"
+#include "data/TableContents.h"
 #include "graph/ChartLayout.h"
 #include "graph/ColourChart.h"
 #include "graph/Fonts.h"
@@ -31,7 +31,7 @@ inline QStringList withoutTextPosition(QStringList ops) {
 
 // A table typed into memory boxes and charted onto a recording surface.
 struct ChartFixture {
-    MemoryBoxes boxes;
+    TableContents boxes;
     DataTable table;
     PlotGeometry plot;
     RecordingSurface surface;

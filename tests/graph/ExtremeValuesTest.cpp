@@ -25,7 +25,7 @@ TEST(ExtremeValues, AreDrawnOrReportedNeverCrashOrYieldNonFiniteCoordinates) {
             for (int c = 1; c <= 12; ++c)
                 if (random() % 3 == 0)
                     f.boxes.setValue(r, c, QString::fromLatin1(pool[random() % std::size(pool)]));
-        const MemoryBoxes typed = f.boxes;
+        const TableContents typed = f.boxes;
         for (bool colour : {true, false}) {
             try {
                 colour ? f.drawColour() : f.drawPattern();

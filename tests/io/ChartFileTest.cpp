@@ -2,7 +2,7 @@
 
 #include "data/DataTable.h"
 #include "data/InputData.h"
-#include "data/MemoryBoxes.h"
+#include "data/TableContents.h"
 #include "graph/ChartLayout.h"
 #include "graph/ColourChart.h"
 #include "graph/Fonts.h"
@@ -108,7 +108,7 @@ TEST(RepeatDeflate, LeavesUnusedTheDistancesDeflateCannotCode) {
 
 // A colour chart of a small table on a canvas as a new graph window has it.
 struct DrawnChart {
-    MemoryBoxes boxes;
+    TableContents boxes;
     WindowlessGraph graph;
 
     explicit DrawnChart(const QString& title = QStringLiteral("売上構成"),

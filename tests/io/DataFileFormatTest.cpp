@@ -2,7 +2,7 @@
 
 #include "data/DataTable.h"
 #include "data/InputData.h"
-#include "data/MemoryBoxes.h"
+#include "data/TableContents.h"
 #include "io/Cp932.h"
 #include "io/DataFileFormat.h"
 
@@ -33,7 +33,7 @@ QByteArray freshWindowFile() {
 }
 
 TEST(DataFileWriter, FreshWindowWritesTheTwelveLinesExactly) {
-    MemoryBoxes boxes;
+    TableContents boxes;
     DataTable table;
     inputData(boxes, table);
     const EncodedTable encoded = encodeDataFile(table);
@@ -42,7 +42,7 @@ TEST(DataFileWriter, FreshWindowWritesTheTwelveLinesExactly) {
 }
 
 TEST(DataFileWriter, NumbersAndTextsTakeTheInvariantForm) {
-    MemoryBoxes boxes;
+    TableContents boxes;
     boxes.setRowLabel(1, QStringLiteral("A"));
     boxes.setValue(1, 1, QStringLiteral("12.5"));
     boxes.setValue(1, 2, QStringLiteral("0.5"));

@@ -1,7 +1,7 @@
 #include "Printers.h"
 
 #include "data/EntryGrid.h"
-#include "data/MemoryBoxes.h"
+#include "data/TableContents.h"
 #include "io/RecoveryStore.h"
 
 #include <QDir>
@@ -13,7 +13,7 @@
 namespace {
 
 EntryState sampleState() {
-    MemoryBoxes boxes;
+    TableContents boxes;
     setGridText(boxes, 0, 1, QStringLiteral("食品"));
     setGridText(boxes, 1, 0, QStringLiteral("Ελλάδα \"q\",\n😀")); // not in code page 932
     setGridText(boxes, 10, 12, QString(100000, u'x'));

@@ -5,7 +5,7 @@
 
 #include "data/DataTable.h"
 #include "data/InputData.h"
-#include "data/MemoryBoxes.h"
+#include "data/TableContents.h"
 #include "data/RuntimeError.h"
 #include "graph/ChartLayout.h"
 #include "graph/ColourChart.h"
@@ -29,16 +29,16 @@ namespace {
 
 struct CorpusTable {
     QString name;
-    std::function<void(MemoryBoxes&)> fill;
+    std::function<void(TableContents&)> fill;
 };
 
-void setRow(MemoryBoxes& boxes, int row, const QString& label, const QStringList& values) {
+void setRow(TableContents& boxes, int row, const QString& label, const QStringList& values) {
     boxes.setRowLabel(row, label);
     for (int c = 0; c < values.size(); ++c)
         boxes.setValue(row, c + 1, values[c]);
 }
 
-void describe(MemoryBoxes& boxes, const QString& title) {
+void describe(TableContents& boxes, const QString& title) {
     boxes.setDescription(Description::Title, title);
     boxes.setDescription(Description::Unit, QStringLiteral("千円"));
     boxes.setDescription(Description::Source, QStringLiteral("家計調査"));
@@ -46,13 +46,13 @@ void describe(MemoryBoxes& boxes, const QString& title) {
     boxes.setDescription(Description::Author, QStringLiteral("作成者"));
 }
 
-void labelColumns(MemoryBoxes& boxes, int count) {
+void labelColumns(TableContents& boxes, int count) {
     for (int c = 1; c <= count; ++c)
         boxes.setColumnLabel(c, QStringLiteral("項目%1").arg(c));
 }
 
 // A table of random whole and decimal numbers, the same on every machine.
-void randomTable(MemoryBoxes& boxes, unsigned seed) {
+void randomTable(TableContents& boxes, unsigned seed) {
     std::mt19937 random(seed);
     const int rows = 1 + int(random() % 10);
     const int columns = 1 + int(random() % 12);
@@ -73,9 +73,9 @@ void randomTable(MemoryBoxes& boxes, unsigned seed) {
 
 std::vector<CorpusTable> corpusTables() {
     std::vector<CorpusTable> tables{
-        {"empty", [](MemoryBoxes&) {}},
+        {"empty", [](TableContents&) {}},
         {"household",
-         [](MemoryBoxes& b) {
+         [](TableContents& b) {
              b.setColumnLabel(1, QStringLiteral("食費"));
              b.setColumnLabel(2, QStringLiteral("住居"));
              b.setColumnLabel(3, QStringLiteral("光熱"));
@@ -85,9 +85,9 @@ std::vector<CorpusTable> corpusTables() {
              setRow(b, 3, QStringLiteral("2021年"), {"84500", "66000", "23800", "24000"});
              describe(b, QStringLiteral("家計の内訳"));
          }},
-        {"one-cell", [](MemoryBoxes& b) { setRow(b, 1, "A", {"1"}); }},
+        {"one-cell", [](TableContents& b) { setRow(b, 1, "A", {"1"}); }},
         {"full",
-         [](MemoryBoxes& b) {
+         [](TableContents& b) {
              labelColumns(b, 12);
              for (int r = 1; r <= 10; ++r) {
                  QStringList values;
@@ -98,36 +98,36 @@ std::vector<CorpusTable> corpusTables() {
              describe(b, QStringLiteral("量率テスト"));
          }},
         {"gaps",
-         [](MemoryBoxes& b) {
+         [](TableContents& b) {
              labelColumns(b, 5);
              setRow(b, 2, QStringLiteral("二"), {"", "30", "", "10"});
              setRow(b, 5, QStringLiteral("五"), {"5"});
              setRow(b, 9, QStringLiteral("九"), {"", "", "", "", "70"});
          }},
         {"zeros",
-         [](MemoryBoxes& b) {
+         [](TableContents& b) {
              labelColumns(b, 3);
              setRow(b, 1, QStringLiteral("零"), {"0", "0", "0"});
              setRow(b, 2, QStringLiteral("有"), {"0", "4", "0"});
              setRow(b, 3, QStringLiteral("零２"), {"0"});
          }},
         {"negative",
-         [](MemoryBoxes& b) {
+         [](TableContents& b) {
              labelColumns(b, 3);
              setRow(b, 1, QStringLiteral("増"), {"10", "-4", "6"});
              setRow(b, 2, QStringLiteral("減"), {"-3", "8", "2"});
          }},
         {"negative-row",
-         [](MemoryBoxes& b) {
+         [](TableContents& b) {
              setRow(b, 1, QStringLiteral("負"), {"-10", "-4"});
              setRow(b, 2, QStringLiteral("正"), {"3", "8"});
          }},
         {"cancelling-total",
-         [](MemoryBoxes& b) {
+         [](TableContents& b) {
              setRow(b, 1, QStringLiteral("相殺"), {"5", "-5"});
          }},
         {"long-labels",
-         [](MemoryBoxes& b) {
+         [](TableContents& b) {
              const QString longText = QStringLiteral("とても長い見出し").repeated(40);
              b.setColumnLabel(1, longText);
              b.setColumnLabel(2, QStringLiteral("x").repeated(300));
@@ -136,7 +136,7 @@ std::vector<CorpusTable> corpusTables() {
              describe(b, longText);
          }},
         {"right-to-left",
-         [](MemoryBoxes& b) {
+         [](TableContents& b) {
              b.setColumnLabel(1, QStringLiteral("مبيعات"));
              b.setColumnLabel(2, QStringLiteral("הוצאות"));
              setRow(b, 1, QStringLiteral("الربع الأول"), {"12", "7"});
@@ -145,7 +145,7 @@ std::vector<CorpusTable> corpusTables() {
              describe(b, QStringLiteral("تقرير سنوي"));
          }},
         {"thin-bars",
-         [](MemoryBoxes& b) {
+         [](TableContents& b) {
              labelColumns(b, 2);
              setRow(b, 1, QStringLiteral("北海道"), {"1", "1"});
              setRow(b, 2, QStringLiteral("青森"), {"1", "0"});
@@ -153,25 +153,25 @@ std::vector<CorpusTable> corpusTables() {
              setRow(b, 4, QStringLiteral("東京"), {"500", "400"});
          }},
         {"huge-values",
-         [](MemoryBoxes& b) {
+         [](TableContents& b) {
              setRow(b, 1, QStringLiteral("大"), {"2000000000", "147483647"});
              setRow(b, 2, QStringLiteral("小"), {"0.001", "1E-3"});
          }},
         {"overflow",
-         [](MemoryBoxes& b) {
+         [](TableContents& b) {
              setRow(b, 1, QStringLiteral("溢"), {"3E38", "3E38"});
          }},
         {"overflow-box",
-         [](MemoryBoxes& b) {
+         [](TableContents& b) {
              setRow(b, 1, QStringLiteral("溢"), {"1", "1E400"});
          }},
         {"zero-grand-total",
-         [](MemoryBoxes& b) {
+         [](TableContents& b) {
              setRow(b, 1, QStringLiteral("正"), {"5"});
              setRow(b, 2, QStringLiteral("負"), {"-5"});
          }},
         {"decimals",
-         [](MemoryBoxes& b) {
+         [](TableContents& b) {
              labelColumns(b, 4);
              setRow(b, 1, QStringLiteral("小数"), {"0.5", "1.25", "3.125", "1E2"});
              setRow(b, 2, QStringLiteral("全角"), {"１２", "３４．５", "7", "８"});
@@ -179,7 +179,7 @@ std::vector<CorpusTable> corpusTables() {
     };
     for (unsigned seed = 1; seed <= 12; ++seed)
         tables.push_back({QStringLiteral("random-%1").arg(seed),
-                          [seed](MemoryBoxes& b) { randomTable(b, seed); }});
+                          [seed](TableContents& b) { randomTable(b, seed); }});
     return tables;
 }
 
@@ -187,7 +187,7 @@ const char* const SizeNames[] = {"standard", "tall", "wide"};
 constexpr GraphSize Sizes[] = {GraphSize::Standard, GraphSize::Tall, GraphSize::Wide};
 
 // One chart command on the graph window: its message when it fails.
-QString draw(WindowlessGraph& graph, PlotGeometry& plot, const MemoryBoxes& boxes, bool pattern,
+QString draw(WindowlessGraph& graph, PlotGeometry& plot, const TableContents& boxes, bool pattern,
              GraphSize size) {
     DataTable table;
     const TextMetrics metrics = chartTextMetrics(NewCanvasWidth);
@@ -243,7 +243,7 @@ std::map<QString, QString> renderCorpus() {
     std::map<QString, QString> hashes;
     const std::vector<CorpusTable> tables = corpusTables();
     for (const CorpusTable& corpus : tables) {
-        MemoryBoxes boxes;
+        TableContents boxes;
         corpus.fill(boxes);
         for (int s = 0; s < 3; ++s)
             for (const bool pattern : {false, true}) {
@@ -264,7 +264,7 @@ std::map<QString, QString> renderCorpus() {
     WindowlessGraph graph;
     PlotGeometry plot;
     for (std::size_t t = 0; t < tables.size(); t += 3) {
-        MemoryBoxes boxes;
+        TableContents boxes;
         tables[t].fill(boxes);
         const GraphSize size = Sizes[t % 3];
         applySizeOption(plot, graph, size);

@@ -1,7 +1,7 @@
 // The SVG of a chart as a real renderer (librsvg's rsvg-convert) draws it at 96 DPI, compared with
 // the chart's PNG: anti-aliasing and glyph placement move edges by a pixel, nothing more.
 
-#include "data/MemoryBoxes.h"
+#include "data/TableContents.h"
 #include "graph/WindowlessGraph.h"
 #include "io/ChartFile.h"
 
@@ -45,7 +45,7 @@ struct RenderCase {
 } // namespace
 
 TEST(SvgRendering, RendererDrawsWhatThePngShows) {
-    MemoryBoxes boxes;
+    TableContents boxes;
     const char* const columns[] = {"食費", "住居", "光熱", "教養", "交通", "医療",
                                    "衣服", "通信", "教育", "交際", "貯蓄", "その他"};
     for (int c = 1; c <= 12; ++c)

@@ -3,7 +3,7 @@
 #include "data/BoxesSnapshot.h"
 #include "data/DataTable.h"
 #include "data/EntryGrid.h"
-#include "data/MemoryBoxes.h"
+#include "data/TableContents.h"
 #include "io/CsvFile.h"
 #include "io/TableFileBytes.h"
 #include "io/TableFiles.h"
@@ -108,7 +108,7 @@ TEST(TableFiles, WhatIsSavedLoadsBackIntoTheSameBoxes) {
         ASSERT_TRUE(saveTable(path, c.format, table)) << c.name;
         const Result<LoadedTable> loaded = loadTable(path, c.format);
         ASSERT_TRUE(loaded) << c.name;
-        MemoryBoxes boxes;
+        TableContents boxes;
         boxes.setDescription(Description::Title, QStringLiteral("kept"));
         fillBoxes(boxes, *loaded);
         EXPECT_EQ(BoxesSnapshot::take(boxes).grid, tableGrid(table)) << c.name;

@@ -13,11 +13,11 @@
 // that the arrow keys move from segment to segment (drawn over the picture, never into it), and
 // an accessible chart for screen readers. Its context menu (the right button, the Menu key or
 // Shift+F10) is the owner's to show.
-class PictureBox : public QWidget {
+class ChartView : public QWidget {
     Q_OBJECT
 
 public:
-    PictureBox(int widthTwips, int heightTwips, QRgb backColor, QWidget* parent = nullptr);
+    ChartView(int widthTwips, int heightTwips, QRgb backColor, QWidget* parent = nullptr);
 
     ImageCanvas& canvas() { return canvas_; }
     const ImageCanvas& canvas() const { return canvas_; }

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "app/CommonDialog.h"
-#include "data/DataTable.h"
-#include "data/EntryBoxes.h"
+#include "data/TableDocument.h"
 #include "graph/ChartLayout.h"
 #include "graph/GraphSize.h"
 #include "io/FileFormats.h"
-#include "io/RecoveryFile.h"
 
+#include <QLineEdit>
 #include <QPointer>
 #include <QWidget>
 
@@ -16,43 +15,40 @@
 #include <vector>
 
 class Dialogs;
-class Form2;
+class GraphWindow;
 class TableEditing;
-class QLineEdit;
 class QRadioButton;
 
 // The entry window: the grid of value boxes with their row and column labels, the description
-// boxes, the command buttons and the size choice. It owns the dataset and the chart values, and
-// the graph window from its first use.
-class Form1 : public QWidget, public EntryBoxes {
+// boxes, the command buttons and the size choice, all showing the table's document, which it
+// owns with the chart values and the graph window from its first use.
+class EntryWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form1(Dialogs& dialogs, QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit EntryWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~EntryWindow() override;
 
-    QString value(int row, int column) const override;
-    QString rowLabel(int row) const override;
-    QString columnLabel(int column) const override;
-    QString description(Description which) const override;
-    void setValue(int row, int column, const QString& text) override;
-    void setRowLabel(int row, const QString& text) override;
-    void setColumnLabel(int column, const QString& text) override;
-    void setDescription(Description which, const QString& text) override;
+    TableDocument& document() { return document_; }
+    const TableContents& contents() const { return document_.contents(); }
+
+    // The boxes' texts as shown; setting one is as if the user typed it.
+    QString value(int row, int column) const { return box(row, column)->text(); }
+    QString rowLabel(int row) const { return box(row, 0)->text(); }
+    QString columnLabel(int column) const { return box(0, column)->text(); }
+    QString description(Description which) const;
+    void setValue(int row, int column, const QString& text) { box(row, column)->setText(text); }
+    void setRowLabel(int row, const QString& text) { box(row, 0)->setText(text); }
+    void setColumnLabel(int column, const QString& text) { box(0, column)->setText(text); }
+    void setDescription(Description which, const QString& text);
 
     // Loads a data file as the load button does after its dialog: the table into the boxes, the
     // path into the caption, a message when it cannot. The format is the name's extension's
     // (.csv, .xlsx, .ods), any other name's text.
     void openDataFile(const QString& path);
 
-    // Every box and the size chosen, to keep and to bring back after a crash. Bringing back is
-    // one step that undo takes back; the caption is left as it is.
-    EntryState entryState() const;
-    void restoreEntry(const EntryState& state);
-
-    const DataTable& dataTable() const { return table_; }
     const PlotGeometry& plotGeometry() const { return plot_; }
-    GraphSize selectedSize() const;
+    GraphSize selectedSize() const { return document_.contents().size; }
     const ChartOptions& chartOptions() const { return chartOptions_; }
 
 signals:
@@ -60,8 +56,6 @@ signals:
     void quitRequested();
     // The user ended the work, with the quit button or by closing the window.
     void workEnded();
-    // A box or the size choice changed.
-    void entryChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -72,7 +66,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Building the window (Form1Layout.cpp).
+    // Building the window (EntryWindowLayout.cpp).
     void createGrid();
     void createLabelBoxes();
     void createDescriptions();
@@ -81,19 +75,22 @@ private:
     void createDecorations();
     void applyTabOrder();
     void watchBoxes();
+    // The box at (row, column) of the dataset: the grid's boxes, and the descriptions in row 11.
+    QLineEdit* box(int row, int column) const;
     QLineEdit* addTextBox(QLineEdit* box, const QString& name, QRect geometry, int tabIndex,
                           Qt::Alignment alignment, const QString& accessibleName);
     void addTabStop(int tabIndex, QWidget* widget) { tabStops_.emplace_back(tabIndex, widget); }
 
     void showPathInCaption(const QString& path);
+    void showSize(GraphSize size);
     void openDataFile(const QString& path, DataFormat format);
 
     // The actions.
-    Form2& graphWindow();
-    Form2& showGraphWindow();
+    GraphWindow& graphWindow();
+    GraphWindow& showGraphWindow();
     void drawColourChartCommand();
     void drawPatternChartCommand();
-    using ChartDriver = ChartLayout (*)(PlotGeometry&, const DataTable&, const EntryBoxes&,
+    using ChartDriver = ChartLayout (*)(PlotGeometry&, const DataTable&, const TableContents&,
                                         GraphSurface&, GraphSize, const TextMetrics&,
                                         const ChartOptions&);
     void drawChart(const ChartDriver& driver);
@@ -115,10 +112,10 @@ private:
 
     Dialogs& dialogs_;
     CommonDialog commonDialog1_{dialogs_};
-    DataTable table_;
+    TableDocument document_;
     PlotGeometry plot_;
     ChartOptions chartOptions_;
-    QPointer<Form2> form2_;
+    QPointer<GraphWindow> graphWindow_;
     TableEditing* editing_ = nullptr;
 
     std::array<std::array<QLineEdit*, 12>, 10> values_{};

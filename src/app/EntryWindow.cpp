@@ -1,10 +1,11 @@
-#include "app/Form1.h"
+#include "app/EntryWindow.h"
 
 #include "app/ChartOptionsMenu.h"
+#include "app/ChartView.h"
 #include "app/Dialogs.h"
-#include "app/Form2.h"
-#include "app/PictureBox.h"
+#include "app/GraphWindow.h"
 #include "app/TableEditing.h"
+#include "data/DataTable.h"
 #include "data/InputData.h"
 #include "data/OutputData.h"
 #include "data/Result.h"
@@ -34,16 +35,31 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 std::size_t descriptionIndex(Description which) {
     return static_cast<std::size_t>(which) - 1;
+}
+
+const QString StartCaption = QStringLiteral("Tallyfold v22");
+
+bool holdsDescriptions(const TableContents& contents) {
+    return std::ranges::any_of(contents.descriptions,
+                               [](const QString& text) { return !text.isEmpty(); });
+}
+
+Question csvWithoutDescriptionsQuestion() {
+    return {QStringLiteral("CSV には表題・単位・出典・注・作成者は保存されません。保存しますか?"),
+            QStringLiteral("データの保存"), QMessageBox::Question,
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes};
 }
 
 const QStringList DataFileSuffixes = {QStringLiteral("txt"), QStringLiteral("csv"),
                                       QStringLiteral("xlsx"), QStringLiteral("ods")};
 } // namespace
 
-Form1::Form1(Dialogs& dialogs, QWidget* parent)
+EntryWindow::EntryWindow(Dialogs& dialogs, QWidget* parent)
     : QWidget(parent)
     , dialogs_(dialogs)
     , chartOptions_(savedChartOptions()) {
@@ -59,21 +75,6 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent)
     applyTabOrder();
     watchBoxes();
 
-    const auto onClick = [this](const char* name, void (Form1::*handler)()) {
-        connect(findChild<QPushButton*>(QString::fromLatin1(name)), &QPushButton::clicked, this,
-                handler);
-    };
-    onClick("Command1", &Form1::drawColourChartCommand);
-    onClick("Command11", &Form1::drawPatternChartCommand);
-    onClick("Command5", &Form1::clearNumbersCommand);
-    onClick("Command8", &Form1::clearAllCommand);
-    onClick("Command9", &Form1::saveDataCommand);
-    onClick("Command10", &Form1::loadDataCommand);
-    onClick("Command6", &Form1::savePictureCommand);
-    onClick("Command7", &Form1::loadPictureCommand);
-    onClick("Command2", &Form1::copyPictureCommand);
-    onClick("Command3", &Form1::printCommand);
-    onClick("Command4", &Form1::quitCommand);
     const GraphSize sizes[] = {GraphSize::Standard, GraphSize::Tall, GraphSize::Wide};
     for (std::size_t i = 0; i < options_.size(); ++i)
         connect(options_[i], &QRadioButton::clicked, this,
@@ -83,87 +84,63 @@ Form1::Form1(Dialogs& dialogs, QWidget* parent)
     setAcceptDrops(true);
 }
 
-Form1::~Form1() {
-    delete form2_;
+EntryWindow::~EntryWindow() {
+    delete graphWindow_;
 }
 
-QString Form1::value(int row, int column) const {
-    return values_.at(row - 1).at(column - 1)->text();
-}
-
-QString Form1::rowLabel(int row) const {
-    return rowLabels_.at(row - 1)->text();
-}
-
-QString Form1::columnLabel(int column) const {
-    return columnLabels_.at(column - 1)->text();
-}
-
-QString Form1::description(Description which) const {
+QString EntryWindow::description(Description which) const {
     return descriptions_.at(descriptionIndex(which))->text();
 }
 
-void Form1::setValue(int row, int column, const QString& text) {
-    values_.at(row - 1).at(column - 1)->setText(text);
-}
-
-void Form1::setRowLabel(int row, const QString& text) {
-    rowLabels_.at(row - 1)->setText(text);
-}
-
-void Form1::setColumnLabel(int column, const QString& text) {
-    columnLabels_.at(column - 1)->setText(text);
-}
-
-void Form1::setDescription(Description which, const QString& text) {
+void EntryWindow::setDescription(Description which, const QString& text) {
     descriptions_.at(descriptionIndex(which))->setText(text);
 }
 
-GraphSize Form1::selectedSize() const {
-    if (options_[1]->isChecked())
-        return GraphSize::Tall;
-    if (options_[2]->isChecked())
-        return GraphSize::Wide;
-    return GraphSize::Standard;
+QLineEdit* EntryWindow::box(int row, int column) const {
+    if (row == DataTable::DescriptionRow)
+        return descriptions_.at(static_cast<std::size_t>(column) - 1);
+    if (row == 0)
+        return columnLabels_.at(static_cast<std::size_t>(column) - 1);
+    if (column == 0)
+        return rowLabels_.at(static_cast<std::size_t>(row) - 1);
+    return values_.at(static_cast<std::size_t>(row) - 1).at(static_cast<std::size_t>(column) - 1);
 }
 
-EntryState Form1::entryState() const {
-    return {BoxesSnapshot::take(*this), selectedSize()};
-}
-
-void Form1::restoreEntry(const EntryState& state) {
-    editing_->record(QStringLiteral("復元"),
-                     [&] { state.boxes.restoreChanged(*this, BoxesSnapshot::take(*this)); });
-    if (state.size != selectedSize())
-        options_.at(static_cast<std::size_t>(state.size))->click();
-}
-
-void Form1::closeEvent(QCloseEvent* event) {
+void EntryWindow::closeEvent(QCloseEvent* event) {
     // Closing the entry window ends the program, the graph window included.
-    if (form2_)
-        form2_->close();
+    if (graphWindow_)
+        graphWindow_->close();
     event->accept();
     emit workEnded();
 }
 
-void Form1::showPathInCaption(const QString& path) {
+void EntryWindow::showSize(GraphSize size) {
+    options_.at(static_cast<std::size_t>(size))->setChecked(true);
+    applySizeOption(plot_, graphWindow(), size);
+}
+
+void EntryWindow::showPathInCaption(const QString& path) {
+    if (path.isEmpty()) {
+        setWindowTitle(StartCaption); // back before the first file
+        return;
+    }
     // Qt reads "[*]" in a caption as the place of the modified marker; doubled, it shows as is.
     setWindowTitle(QString(path).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
 }
 
-void Form1::dragEnterEvent(QDragEnterEvent* event) {
+void EntryWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (droppedFile(event->mimeData(), DataFileSuffixes))
         event->acceptProposedAction();
 }
 
-void Form1::dropEvent(QDropEvent* event) {
+void EntryWindow::dropEvent(QDropEvent* event) {
     if (const std::optional<QString> path = droppedFile(event->mimeData(), DataFileSuffixes)) {
         event->acceptProposedAction();
         openDataFile(*path);
     }
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
+bool EntryWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove:
@@ -179,25 +156,26 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-Form2& Form1::graphWindow() {
-    if (!form2_) {
-        form2_ = new Form2;
-        form2_->setWindowIcon(windowIcon());
-        connect(form2_, &Form2::pictureDropped, this, [this](const QString& path) {
+GraphWindow& EntryWindow::graphWindow() {
+    if (!graphWindow_) {
+        graphWindow_ = new GraphWindow;
+        graphWindow_->setWindowIcon(windowIcon());
+        connect(graphWindow_, &GraphWindow::pictureDropped, this, [this](const QString& path) {
             graphWindow().canvas().cls();
             loadPicture(path);
         });
-        connect(&form2_->pictureBox(), &PictureBox::menuRequested, this, &Form1::showChartMenu);
+        connect(&graphWindow_->chartView(), &ChartView::menuRequested, this,
+                &EntryWindow::showChartMenu);
         // Top right of the screen, clear of the entry window's buttons.
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             const QRect area = screen->availableGeometry();
-            form2_->move(area.right() + 1 - form2_->width(), area.top());
+            graphWindow_->move(area.right() + 1 - graphWindow_->width(), area.top());
         }
     }
-    return *form2_;
+    return *graphWindow_;
 }
 
-template <class Body> void Form1::runAction(Body&& action) {
+template <class Body> void EntryWindow::runAction(Body&& action) {
     try {
         action();
     } catch (const RuntimeError& error) {
@@ -211,126 +189,143 @@ template <class Body> void Form1::runAction(Body&& action) {
     }
 }
 
-Form2& Form1::showGraphWindow() {
-    Form2& graph = graphWindow();
+GraphWindow& EntryWindow::showGraphWindow() {
+    GraphWindow& graph = graphWindow();
     graph.show();
     graph.raise();
     return graph;
 }
 
-void Form1::drawColourChartCommand() {
+void EntryWindow::drawColourChartCommand() {
     drawChart(drawColourChart);
 }
 
-void Form1::drawPatternChartCommand() {
+void EntryWindow::drawPatternChartCommand() {
     drawChart(drawPatternChart);
 }
 
-void Form1::drawChart(const ChartDriver& driver) {
+void EntryWindow::drawChart(const ChartDriver& driver) {
     runAction([&] {
-        inputData(*this, table_);
-        Form2& graph = showGraphWindow();
+        const TableContents& contents = document_.contents();
+        DataTable table;
+        inputData(contents, table);
+        GraphWindow& graph = showGraphWindow();
         // Only a chart drawn whole is kept for reading.
-        graph.pictureBox().setReading(
-            ChartReading(driver(plot_, table_, *this, graph, selectedSize(),
+        graph.chartView().setReading(
+            ChartReading(driver(plot_, table, contents, graph, contents.size,
                                 chartTextMetrics(NewCanvasWidth), chartOptions_)));
-        graph.picture().setTitle(description(Description::Title));
+        graph.picture().setTitle(contents.description(Description::Title));
     });
 }
 
-void Form1::showChartMenu(QPoint globalPos) {
+void EntryWindow::showChartMenu(QPoint globalPos) {
     std::array<QString, DataTable::DataColumns> labels;
     for (int c = 1; c <= DataTable::DataColumns; ++c)
-        labels.at(c - 1) = columnLabel(c);
+        labels.at(c - 1) = document_.contents().columnLabel(c);
     const ChartMenuActions actions{
         [this](const ChartOptions& options) { changeChartOptions(options); },
         [this] { graphWindow().showDataTable(); }};
     chartOptionsMenu(chartOptions_, labels, actions, &graphWindow())->popup(globalPos);
 }
 
-void Form1::changeChartOptions(const ChartOptions& options) {
+void EntryWindow::changeChartOptions(const ChartOptions& options) {
     chartOptions_ = options;
     saveChartOptions(options);
-    if (!form2_)
+    if (!graphWindow_)
         return;
     // Only a chart drawn whole is read, and so redrawn: nothing else is on the canvas as a chart.
-    if (const std::optional<ChartReading>& shown = form2_->pictureBox().reading())
+    if (const std::optional<ChartReading>& shown = graphWindow_->chartView().reading())
         drawChart(shown->layout().kind == ChartKind::Colour ? drawColourChart : drawPatternChart);
 }
 
-void Form1::watchBoxes() {
-    editing_ = new TableEditing(*this, dialogs_, this);
+void EntryWindow::watchBoxes() {
+    editing_ = new TableEditing(document_, dialogs_, this);
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->installEventFilter(this);
-    for (int r = 1; r <= DataTable::DataRows; ++r) {
-        editing_->addBox(rowLabels_[r - 1], QPoint(0, r));
-        for (int c = 1; c <= DataTable::DataColumns; ++c)
-            editing_->addBox(values_[r - 1][c - 1], QPoint(c, r));
-    }
-    for (int c = 1; c <= DataTable::DataColumns; ++c)
-        editing_->addBox(columnLabels_[c - 1], QPoint(c, 0));
-    for (QLineEdit* box : descriptions_)
-        editing_->addBox(box, std::nullopt);
-    for (QLineEdit* box : findChildren<QLineEdit*>())
-        connect(box, &QLineEdit::textChanged, this, &Form1::entryChanged);
-    for (QRadioButton* option : options_)
-        connect(option, &QRadioButton::toggled, this, &Form1::entryChanged);
+    for (int r = 0; r <= DataTable::DescriptionRow; ++r)
+        for (int c = 0; c < DataTable::Columns; ++c) {
+            if (!isBox(r, c))
+                continue;
+            QLineEdit* shown = box(r, c);
+            editing_->addBox(shown, r, c);
+            // Any change of the text, typed or set, goes to the document; its own changes come
+            // back as the text the box already has.
+            connect(shown, &QLineEdit::textChanged, this,
+                    [this, r, c](const QString& text) { document_.type(r, c, text); });
+            connect(shown, &QLineEdit::editingFinished, &document_, &TableDocument::endTyping);
+        }
+    connect(&document_, &TableDocument::boxChanged, this,
+            [this](int r, int c, const QString& text) {
+                if (QLineEdit* shown = box(r, c); shown->text() != text)
+                    shown->setText(text);
+            });
+    connect(&document_, &TableDocument::sizeChanged, this, &EntryWindow::showSize);
+    connect(&document_, &TableDocument::fileChanged, this, &EntryWindow::showPathInCaption);
 }
 
-void Form1::clearNumbersCommand() {
-    editing_->record(QStringLiteral("数値を消す"), [this] { textClr1(*this); });
+void EntryWindow::clearNumbersCommand() {
+    TableContents cleared = document_.contents();
+    textClr1(cleared);
+    document_.replace(QStringLiteral("数値を消す"), cleared);
 }
 
-void Form1::clearAllCommand() {
-    editing_->record(QStringLiteral("全てを消す"), [this] {
-        textClr1(*this);
-        textClr2(*this);
-    });
+void EntryWindow::clearAllCommand() {
+    TableContents cleared = document_.contents();
+    textClr1(cleared);
+    textClr2(cleared);
+    document_.replace(QStringLiteral("全てを消す"), cleared);
     graphWindow().canvas().cls();
 }
 
-void Form1::saveDataCommand() {
+void EntryWindow::saveDataCommand() {
     runAction([this] {
-        inputData(*this, table_);
+        const TableContents& contents = document_.contents();
+        DataTable table;
+        inputData(contents, table); // a number that cannot be read is told before the dialog
         const std::optional<QString> path = commonDialog1_.showSave(this, DataFilter);
         if (!path)
             return;
-        const Result<LossyCells> saved =
-            saveTable(*path, dataFormat(*path, commonDialog1_.filterIndex()), table_);
+        const DataFormat format = dataFormat(*path, commonDialog1_.filterIndex());
+        if (format == DataFormat::Csv && holdsDescriptions(contents) &&
+            dialogs_.ask(this, csvWithoutDescriptionsQuestion()) != QMessageBox::Yes)
+            return;
+        const Result<LossyCells> saved = saveTable(*path, format, contents);
         if (!saved) {
             dialogs_.warn(this, failureMessage(saved.failure()));
             return;
         }
-        showPathInCaption(*path);
+        document_.setFile(*path);
         if (const QString message = lossyCellsMessage(*path, *saved); !message.isEmpty())
             dialogs_.warn(this, message);
     });
 }
 
-void Form1::loadDataCommand() {
+void EntryWindow::loadDataCommand() {
     if (const std::optional<QString> path = commonDialog1_.showOpen(this, DataOpenFilter))
         openDataFile(*path, dataFormat(*path, commonDialog1_.filterIndex()));
 }
 
-void Form1::openDataFile(const QString& path) {
+void EntryWindow::openDataFile(const QString& path) {
     openDataFile(path, dataFormat(path, 1));
 }
 
-void Form1::openDataFile(const QString& path, DataFormat format) {
+void EntryWindow::openDataFile(const QString& path, DataFormat format) {
     const Result<LoadedTable> loaded = loadTable(path, format);
     if (!loaded) {
         dialogs_.warn(this, failureMessage(loaded.failure()));
         return;
     }
+    TableContents read = document_.contents();
+    fillBoxes(read, *loaded);
+    read.file = path;
+    document_.replace(QStringLiteral("データの読込"), read);
+    // Loaded again as it was: the caption still names the file.
     showPathInCaption(path);
-    if (loaded->dataFile)
-        table_ = *loaded->dataFile;
-    editing_->record(QStringLiteral("データの読込"), [&] { fillBoxes(*this, *loaded); });
     if (!loaded->notice.isEmpty())
         dialogs_.warn(this, loaded->notice);
 }
 
-void Form1::savePictureCommand() {
+void EntryWindow::savePictureCommand() {
     const std::optional<QString> path = commonDialog1_.showSave(this, PictureSaveFilter);
     if (!path)
         return;
@@ -339,13 +334,13 @@ void Form1::savePictureCommand() {
         dialogs_.warn(this, failureMessage(saved.failure()));
 }
 
-void Form1::loadPictureCommand() {
+void EntryWindow::loadPictureCommand() {
     graphWindow().canvas().cls();
     if (const std::optional<QString> path = commonDialog1_.showOpen(this, BitmapFilter))
         loadPicture(*path);
 }
 
-void Form1::loadPicture(const QString& path) {
+void EntryWindow::loadPicture(const QString& path) {
     const Result<QImage> loaded = ::loadPicture(path);
     if (!loaded) {
         dialogs_.warn(this, failureMessage(loaded.failure()));
@@ -354,13 +349,13 @@ void Form1::loadPicture(const QString& path) {
     graphWindow().picture().setPicture(*loaded);
 }
 
-void Form1::copyPictureCommand() {
+void EntryWindow::copyPictureCommand() {
     // Reported as the numbered error it has always been.
     if (const Result<void> copied = copyPicture(graphWindow().picture()); !copied)
         dialogs_.reportError(this, failureMessage(copied.failure()));
 }
 
-void Form1::printCommand() {
+void EntryWindow::printCommand() {
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer);
     if (!dialogs_.askPrinter(this, printer))
@@ -369,13 +364,16 @@ void Form1::printCommand() {
         dialogs_.warn(this, failureMessage(printed.failure()));
 }
 
-void Form1::quitCommand() {
+void EntryWindow::quitCommand() {
     if (dialogs_.ask(this, quitQuestion()) == QMessageBox::Yes) {
         emit workEnded();
         emit quitRequested();
     }
 }
 
-void Form1::chooseSize(GraphSize size) {
-    applySizeOption(plot_, graphWindow(), size);
+void EntryWindow::chooseSize(GraphSize size) {
+    if (size != document_.contents().size)
+        document_.setSize(size); // shown through the document
+    else
+        applySizeOption(plot_, graphWindow(), size);
 }

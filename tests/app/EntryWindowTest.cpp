@@ -1,7 +1,7 @@
 #include "FakeDialogs.h"
 #include "Printers.h"
 
-#include "app/Form1.h"
+#include "app/EntryWindow.h"
 #include "app/LeaderLine.h"
 #include "graph/Twips.h"
 
@@ -24,7 +24,7 @@ QString columnLetter(int c) {
     return QString(QChar(u'a' + c - 1));
 }
 
-class Form1Test : public ::testing::Test {
+class EntryWindowTest : public ::testing::Test {
 protected:
     template <class T = QWidget> T* find(const QString& name) const {
         T* widget = form.findChild<T*>(name);
@@ -34,10 +34,10 @@ protected:
     QLineEdit* box(const QString& name) const { return find<QLineEdit>(name); }
 
     FakeDialogs dialogs;
-    Form1 form{dialogs};
+    EntryWindow form{dialogs};
 };
 
-TEST_F(Form1Test, WindowCaptionClientAreaAndFonts) {
+TEST_F(EntryWindowTest, WindowCaptionClientAreaAndFonts) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Tallyfold v22"));
     EXPECT_EQ(form.geometry(), twipsRect(2580, 2805, 10710, 8040));
     EXPECT_EQ(form.font().family(), QStringLiteral("Liberation Serif"));
@@ -56,7 +56,7 @@ TEST_F(Form1Test, WindowCaptionClientAreaAndFonts) {
     EXPECT_EQ(credit->geometry(), twipsRect(9000, 7680, 1620, 300));
 }
 
-TEST_F(Form1Test, ValueBoxesFollowTheGridRule) {
+TEST_F(EntryWindowTest, ValueBoxesFollowTheGridRule) {
     for (int r = 1; r <= 10; ++r)
         for (int c = 1; c <= 12; ++c) {
             const QString name = QStringLiteral("T%1%2").arg(r).arg(columnLetter(c));
@@ -72,7 +72,7 @@ TEST_F(Form1Test, ValueBoxesFollowTheGridRule) {
     EXPECT_EQ(box("T3e")->accessibleName(), QStringLiteral("3行 E列"));
 }
 
-TEST_F(Form1Test, LabelAndDescriptionBoxes) {
+TEST_F(EntryWindowTest, LabelAndDescriptionBoxes) {
     struct Box {
         const char* name;
         QRect geometry;
@@ -109,7 +109,7 @@ TEST_F(Form1Test, LabelAndDescriptionBoxes) {
     }
 }
 
-TEST_F(Form1Test, LabelsCaptionsAndPositions) {
+TEST_F(EntryWindowTest, LabelsCaptionsAndPositions) {
     struct Label {
         const char* name;
         const char* text;
@@ -144,7 +144,7 @@ TEST_F(Form1Test, LabelsCaptionsAndPositions) {
     EXPECT_EQ(find<QLabel>("Label29")->toolTip(), QStringLiteral("tall"));
 }
 
-TEST_F(Form1Test, ButtonsCaptionsTooltipsAndFrames) {
+TEST_F(EntryWindowTest, ButtonsCaptionsTooltipsAndFrames) {
     struct Button {
         const char* name;
         const char* caption;
@@ -192,7 +192,7 @@ TEST_F(Form1Test, ButtonsCaptionsTooltipsAndFrames) {
     }
 }
 
-TEST_F(Form1Test, SizeOptionsStartWithStandard) {
+TEST_F(EntryWindowTest, SizeOptionsStartWithStandard) {
     const QRect geometries[] = {twipsRect(285, 360, 255, 180), twipsRect(285, 675, 255, 255),
                                 twipsRect(285, 1020, 255, 255)};
     for (int i = 1; i <= 3; ++i) {
@@ -205,7 +205,7 @@ TEST_F(Form1Test, SizeOptionsStartWithStandard) {
     EXPECT_EQ(form.selectedSize(), GraphSize::Standard);
 }
 
-TEST_F(Form1Test, LeaderLinesJoinEachColumnToItsLabelBox) {
+TEST_F(EntryWindowTest, LeaderLinesJoinEachColumnToItsLabelBox) {
     struct Line {
         int number;
         int fromX, toX, toY;
@@ -239,7 +239,7 @@ TEST_F(Form1Test, LeaderLinesJoinEachColumnToItsLabelBox) {
     EXPECT_GT(crossings, 4);
 }
 
-TEST_F(Form1Test, TabRunsAlongTheRowsThenLabelsThenDescriptions) {
+TEST_F(EntryWindowTest, TabRunsAlongTheRowsThenLabelsThenDescriptions) {
     QStringList expected;
     for (int r = 1; r <= 10; ++r)
         for (int c = 1; c <= 12; ++c)
@@ -282,7 +282,7 @@ TEST_F(Form1Test, TabRunsAlongTheRowsThenLabelsThenDescriptions) {
     EXPECT_EQ(order, expected);
 }
 
-TEST_F(Form1Test, BoxesFeedTheDatasetThroughTheEntryInterface) {
+TEST_F(EntryWindowTest, BoxesFeedTheDatasetThroughTheEntryInterface) {
     box("T10l")->setText(QStringLiteral("12kg"));
     box("Text47")->setText(QStringLiteral("最後"));
     box("Text11")->setText(QStringLiteral(" 十 "));

@@ -7,20 +7,20 @@
 
 class DataTableWindow;
 class ImageCanvas;
-class PictureBox;
+class ChartView;
 
 // The graph window: one canvas `Pic` at the top-left of its client area, nothing else, and the
 // data table of its chart in a window of its own. It deletes itself when closed, so its drawing,
 // heights and data table are discarded with it.
-class Form2 : public QWidget, public GraphSurface {
+class GraphWindow : public QWidget, public GraphSurface {
     Q_OBJECT
 
 public:
-    explicit Form2(QWidget* parent = nullptr);
+    explicit GraphWindow(QWidget* parent = nullptr);
 
     Canvas& canvas() override;
     ImageCanvas& picture();
-    PictureBox& pictureBox() { return *pic_; }
+    ChartView& chartView() { return *pic_; }
     // The outer height is the client height plus the frame the window manager adds; where the
     // frame is not known yet (hidden, no window manager) it counts as 425 twips.
     void setWindowHeight(int twips) override;
@@ -43,6 +43,6 @@ protected:
 private:
     int frameHeight() const;
 
-    PictureBox* pic_;
+    ChartView* pic_;
     QPointer<DataTableWindow> dataTable_;
 };

@@ -1,6 +1,6 @@
 // Builds the controls of the entry window: names, positions in twips, colours, captions,
 // tooltips, fonts and tab order.
-#include "app/Form1.h"
+#include "app/EntryWindow.h"
 
 #include "Version.h"
 #include "app/AppIcon.h"
@@ -52,8 +52,9 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, QRec
 
 } // namespace
 
-QLineEdit* Form1::addTextBox(QLineEdit* box, const QString& name, QRect geometry, int tabIndex,
-                             Qt::Alignment alignment, const QString& accessibleName) {
+QLineEdit* EntryWindow::addTextBox(QLineEdit* box, const QString& name, QRect geometry,
+                                   int tabIndex, Qt::Alignment alignment,
+                                   const QString& accessibleName) {
     box->setObjectName(name);
     box->setFont(ninePointFont(GothicFamily));
     box->setGeometry(geometry);
@@ -64,9 +65,9 @@ QLineEdit* Form1::addTextBox(QLineEdit* box, const QString& name, QRect geometry
     return box;
 }
 
-void Form1::createGrid() {
+void EntryWindow::createGrid() {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Tallyfold v22"));
+    showPathInCaption({});
     setWindowIcon(appIcon());
     setGeometry(twipsRect(2580, 2805, ClientWidth, ClientHeight));
 
@@ -95,7 +96,7 @@ void Form1::createGrid() {
                  twipsRect(letterLefts[c - 1], 120, 135, 255));
 }
 
-void Form1::createLabelBoxes() {
+void EntryWindow::createLabelBoxes() {
     for (int r = 1; r <= 10; ++r) {
         QLineEdit* box = addTextBox(new QLineEdit(this), QStringLiteral("Text%1").arg(r + 1),
                                     twipsRect(120, 360 * r, 1455, 270), 119 + r, Qt::AlignHCenter,
@@ -118,7 +119,7 @@ void Form1::createLabelBoxes() {
     }
 }
 
-void Form1::createDescriptions() {
+void EntryWindow::createDescriptions() {
     struct Row {
         Description which;
         const char* box;
@@ -149,7 +150,7 @@ void Form1::createDescriptions() {
     descriptions_[0]->setText(QStringLiteral("Title"));
 }
 
-void Form1::createButtons() {
+void EntryWindow::createButtons() {
     auto* frame1 = new QGroupBox(this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     frame1->setFont(ninePointFont(GothicFamily));
@@ -163,28 +164,31 @@ void Form1::createButtons() {
         bool inFrame;
         QRect geometry;
         int tabIndex;
+        void (EntryWindow::*command)();
     };
     const Button buttons[] = {
         {"Command1", "グラフを描く", "数値をもとにグラフを描く", false,
-         twipsRect(2040, 6360, 1215, 495), 150},
+         twipsRect(2040, 6360, 1215, 495), 150, &EntryWindow::drawColourChartCommand},
         {"Command11", "白黒グラフ", "パターンで塗りつぶす", true, twipsRect(240, 840, 1215, 495),
-         195},
+         195, &EntryWindow::drawPatternChartCommand},
         {"Command2", "グラフをコピー", "クリップボードへコピー", false,
-         twipsRect(3360, 6720, 1335, 375), 151},
-        {"Command5", "数値を消す", "数値のみ消す", false, twipsRect(4920, 6480, 1215, 375), 152},
-        {"Command8", "全てを消す", "ラベルも数値も消す", true, twipsRect(3120, 840, 1215, 375),
-         153},
+         twipsRect(3360, 6720, 1335, 375), 151, &EntryWindow::copyPictureCommand},
+        {"Command5", "数値を消す", "数値のみ消す", false, twipsRect(4920, 6480, 1215, 375), 152,
+         &EntryWindow::clearNumbersCommand},
+        {"Command8", "全てを消す", "ラベルも数値も消す", true, twipsRect(3120, 840, 1215, 375), 153,
+         &EntryWindow::clearAllCommand},
         {"Command9", "データの保存", "数値をテキストファイルに保存", false,
-         twipsRect(6360, 6480, 1215, 375), 154},
+         twipsRect(6360, 6480, 1215, 375), 154, &EntryWindow::saveDataCommand},
         {"Command10", "データの読込", "テキストファイルを読み込む", true,
-         twipsRect(4560, 840, 1215, 375), 155},
+         twipsRect(4560, 840, 1215, 375), 155, &EntryWindow::loadDataCommand},
         {"Command6", "グラフの保存", "グラフをBMPファイルに保存", true,
-         twipsRect(6000, 360, 1215, 375), 156},
-        {"Command7", "グラフの読込", "グラフを読み込む", true, twipsRect(6000, 840, 1215, 375),
-         157},
-        {"Command3", "印刷", "グラフを印刷する", false, twipsRect(9240, 6480, 1095, 375), 158},
-        {"Command4", "終わる", "グラフも数値も消える", false, twipsRect(9240, 6960, 1095, 375),
-         159},
+         twipsRect(6000, 360, 1215, 375), 156, &EntryWindow::savePictureCommand},
+        {"Command7", "グラフの読込", "グラフを読み込む", true, twipsRect(6000, 840, 1215, 375), 157,
+         &EntryWindow::loadPictureCommand},
+        {"Command3", "印刷", "グラフを印刷する", false, twipsRect(9240, 6480, 1095, 375), 158,
+         &EntryWindow::printCommand},
+        {"Command4", "終わる", "グラフも数値も消える", false, twipsRect(9240, 6960, 1095, 375), 159,
+         &EntryWindow::quitCommand},
     };
     for (const Button& b : buttons) {
         auto* button = new QPushButton(QString::fromUtf8(b.caption),
@@ -196,10 +200,11 @@ void Form1::createButtons() {
         button->setAutoDefault(false);
         button->raise();
         addTabStop(b.tabIndex, button);
+        connect(button, &QPushButton::clicked, this, b.command);
     }
 }
 
-void Form1::createSizeChoice() {
+void EntryWindow::createSizeChoice() {
     auto* frame2 = new QGroupBox(QStringLiteral("グラフのサイズ"), this);
     frame2->setObjectName(QStringLiteral("Frame2"));
     frame2->setFont(ninePointFont(GothicFamily));
@@ -235,7 +240,7 @@ void Form1::createSizeChoice() {
     options_[0]->setChecked(true);
 }
 
-void Form1::createDecorations() {
+void EntryWindow::createDecorations() {
     addLabel(this, QStringLiteral("Label22"), QStringLiteral("行ラベル"),
              twipsRect(480, 120, 855, 255));
     addLabel(this, QStringLiteral("Label23"), QStringLiteral("列ラベル"),
@@ -270,7 +275,7 @@ void Form1::createDecorations() {
     }
 }
 
-void Form1::applyTabOrder() {
+void EntryWindow::applyTabOrder() {
     std::sort(tabStops_.begin(), tabStops_.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabStops_.size(); ++i)

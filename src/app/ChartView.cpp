@@ -1,4 +1,4 @@
-#include "app/PictureBox.h"
+#include "app/ChartView.h"
 
 #include "app/ChartAccessible.h"
 #include "graph/Twips.h"
@@ -15,7 +15,7 @@ namespace {
 constexpr double PointerSlack = TwipsPerPixel / 2.0; // the pointer is one pixel
 }
 
-PictureBox::PictureBox(int widthTwips, int heightTwips, QRgb backColor, QWidget* parent)
+ChartView::ChartView(int widthTwips, int heightTwips, QRgb backColor, QWidget* parent)
     : QWidget(parent)
     , canvas_(widthTwips, heightTwips, backColor) {
     setObjectName(QStringLiteral("Pic"));
@@ -33,7 +33,7 @@ PictureBox::PictureBox(int widthTwips, int heightTwips, QRgb backColor, QWidget*
     canvas_.setEraseListener([this] { forgetReading(); });
 }
 
-void PictureBox::setReading(ChartReading reading) {
+void ChartView::setReading(ChartReading reading) {
     reading_ = std::move(reading);
     highlight_.reset();
     announceReading(this);
@@ -41,7 +41,7 @@ void PictureBox::setReading(ChartReading reading) {
     emit readingChanged();
 }
 
-void PictureBox::forgetReading() {
+void ChartView::forgetReading() {
     if (!reading_)
         return;
     reading_.reset();
@@ -51,7 +51,7 @@ void PictureBox::forgetReading() {
     emit readingChanged();
 }
 
-QString PictureBox::tooltipAt(QPoint position) const {
+QString ChartView::tooltipAt(QPoint position) const {
     if (!reading_)
         return {};
     const QPointF twips(double(position.x()) * TwipsPerPixel, double(position.y()) * TwipsPerPixel);
@@ -59,7 +59,7 @@ QString PictureBox::tooltipAt(QPoint position) const {
     return place ? reading_->tooltip(*place) : QString();
 }
 
-bool PictureBox::event(QEvent* event) {
+bool ChartView::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
         if (const QString text = tooltipAt(help->pos()); !text.isEmpty())
@@ -71,16 +71,16 @@ bool PictureBox::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
+void ChartView::contextMenuEvent(QContextMenuEvent* event) {
     emit menuRequested(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
                                                                    : keyboardMenuPlace());
 }
 
-QPoint PictureBox::keyboardMenuPlace() const {
+QPoint ChartView::keyboardMenuPlace() const {
     return mapToGlobal(highlight_ ? highlightRect().center() : QPoint(width() / 4, height() / 4));
 }
 
-void PictureBox::keyPressEvent(QKeyEvent* event) {
+void ChartView::keyPressEvent(QKeyEvent* event) {
     // The Menu key comes as a context menu event; Shift+F10 is left to the widget.
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
         emit menuRequested(keyboardMenuPlace());
@@ -115,7 +115,7 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
         moveHighlight(next);
 }
 
-void PictureBox::moveHighlight(std::optional<ChartPlace> place) {
+void ChartView::moveHighlight(std::optional<ChartPlace> place) {
     highlight_ = place;
     update();
     if (!place)
@@ -125,17 +125,17 @@ void PictureBox::moveHighlight(std::optional<ChartPlace> place) {
     announceHighlight(this);
 }
 
-QRect PictureBox::highlightRect() const {
+QRect ChartView::highlightRect() const {
     return highlight_ ? pixelBox(*highlight_) : QRect();
 }
 
-QRect PictureBox::pixelBox(const ChartPlace& place) const {
+QRect ChartView::pixelBox(const ChartPlace& place) const {
     const QRectF twips = reading_->box(place);
     return QRect(QPoint(toPixels(twips.left()), toPixels(twips.top())),
                  QPoint(toPixels(twips.right()), toPixels(twips.bottom())));
 }
 
-void PictureBox::paintEvent(QPaintEvent* event) {
+void ChartView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(event->rect().topLeft(), canvas_.image(), event->rect());
     if (highlight_) {

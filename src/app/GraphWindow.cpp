@@ -1,7 +1,7 @@
-#include "app/Form2.h"
+#include "app/GraphWindow.h"
 
+#include "app/ChartView.h"
 #include "app/DataTableWindow.h"
-#include "app/PictureBox.h"
 #include "graph/Twips.h"
 #include "io/DroppedFile.h"
 
@@ -19,9 +19,9 @@ QStringList pictureSuffixes() {
 }
 } // namespace
 
-Form2::Form2(QWidget* parent)
+GraphWindow::GraphWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , pic_(new PictureBox(NewCanvasWidth, NewCanvasHeight, NewCanvasColour, this)) {
+    , pic_(new ChartView(NewCanvasWidth, NewCanvasHeight, NewCanvasColour, this)) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("量率グラフ"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -32,27 +32,27 @@ Form2::Form2(QWidget* parent)
     setAcceptDrops(true);
 }
 
-void Form2::dragEnterEvent(QDragEnterEvent* event) {
+void GraphWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (droppedFile(event->mimeData(), pictureSuffixes()))
         event->acceptProposedAction();
 }
 
-void Form2::dropEvent(QDropEvent* event) {
+void GraphWindow::dropEvent(QDropEvent* event) {
     if (const std::optional<QString> path = droppedFile(event->mimeData(), pictureSuffixes())) {
         event->acceptProposedAction();
         emit pictureDropped(*path);
     }
 }
 
-Canvas& Form2::canvas() {
+Canvas& GraphWindow::canvas() {
     return pic_->canvas();
 }
 
-ImageCanvas& Form2::picture() {
+ImageCanvas& GraphWindow::picture() {
     return pic_->canvas();
 }
 
-void Form2::showDataTable() {
+void GraphWindow::showDataTable() {
     if (!dataTable_)
         dataTable_ = new DataTableWindow(*pic_, this);
     dataTable_->show();
@@ -60,15 +60,15 @@ void Form2::showDataTable() {
     dataTable_->activateWindow();
 }
 
-int Form2::frameHeight() const {
+int GraphWindow::frameHeight() const {
     const int frame = frameGeometry().height() - geometry().height();
     return isVisible() && frame > 0 ? frame * TwipsPerPixel : UnknownFrameHeight;
 }
 
-void Form2::setWindowHeight(int twips) {
+void GraphWindow::setWindowHeight(int twips) {
     resize(width(), toPixels(twips - frameHeight()));
 }
 
-int Form2::windowHeight() const {
+int GraphWindow::windowHeight() const {
     return height() * TwipsPerPixel + frameHeight();
 }
