@@ -35,8 +35,6 @@
 #include <QRadioButton>
 #include <QScreen>
 
-#include <algorithm>
-
 namespace {
 std::size_t descriptionIndex(Description which) {
     return static_cast<std::size_t>(which) - 1;
@@ -44,9 +42,13 @@ std::size_t descriptionIndex(Description which) {
 
 const QString StartCaption = QStringLiteral("Tallyfold v22");
 
+// Whether the descriptions hold anything beyond what a new window shows.
 bool holdsDescriptions(const TableContents& contents) {
-    return std::ranges::any_of(contents.descriptions,
-                               [](const QString& text) { return !text.isEmpty(); });
+    const Descriptions& shownAtStart = startContents().descriptions;
+    for (std::size_t i = 0; i < contents.descriptions.size(); ++i)
+        if (!contents.descriptions[i].isEmpty() && contents.descriptions[i] != shownAtStart[i])
+            return true;
+    return false;
 }
 
 Question csvWithoutDescriptionsQuestion() {

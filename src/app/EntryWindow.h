@@ -112,7 +112,7 @@ private:
 
     Dialogs& dialogs_;
     CommonDialog commonDialog1_{dialogs_};
-    TableDocument document_;
+    TableDocument document_{startContents()};
     PlotGeometry plot_;
     ChartOptions chartOptions_;
     QPointer<GraphWindow> graphWindow_;

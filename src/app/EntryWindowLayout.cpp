@@ -147,7 +147,7 @@ void EntryWindow::createDescriptions() {
             addTextBox(new QLineEdit(this), QString::fromUtf8(row.box), row.geometry, row.tabIndex,
                        Qt::AlignLeft, caption);
     }
-    descriptions_[0]->setText(QStringLiteral("Title"));
+    descriptions_[0]->setText(document_.contents().description(Description::Title));
 }
 
 void EntryWindow::createButtons() {

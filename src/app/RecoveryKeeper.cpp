@@ -39,8 +39,8 @@ RecoveryKeeper::RecoveryKeeper(EntryWindow& window, Dialogs& dialogs, const QStr
     connect(&delay_, &QTimer::timeout, this, &RecoveryKeeper::writeNow);
 }
 
-bool RecoveryKeeper::start() {
-    const bool restored = offerLeftover();
+void RecoveryKeeper::start() {
+    restored_ = offerLeftover();
     connect(&window_.document(), &TableDocument::changed, this, [this] {
         if (!delay_.isActive())
             delay_.start(); // not restarted by every key, so steady typing is written too
@@ -53,7 +53,15 @@ bool RecoveryKeeper::start() {
         delay_.stop();
         store_.remove();
     });
-    return restored;
+}
+
+void RecoveryKeeper::openNamedFile(const QString& path) {
+    if (restored_)
+        dialogs_.warn(&window_, QStringLiteral("復元した入力を残すため、ファイル「%1」は開きません"
+                                               "でした。必要なら「データの読込」で開いてください。")
+                                    .arg(path));
+    else
+        window_.openDataFile(path);
 }
 
 bool RecoveryKeeper::offerLeftover() {

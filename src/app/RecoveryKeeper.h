@@ -18,9 +18,11 @@ class RecoveryKeeper : public QObject {
 public:
     RecoveryKeeper(EntryWindow& window, Dialogs& dialogs, const QString& folder);
 
-    // Asks about a leftover, if there is one, then keeps every change from now on. Whether the
-    // leftover was brought back.
-    bool start();
+    // Asks about a leftover, if there is one, then keeps every change from now on.
+    void start();
+    // Opens the data file named at start, unless a leftover was brought back: that input stays,
+    // and the user is told which file was not opened.
+    void openNamedFile(const QString& path);
 
 private:
     bool offerLeftover();
@@ -30,4 +32,5 @@ private:
     Dialogs& dialogs_;
     RecoveryStore store_;
     QTimer delay_;
+    bool restored_ = false;
 };

@@ -22,16 +22,9 @@ QtJapanese::QtJapanese() {
 
 WindowSession::WindowSession(const QString& dataFile)
     : recovery_(window_, dialogs_, RecoveryStore::defaultFolder()) {
-    // Before anything else, a leftover of a crash is offered back; restored, it is not replaced.
-    const bool restored = recovery_.start();
+    recovery_.start(); // before anything else, a leftover of a crash is offered back
     QObject::connect(&window_, &EntryWindow::quitRequested, qApp, &QApplication::quit);
     window_.show();
-    if (dataFile.isEmpty())
-        return;
-    if (restored)
-        dialogs_.warn(&window_, QStringLiteral("復元した入力を残すため、ファイル「%1」は開きません"
-                                               "でした。必要なら「データの読込」で開いてください。")
-                                    .arg(dataFile));
-    else
-        window_.openDataFile(dataFile);
+    if (!dataFile.isEmpty())
+        recovery_.openNamedFile(dataFile);
 }

@@ -44,14 +44,23 @@ bool labelsBelowFirstRow(const TextGrid& block) {
 
 } // namespace
 
-TextGrid tableGrid(const TableContents& boxes) {
-    DataTable table;
-    inputData(boxes, table);
+TextGrid tableGrid(const DataTable& table) {
     TextGrid grid(GridRows, std::vector<QString>(GridColumns));
     for (int r = 0; r < GridRows; ++r)
         for (int c = 0; c < GridColumns; ++c)
-            if (!isCorner(r, c) && !(isValueBox(r, c) && boxes.value(r, c).trimmed().isEmpty()))
+            if (!isCorner(r, c))
                 grid[r][c] = cellText(table(r, c));
+    return grid;
+}
+
+TextGrid tableGrid(const TableContents& boxes) {
+    DataTable table;
+    inputData(boxes, table);
+    TextGrid grid = tableGrid(table);
+    for (int r = 1; r < GridRows; ++r)
+        for (int c = 1; c < GridColumns; ++c)
+            if (boxes.value(r, c).trimmed().isEmpty())
+                grid[r][c].clear();
     return grid;
 }
 

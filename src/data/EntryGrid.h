@@ -4,9 +4,14 @@
 #include "data/TableContents.h"
 #include "data/TextGrid.h"
 
-// The grid as a CSV file keeps it: labels as they are, numbers in the general form with 15
-// digits (0.5, 1E+16) as the chart reads them, empty boxes empty. 11 rows of 13 cells. A number
-// beyond the 64-bit range throws as inputData does.
+class DataTable;
+
+// The grid of the dataset: labels as they are, numbers in the general form with 15 digits (0.5,
+// 1E+16), empty cells empty. 11 rows of 13 cells.
+TextGrid tableGrid(const DataTable& table);
+// The grid of the boxes as a CSV file keeps it: that of their dataset, numbers as the chart reads
+// them, but empty where a value box is empty. A number beyond the 64-bit range throws as
+// inputData does.
 TextGrid tableGrid(const TableContents& boxes);
 
 // Which edges of a block from outside hold labels. A text here is a cell that holds something

@@ -21,6 +21,4 @@ void inputData(const TableContents& boxes, DataTable& table) {
     }
     for (Description which : AllDescriptions)
         table(DataTable::DescriptionRow, static_cast<int>(which)) = boxes.description(which);
-    for (std::size_t i = 0; i < UnshownPlaces.size(); ++i)
-        table(UnshownPlaces[i].first, UnshownPlaces[i].second) = boxes.unshown[i];
 }

@@ -58,3 +58,8 @@ UnshownCells unshownCells(const DataTable& table) {
         cells[i] = table(UnshownPlaces[i].first, UnshownPlaces[i].second);
     return cells;
 }
+
+void putUnshownCells(const UnshownCells& cells, DataTable& table) {
+    for (std::size_t i = 0; i < UnshownPlaces.size(); ++i)
+        table(UnshownPlaces[i].first, UnshownPlaces[i].second) = cells[i];
+}

@@ -13,3 +13,5 @@ void textClr2(TableContents& boxes);
 void outputData(const DataTable& table, TableContents& boxes);
 // The cells of the dataset that no box shows, as the contents keep them.
 UnshownCells unshownCells(const DataTable& table);
+// Puts the cells no box shows into the dataset.
+void putUnshownCells(const UnshownCells& cells, DataTable& table);

@@ -67,6 +67,12 @@ void TableContents::setBoxText(int row, int column, const QString& text) {
         descriptions[column - 1] = text;
 }
 
+TableContents startContents() {
+    TableContents start;
+    start.setDescription(Description::Title, QStringLiteral("Title"));
+    return start;
+}
+
 bool isBox(int row, int column) {
     return inGrid(row, column) || isDescription(row, column);
 }

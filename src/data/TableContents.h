@@ -63,5 +63,8 @@ struct TableContents {
     bool operator==(const TableContents&) const = default;
 };
 
+// What a new entry window shows: every box empty but the title, which shows "Title".
+TableContents startContents();
+
 // Whether (row, column) of the dataset is a box of the entry window.
 bool isBox(int row, int column);

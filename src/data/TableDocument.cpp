@@ -36,8 +36,9 @@ private:
     int typingRun_ = 0;
 };
 
-TableDocument::TableDocument(QObject* parent)
-    : QObject(parent) {}
+TableDocument::TableDocument(TableContents start, QObject* parent)
+    : QObject(parent)
+    , contents_(std::move(start)) {}
 
 void TableDocument::type(int row, int column, const QString& text) {
     if (!isBox(row, column) || contents_.boxText(row, column) == text)

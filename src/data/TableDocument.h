@@ -15,7 +15,7 @@ class TableDocument : public QObject {
     Q_OBJECT
 
 public:
-    explicit TableDocument(QObject* parent = nullptr);
+    explicit TableDocument(TableContents start = {}, QObject* parent = nullptr);
 
     const TableContents& contents() const { return contents_; }
 

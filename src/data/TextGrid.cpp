@@ -12,9 +12,8 @@ bool isLineEnd(QChar ch) {
     return ch == u'\r' || ch == u'\n';
 }
 
-} // namespace
-
-DelimitedText readDelimited(QStringView text, QChar separator, int maxRows, int maxColumns) {
+// readDelimited, ending after `lastRow` rows.
+DelimitedText scan(QStringView text, QChar separator, int maxRows, int maxColumns, int lastRow) {
     DelimitedText read;
     std::vector<QString> row;
     QString cell;
@@ -66,7 +65,7 @@ DelimitedText readDelimited(QStringView text, QChar separator, int maxRows, int 
             i += ch == u'\r' && i + 1 < size && text[i + 1] == u'\n' ? 2 : 1;
             endRow();
             cellStart = true;
-            if (i == size)
+            if (i == size || read.rows == lastRow)
                 return read; // the last line end closes the last row and opens none
         } else {
             if (keep)
@@ -78,6 +77,25 @@ DelimitedText readDelimited(QStringView text, QChar separator, int maxRows, int 
     if (!text.isEmpty())
         endRow();
     return read;
+}
+
+} // namespace
+
+DelimitedText readDelimited(QStringView text, QChar separator, int maxRows, int maxColumns) {
+    return scan(text, separator, maxRows, maxColumns, std::numeric_limits<int>::max());
+}
+
+QChar guessSeparator(QStringView text) {
+    QChar best = u',';
+    int most = 1;
+    for (const QChar separator : {u',', u';', u'\t'}) {
+        const int cells = scan(text, separator, 0, 0, 1).columns;
+        if (cells > most) {
+            best = separator;
+            most = cells;
+        }
+    }
+    return best;
 }
 
 TextGrid parseDelimited(QStringView text, QChar separator) {

@@ -29,6 +29,11 @@ struct DelimitedText : KeptBlock {
 };
 DelimitedText readDelimited(QStringView text, QChar separator, int maxRows, int maxColumns);
 
+// The separator of delimited text: whichever of comma, semicolon and tab splits its first row, as
+// readDelimited reads it, into the most cells; a tie goes to the one listed first, and a row of
+// one cell has a comma.
+QChar guessSeparator(QStringView text);
+
 // Joins a grid into delimited text with `lineEnd` after every row, the last included. A cell is
 // quoted only when it holds the separator, a double quote, CR, LF or one of `alsoQuoted` (a quote
 // inside doubled).

@@ -10,7 +10,6 @@
 #include "io/SpreadsheetFile.h"
 #include "io/TableFileBytes.h"
 
-#include <QFile>
 #include <QStringList>
 
 namespace {
@@ -20,15 +19,8 @@ Failure refused(const QString& reason) {
 }
 
 Result<DataTable> readDataFile(const QString& path) {
-    QFile file(path);
-    if (const Result<void> opened = openTableFile(file); !opened)
-        return opened.failure();
-    // A large file is mapped rather than read: only the first 156 fields are looked at. A small
-    // one is read: unmapping costs more, and stops every other thread of a batch for a moment.
-    constexpr qint64 MappedFrom = 64 << 10;
-    if (const uchar* mapped = file.size() > MappedFrom ? file.map(0, file.size()) : nullptr)
-        return decodeDataFile(reinterpret_cast<const char*>(mapped), file.size());
-    const Result<QByteArray> bytes = readTableFileBytes(file);
+    // Read, never mapped: a file cut short while it is read would end the program.
+    const Result<QByteArray> bytes = readTableFileBytes(path);
     if (!bytes)
         return bytes.failure();
     return decodeDataFile(bytes->constData(), bytes->size());
@@ -98,20 +90,33 @@ void fillBoxes(TableContents& boxes, const LoadedTable& table) {
     boxes.unshown = table.dataFile ? unshownCells(*table.dataFile) : UnshownCells{};
 }
 
-Result<LossyCells> saveTable(const QString& path, DataFormat format, const TableContents& boxes) {
+namespace {
+
+Result<LossyCells> saveTable(const QString& path, DataFormat format, const DataTable& table,
+                             const TextGrid& csvGrid) {
     if (format == DataFormat::Csv) {
-        if (const Result<void> saved =
-                saveBytes(Action::SaveTable, path, encodeCsv(tableGrid(boxes)));
+        if (const Result<void> saved = saveBytes(Action::SaveTable, path, encodeCsv(csvGrid));
             !saved)
             return saved.failure();
         return LossyCells{};
     }
-    DataTable table;
-    inputData(boxes, table);
     EncodedTable encoded = encodeDataFile(table);
     if (const Result<void> saved = saveBytes(Action::SaveTable, path, encoded.bytes); !saved)
         return saved.failure();
     return std::move(encoded.lossyCells);
+}
+
+} // namespace
+
+Result<LossyCells> saveTable(const QString& path, DataFormat format, const DataTable& table) {
+    return saveTable(path, format, table, tableGrid(table));
+}
+
+Result<LossyCells> saveTable(const QString& path, DataFormat format, const TableContents& boxes) {
+    DataTable table;
+    inputData(boxes, table);
+    putUnshownCells(boxes.unshown, table);
+    return saveTable(path, format, table, tableGrid(boxes));
 }
 
 QString lossyCellsMessage(const QString& path, const LossyCells& cells) {

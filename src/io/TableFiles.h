@@ -39,10 +39,13 @@ void fillBoxes(TableContents& boxes, const LoadedTable& table);
 // Cells of the dataset (row, column) whose text lost characters the file cannot hold.
 using LossyCells = std::vector<std::pair<int, int>>;
 
-// Writes the table through a temporary file that replaces `path` only once it is complete, so a
+// Writes the dataset through a temporary file that replaces `path` only once it is complete, so a
 // failed save leaves the old file as it was (in place where the folder takes no new file): as CSV
-// the grid of tableGrid, in any other format the data text file of the dataset, whose characters
-// outside code page 932 become '?'. A number beyond the 64-bit range throws as inputData does.
+// the grid of tableGrid, in any other format the data text file, whose characters outside code
+// page 932 become '?'.
+Result<LossyCells> saveTable(const QString& path, DataFormat format, const DataTable& table);
+// The same of the boxes' dataset, whose empty value boxes a CSV file keeps empty. A number beyond
+// the 64-bit range throws as inputData does.
 Result<LossyCells> saveTable(const QString& path, DataFormat format, const TableContents& boxes);
 
 // What to tell after a save that replaced characters, naming their boxes; empty when none were.

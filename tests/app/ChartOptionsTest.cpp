@@ -2,10 +2,10 @@
 #include "Printers.h"
 
 #include "app/ChartOptionsMenu.h"
+#include "app/ChartView.h"
 #include "app/DataTableWindow.h"
 #include "app/EntryWindow.h"
 #include "app/GraphWindow.h"
-#include "app/ChartView.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "FakeDialogs.h"
 #include "Printers.h"
 
+#include "app/ChartView.h"
 #include "app/EntryWindow.h"
 #include "app/GraphWindow.h"
-#include "app/ChartView.h"
 
 #include <QAccessible>
 #include <QApplication>

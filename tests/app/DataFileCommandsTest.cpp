@@ -2,6 +2,7 @@
 #include "Printers.h"
 
 #include "app/EntryWindow.h"
+#include "data/DataTable.h"
 #include "data/InputData.h"
 #include "data/TableContents.h"
 #include "io/DataFileFormat.h"
@@ -46,7 +47,9 @@ TEST_F(DataFileCommandsTest, SaveWritesTheBoxesAndShowsThePath) {
     EXPECT_EQ(dialogs.fileDialogs[0].filter, QStringLiteral("text (*.txt);;CSV (*.csv)"));
     EXPECT_EQ(form.windowTitle(), path("table.txt"));
     EXPECT_TRUE(dialogs.warnings.isEmpty());
-    EXPECT_EQ(contents(path("table.txt")), encodeDataFile(form.dataTable()).bytes);
+    DataTable saved;
+    inputData(form.contents(), saved);
+    EXPECT_EQ(contents(path("table.txt")), encodeDataFile(saved).bytes);
     EXPECT_TRUE(contents(path("table.txt")).contains("\"\x93\x8c\x8b\x9e\",.5,0"));
 }
 
@@ -62,11 +65,10 @@ TEST_F(DataFileCommandsTest, CaptionShowsAPathWithTheModifiedMarkerAsItIs) {
     }
 }
 
-TEST_F(DataFileCommandsTest, CancelledSaveStillTakesTheBoxesInAndKeepsTheCaption) {
+TEST_F(DataFileCommandsTest, CancelledSaveKeepsTheCaption) {
     form.setValue(2, 3, QStringLiteral("7"));
     click("Command9");
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Tallyfold v22"));
-    EXPECT_EQ(form.dataTable()(2, 3), Cell{7.0});
     EXPECT_TRUE(dialogs.warnings.isEmpty());
 }
 
@@ -149,6 +151,45 @@ TEST_F(DataFileCommandsTest, CellsNoBoxShowsAreSavedAgainAsTheFileHadThem) {
     click("Command9");
     table(2, 2) = 6.0;
     EXPECT_EQ(contents(path("out.txt")), encodeDataFile(table).bytes);
+
+    // The load taken back takes its hidden cells with it.
+    form.document().undo();
+    form.document().undo();
+    dialogs.fileNames << path("undone.txt");
+    click("Command9");
+    DataTable fresh;
+    inputData(TableContents{}, fresh);
+    EXPECT_EQ(contents(path("undone.txt")), encodeDataFile(fresh).bytes);
+}
+
+TEST_F(DataFileCommandsTest, CsvAsksBeforeItLeavesTheDescriptionsOut) {
+    const struct {
+        const char* title;
+        QMessageBox::StandardButton answer;
+        bool asked;
+        bool written;
+    } cases[] = {{"", QMessageBox::No, false, true},
+                 {"家計", QMessageBox::No, true, false},
+                 {"家計", QMessageBox::Yes, true, true}};
+    for (const auto& c : cases) {
+        const QString csv = path("asked.csv");
+        QFile::remove(csv);
+        dialogs.questions.clear();
+        dialogs.answer = c.answer;
+        form.setDescription(Description::Title, QString::fromUtf8(c.title));
+        form.setValue(1, 1, QStringLiteral("5"));
+        dialogs.fileNames << csv;
+        click("Command9");
+        ASSERT_EQ(dialogs.questions.size(), c.asked ? 1u : 0u) << c.title << c.answer;
+        if (c.asked)
+            EXPECT_EQ(dialogs.questions[0].text,
+                      QStringLiteral(
+                          "CSV には表題・単位・出典・注・作成者は保存されません。保存しますか?"));
+        EXPECT_EQ(QFile::exists(csv), c.written) << c.title << c.answer;
+        if (c.written)
+            EXPECT_TRUE(contents(csv).contains(QByteArray("\r\n,5") + QByteArray(11, ',') + "\r\n"))
+                << "empty boxes stay empty cells";
+    }
 }
 
 TEST_F(DataFileCommandsTest, LostCharactersAreSavedAsQuestionMarksAndNamed) {

@@ -2,8 +2,8 @@
 #include "Printers.h"
 
 #include "app/EntryWindow.h"
-#include "app/QtDialogs.h"
 #include "app/GraphWindow.h"
+#include "app/QtDialogs.h"
 #include "graph/ImageCanvas.h"
 #include "graph/Twips.h"
 #include "io/Printing.h"

@@ -171,8 +171,7 @@ TEST_F(TableEditingTest, UndoAndRedoStepThroughTheActions) {
     key(button, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(form.value(1, 1), QString());
 
-    // Typing in a box: its own undo first, then the window's, in which the typing of a box
-    // left is a step of its own.
+    // Typing in a box is a step of its own, box by box.
     QLineEdit* typed = box("T6f");
     key(box("T7f"), Qt::Key_8, Qt::NoModifier);
     key(typed, Qt::Key_7, Qt::NoModifier);
@@ -195,7 +194,7 @@ TEST_F(TableEditingTest, RedoAfterUndoKeepsWhatWasTypedSince) {
           {"T3c", "", Qt::Key_Y, "555", "666"}});
 }
 
-TEST_F(TableEditingTest, UndoTakesTheBoxsOwnThenItsTypingThenThePaste) {
+TEST_F(TableEditingTest, UndoTakesTheTypingThenThePaste) {
     play({{"T1a", "1\t2", Qt::Key_V, "1", "2"},
           {"T1a", "999", None, "1999", "2"},
           {"T1a", "", Qt::Key_Z, "1", "2"},

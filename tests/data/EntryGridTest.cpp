@@ -9,16 +9,22 @@
 
 namespace {
 
-TEST(EntryGrid, ReachesLabelsAndValuesByRowAndColumn) {
+TEST(EntryGrid, ReachesEveryBoxByItsPlaceInTheDataset) {
     const std::vector<GridCell> cells{{0, 12, "K"}, {10, 0, "r"}, {1, 1, "v"}, {10, 12, "w"}};
     TableContents boxes;
     for (const GridCell& cell : cells)
-        setGridText(boxes, cell.row, cell.column, cell.text);
-    setGridText(boxes, 0, 0, QStringLiteral("corner"));
+        boxes.setBoxText(cell.row, cell.column, cell.text);
+    boxes.setBoxText(11, 2, QStringLiteral("unit"));
+    for (const auto& [r, c] : {std::pair{0, 0}, {11, 0}, {11, 6}, {12, 1}, {1, 13}})
+        boxes.setBoxText(r, c, QStringLiteral("no box"));
     EXPECT_EQ(boxes.columnLabel(12), "K");
     EXPECT_EQ(boxes.rowLabel(10), "r");
     EXPECT_EQ(boxes.value(10, 12), "w");
-    EXPECT_EQ(readGrid(boxes), gridWith(cells));
+    EXPECT_EQ(boxes.description(Description::Unit), "unit");
+    EXPECT_EQ(boxes.grid, gridWith(cells));
+    EXPECT_THROW(boxes.setValue(1, 13, QStringLiteral("past L")), std::out_of_range);
+    const DataTable table;
+    EXPECT_THROW(static_cast<void>(table(1, 13)), std::out_of_range) << "not row 2's label";
 }
 
 TEST(EntryGrid, ShowsTheDatasetWithoutItsDescriptions) {
@@ -30,6 +36,19 @@ TEST(EntryGrid, ShowsTheDatasetWithoutItsDescriptions) {
     table(10, 12) = 1e16;
     table(11, 1) = QStringLiteral("title");
     EXPECT_EQ(tableGrid(table),
+              gridWith({{0, 1, "東京"}, {1, 0, "2020"}, {1, 1, "0.5"}, {10, 12, "1E+16"}}));
+}
+
+TEST(EntryGrid, SavesEmptyBoxesEmptyAndNumbersAsTheChartReadsThem) {
+    TableContents boxes;
+    boxes.setColumnLabel(1, QStringLiteral("東京"));
+    boxes.setRowLabel(1, QStringLiteral("2020"));
+    boxes.setValue(1, 1, QStringLiteral("0.50"));
+    boxes.setValue(1, 2, QStringLiteral(" "));
+    boxes.setValue(10, 12, QStringLiteral("1e16"));
+    boxes.setDescription(Description::Title, QStringLiteral("title"));
+    boxes.unshown[0] = QStringLiteral("corner");
+    EXPECT_EQ(tableGrid(boxes),
               gridWith({{0, 1, "東京"}, {1, 0, "2020"}, {1, 1, "0.5"}, {10, 12, "1E+16"}}));
 }
 

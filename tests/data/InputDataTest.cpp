@@ -1,7 +1,7 @@
 #include "data/InputData.h"
 #include "data/DataTable.h"
-#include "data/TableContents.h"
 #include "data/RuntimeError.h"
+#include "data/TableContents.h"
 
 #include "Printers.h"
 

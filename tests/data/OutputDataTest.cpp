@@ -2,8 +2,8 @@
 
 #include "data/DataTable.h"
 #include "data/InputData.h"
-#include "data/TableContents.h"
 #include "data/OutputData.h"
+#include "data/TableContents.h"
 
 #include <gtest/gtest.h>
 

@@ -35,11 +35,13 @@ TEST(CsvFile, DecodesEncodingsAndSeparators) {
         {"\"x;y;z\",b\n1,2", {{"x;y;z", "b"}, {"1", "2"}}},
         {"\"a,\"\"b,c\";d\n\"1;2\"", {{"a,\"b,c", "d"}, {"1;2"}}},
         {"abc\n", {{"abc"}}},
+        {"\xEF\xBB\xBF\"a\nb\",1\r\n2;3,4\r\n", {{"a\nb", "1"}, {"2;3", "4"}}},
     };
     for (const auto& c : cases) {
         const Result<DelimitedText> read = decodeCsv(c.bytes);
         ASSERT_TRUE(read) << c.bytes.toStdString();
         EXPECT_EQ(read->grid, c.grid) << c.bytes.toStdString();
+        EXPECT_EQ(read->rows, static_cast<int>(c.grid.size())) << c.bytes.toStdString();
     }
 }
 

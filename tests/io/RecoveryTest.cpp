@@ -1,6 +1,5 @@
 #include "Printers.h"
 
-#include "data/EntryGrid.h"
 #include "data/TableContents.h"
 #include "io/RecoveryStore.h"
 
@@ -12,17 +11,21 @@
 
 namespace {
 
-EntryState sampleState() {
+TableContents sampleState() {
     TableContents boxes;
-    setGridText(boxes, 0, 1, QStringLiteral("食品"));
-    setGridText(boxes, 1, 0, QStringLiteral("Ελλάδα \"q\",\n😀")); // not in code page 932
-    setGridText(boxes, 10, 12, QString(100000, u'x'));
+    boxes.setColumnLabel(1, QStringLiteral("食品"));
+    boxes.setRowLabel(1, QStringLiteral("Ελλάδα \"q\",\n😀")); // not in code page 932
+    boxes.setValue(10, 12, QString(100000, u'x'));
     boxes.setDescription(Description::Author, QStringLiteral("作者"));
-    return {BoxesSnapshot::take(boxes), GraphSize::Tall};
+    boxes.size = GraphSize::Tall;
+    boxes.unshown[0] = QStringLiteral("隅");
+    boxes.unshown[8] = 2.5;
+    boxes.file = QStringLiteral("/tmp/表.txt");
+    return boxes;
 }
 
 TEST(RecoveryFileTest, ReadsBackWhatItWroteAndRefusesAnythingElseWhole) {
-    const EntryState state = sampleState();
+    const TableContents state = sampleState();
     const QByteArray bytes = encodeRecovery(state);
     EXPECT_EQ(decodeRecovery(bytes), state);
 
@@ -32,7 +35,10 @@ TEST(RecoveryFileTest, ReadsBackWhatItWroteAndRefusesAnythingElseWhole) {
     numberInABox.replace("\"食品\"", "12");
     QByteArray unknownSize = bytes;
     unknownSize.replace("\"tall\"", "\"huge\"");
-    const QByteArray refused[] = {QByteArray(),
+    QByteArray listInAnUnshownCell = bytes;
+    listInAnUnshownCell.replace("2.5", "[]");
+    const QByteArray refused[] = {listInAnUnshownCell,
+                                  QByteArray(),
                                   QByteArray("\0\0\0\0", 4),
                                   bytes.left(bytes.size() / 2),
                                   laterFormat,
@@ -44,6 +50,7 @@ TEST(RecoveryFileTest, ReadsBackWhatItWroteAndRefusesAnythingElseWhole) {
     ASSERT_NE(laterFormat, bytes);
     ASSERT_NE(numberInABox, bytes);
     ASSERT_NE(unknownSize, bytes);
+    ASSERT_NE(listInAnUnshownCell, bytes);
 }
 
 TEST(RecoveryStoreTest, AFileIsLeftOverOnlyOnceItsInstanceIsGone) {
@@ -53,7 +60,7 @@ TEST(RecoveryStoreTest, AFileIsLeftOverOnlyOnceItsInstanceIsGone) {
     RecoveryStore other(folder);
     running->write(sampleState());
     running->flush();
-    other.write(EntryState{});
+    other.write(TableContents{});
     other.flush();
     EXPECT_EQ(RecoveryStore(folder).takeLeftover(), std::nullopt) << "both still run";
 

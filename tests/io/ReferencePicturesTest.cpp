@@ -5,8 +5,8 @@
 
 #include "data/DataTable.h"
 #include "data/InputData.h"
-#include "data/TableContents.h"
 #include "data/RuntimeError.h"
+#include "data/TableContents.h"
 #include "graph/ChartLayout.h"
 #include "graph/ColourChart.h"
 #include "graph/Fonts.h"

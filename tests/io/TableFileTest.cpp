@@ -1,6 +1,5 @@
 #include "Printers.h"
 
-#include "data/BoxesSnapshot.h"
 #include "data/DataTable.h"
 #include "data/EntryGrid.h"
 #include "data/TableContents.h"
@@ -86,34 +85,38 @@ TEST(TableFile, RefusesWhatHoldsNoTableOrIsTooLarge) {
 }
 
 TEST(TableFiles, WhatIsSavedLoadsBackIntoTheSameBoxes) {
-    DataTable table;
-    table(0, 1) = QStringLiteral("品目, \"特\"");
-    table(1, 0) = QStringLiteral("東京");
-    table(1, 1) = 0.5;
-    table(10, 12) = 1e16;
-    table(11, 1) = QStringLiteral("題");
-    table(11, 9) = QStringLiteral("no box shows this cell");
+    TableContents table;
+    table.setColumnLabel(1, QStringLiteral("品目, \"特\""));
+    table.setRowLabel(1, QStringLiteral("東京"));
+    table.setValue(1, 1, QStringLiteral("0.5"));
+    table.setValue(10, 12, QStringLiteral("1e16"));
+    table.setDescription(Description::Title, QStringLiteral("題"));
+    table.unshown[6] = QStringLiteral("no box shows this cell");
     const struct {
         const char* name;
         DataFormat format;
         bool whole;             // descriptions and the cells no box shows come back too
-        qsizetype unseenLength; // of a cell no box shows: a data file over 64 KB is mapped
-    } cases[] = {{"t.txt", DataFormat::Text, true, 10},
-                 {"long.txt", DataFormat::Text, true, 100000},
-                 {"t.csv", DataFormat::Csv, false, 10}};
+        qsizetype unseenLength; // of a cell no box shows
+        const char* emptyBox;   // what an empty value box comes back as
+    } cases[] = {{"t.txt", DataFormat::Text, true, 10, "0"},
+                 {"long.txt", DataFormat::Text, true, 100000, "0"},
+                 {"t.csv", DataFormat::Csv, false, 10, ""}};
     QTemporaryDir dir;
     for (const auto& c : cases) {
-        table(11, 10) = QString(c.unseenLength, u'東');
+        table.unshown[7] = QString(c.unseenLength, u'東');
         const QString path = dir.filePath(QString::fromUtf8(c.name));
         ASSERT_TRUE(saveTable(path, c.format, table)) << c.name;
         const Result<LoadedTable> loaded = loadTable(path, c.format);
         ASSERT_TRUE(loaded) << c.name;
         TableContents boxes;
         boxes.setDescription(Description::Title, QStringLiteral("kept"));
+        boxes.unshown[0] = QStringLiteral("an earlier file's");
         fillBoxes(boxes, *loaded);
-        EXPECT_EQ(BoxesSnapshot::take(boxes).grid, tableGrid(table)) << c.name;
+        EXPECT_EQ(boxes.columnLabel(1), table.columnLabel(1)) << c.name;
+        EXPECT_EQ(boxes.value(10, 12), QStringLiteral("1E+16")) << c.name;
+        EXPECT_EQ(boxes.value(1, 2), QString::fromUtf8(c.emptyBox)) << c.name;
         EXPECT_EQ(boxes.description(Description::Title), c.whole ? "題" : "kept") << c.name;
-        EXPECT_EQ(loaded->dataFile == table, c.whole) << c.name;
+        EXPECT_EQ(boxes.unshown, c.whole ? table.unshown : UnshownCells{}) << c.name;
         EXPECT_EQ(loaded->notice, "") << c.name;
     }
 }
