@@ -23,6 +23,8 @@ Result<void> renderChart(const QString& input, const QString& output, PictureFor
     } catch (const RuntimeError& error) {
         return Failure{Action::DrawChart, input, error.message()};
     }
+    if (output.isEmpty())
+        return {};
     if (output == StandardOutput)
         return writeBytes(Action::SavePicture, StandardOutputName, STDOUT_FILENO,
                           chartBytes(graph.picture(), format));

@@ -10,7 +10,7 @@
 // is read as the load button reads it (loadTable, its format by the name's extension; a CSV file
 // or workbook leaves the descriptions empty), the size option is applied and the chart command run,
 // on a canvas as a new graph window has it, so the picture is the one the window saves. An
-// `output` of StandardOutput writes the picture there. Fails as the window would when reading or
-// writing fails; a chart that cannot be drawn fails naming the input.
+// `output` of StandardOutput writes the picture there; an empty one writes nothing. Fails as the
+// window would when reading or writing fails; a chart that cannot be drawn fails naming the input.
 Result<void> renderChart(const QString& input, const QString& output, PictureFormat format,
                          ChartStyle style);

@@ -9,6 +9,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QThread>
 
 #include <cstdio>
@@ -46,6 +47,18 @@ std::optional<ChartOptions> orderNamed(const QString& name) {
     options.order = BarOrder::ColumnShare;
     options.sortColumn = column;
     return options;
+}
+
+// "K/N" with 1 <= K <= N.
+std::optional<Shard> shardNamed(const QString& name) {
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("^(\\d{1,9})/(\\d{1,9})$")).match(name);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const Shard shard{match.captured(1).toInt(), match.captured(2).toInt()};
+    if (shard.index < 1 || shard.index > shard.count)
+        return std::nullopt;
+    return shard;
 }
 
 // Whether Qt can show a window: a display to connect to, or a platform that needs none.
@@ -121,9 +134,32 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         QStringLiteral("jobs"),
         QStringLiteral("同時に描くグラフの数 (1 から %1 まで。既定は CPU のコア数)。").arg(MaxJobs),
         QStringLiteral("N"));
-    const QList<QCommandLineOption> options = {help,    version, render, output, fromFile,
-                                               pattern, size,    format, values, percent,
-                                               totals,  sort,    jobs};
+    const QCommandLineOption null(
+        {QStringLiteral("0"), QStringLiteral("null")},
+        QStringLiteral("--from-file のリストの名前が改行でなく NUL で終わります (find -print0 の"
+                       "形。名前に改行を含められます)。"));
+    const QCommandLineOption shard(
+        QStringLiteral("shard"),
+        QStringLiteral("データファイルのうち、0 から数えた位置を N で割った余りが K-1 のものだけを"
+                       "描きます (K は 1 から N)。"),
+        QStringLiteral("K/N"));
+    const QCommandLineOption skipExisting(
+        QStringLiteral("skip-existing"),
+        QStringLiteral("完全な画像ファイルがすでにあるグラフは描かずにそのままにします。"));
+    const QCommandLineOption report(
+        QStringLiteral("report"),
+        QStringLiteral("データファイルごとの結果を JSON で一行ずつ書くファイル (- で標準出力)。"),
+        QStringLiteral("FILE"));
+    const QCommandLineOption progress(
+        QStringLiteral("progress"),
+        QStringLiteral("標準エラーが端末なら、進み具合を一行で表示します。"));
+    const QCommandLineOption progressAlways(
+        QStringLiteral("progress-always"),
+        QStringLiteral("標準エラーが端末でなくても、進み具合を数秒ごとに一行書きます。"));
+    const QList<QCommandLineOption> options = {
+        help,  version,      render, output,   fromFile,      null, pattern,
+        size,  format,       values, percent,  totals,        sort, jobs,
+        shard, skipExisting, report, progress, progressAlways};
 
     QCommandLineParser parser;
     parser.addOptions(options);
@@ -140,7 +176,8 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
 
     if (!parser.isSet(render)) {
         for (const QCommandLineOption& option :
-             {output, fromFile, pattern, size, format, values, percent, totals, sort, jobs})
+             {output, fromFile, null, pattern, size, format, values, percent, totals, sort, jobs,
+              shard, skipExisting, report, progress, progressAlways})
             if (parser.isSet(option))
                 return usageError(QStringLiteral("--%1 は --render と共に使います。")
                                       .arg(option.names().constLast()),
@@ -155,7 +192,9 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         return OpenWindow{files.value(0)};
     }
 
-    RenderRequest request{files, std::nullopt, parser.value(output), {}, std::nullopt};
+    RenderRequest request;
+    request.inputs = files;
+    request.output = parser.value(output);
     if (parser.isSet(fromFile))
         request.inputList = parser.value(fromFile);
     if (request.inputs.isEmpty() && !request.inputList)
@@ -193,6 +232,28 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
             return usageError(QStringLiteral("--jobs は 1 から %1 までの整数です。").arg(MaxJobs),
                               options);
     }
+    if (parser.isSet(null) && !request.inputList)
+        return usageError(QStringLiteral("--null は --from-file と共に使います。"), options);
+    request.nullSeparated = parser.isSet(null);
+    if (parser.isSet(shard)) {
+        const std::optional<Shard> chosen = shardNamed(parser.value(shard));
+        if (!chosen)
+            return usageError(QStringLiteral("--shard は K/N の形で、K は 1 から N までの整数"
+                                             "です (例: 2/8)。"),
+                              options);
+        request.shard = *chosen;
+    }
+    request.skipExisting = parser.isSet(skipExisting);
+    if (parser.isSet(report)) {
+        request.report = parser.value(report);
+        if (request.report == StandardOutput && request.output == StandardOutput)
+            return usageError(QStringLiteral("画像を標準出力 (-o -) に書くときは、--report - は"
+                                             "使えません。"),
+                              options);
+    }
+    request.progress = parser.isSet(progressAlways) ? ShowProgress::Always
+                       : parser.isSet(progress)     ? ShowProgress::OnTerminal
+                                                    : ShowProgress::Never;
     // The chart is drawn on Qt's platform without a screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qtMessages = qInstallMessageHandler(dropRuntimeFolderWarnings);

@@ -9,9 +9,20 @@
 #include <optional>
 #include <variant>
 
-// `tallyfold --render [DATAFILE...] [--from-file LIST] --output PATH [--pattern] [--size SIZE]
-// [--format FORMAT] [--values] [--percent] [--totals] [--sort ORDER] [--jobs N]`: charts drawn
-// into picture files without a window.
+// `--shard K/N`: of the data files, those whose position in the list (from 0) leaves K-1 when
+// divided by N, so that N runs with K = 1..N share a list out.
+struct Shard {
+    int index = 1; // K, from 1
+    int count = 1; // N
+};
+
+// When the progress of a batch is shown on standard error.
+enum class ShowProgress { Never, OnTerminal, Always };
+
+// `tallyfold --render [DATAFILE...] [--from-file LIST [--null]] --output PATH [--pattern]
+// [--size SIZE] [--format FORMAT] [--values] [--percent] [--totals] [--sort ORDER] [--jobs N]
+// [--shard K/N] [--skip-existing] [--report FILE] [--progress | --progress-always]`: charts
+// drawn into picture files without a window.
 struct RenderRequest {
     QStringList inputs;
     // A file that names further data files, one a line (`-` for standard input).
@@ -21,6 +32,11 @@ struct RenderRequest {
     ChartStyle style;
     std::optional<PictureFormat> format; // --format, if given
     int jobs = 1;                        // charts drawn at the same time
+    bool nullSeparated = false;          // --null: the list's names end with NUL
+    Shard shard;
+    bool skipExisting = false;     // a picture already whole is left as it is
+    std::optional<QString> report; // --report: a JSON line a data file (`-`: standard output)
+    ShowProgress progress = ShowProgress::Never;
 };
 
 // `tallyfold [FILE]`: the entry window.

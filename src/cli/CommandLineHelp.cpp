@@ -38,10 +38,10 @@ QString helpText(const QList<QCommandLineOption>& options) {
 
     QString help = QStringLiteral(
         "使い方: tallyfold [FILE]\n"
-        "        tallyfold --render [FILE...] [--from-file LIST] -o PATH [--pattern] [--size "
-        "SIZE]\n"
-        "                  [--format FORMAT] [--values] [--percent] [--totals] [--sort ORDER]\n"
-        "                  [--jobs N]\n"
+        "        tallyfold --render [FILE...] [--from-file LIST [--null]] -o PATH [--pattern]\n"
+        "                  [--size SIZE] [--format FORMAT] [--values] [--percent] [--totals]\n"
+        "                  [--sort ORDER] [--jobs N] [--shard K/N] [--skip-existing]\n"
+        "                  [--report FILE] [--progress | --progress-always]\n"
         "量率グラフ: 10 行 12 列までの表から量率グラフを描きます。\n\nオプション:\n");
     for (qsizetype i = 0; i < options.size(); ++i)
         help += line(syntaxes[i], options[i].description());

@@ -7,9 +7,10 @@
 #include <cerrno>
 #include <cstdio>
 
-InputList::InputList(QStringList arguments, std::optional<QString> listFile)
+InputList::InputList(QStringList arguments, std::optional<QString> listFile, char separator)
     : arguments_(std::move(arguments))
-    , listFile_(std::move(listFile)) {}
+    , listFile_(std::move(listFile))
+    , separator_(separator) {}
 
 bool InputList::fromStandardInput() const {
     return listFile_ == QLatin1String("-");
@@ -50,16 +51,23 @@ Result<void> InputList::forEach(const std::function<void(const QString&)>& each)
     QFile list(copy_ ? copy_->fileName() : *listFile_);
     if (!list.open(QIODevice::ReadOnly))
         return unreadable(list.fileName());
-    while (!list.atEnd()) {
-        QByteArray line = list.readLine();
-        if (line.isEmpty() && list.error() != QFileDevice::NoError)
+    const auto name = [&](QByteArray bytes) {
+        if (separator_ == '\n' && bytes.endsWith('\r'))
+            bytes.chop(1);
+        if (!bytes.isEmpty())
+            each(QFile::decodeName(bytes));
+    };
+    QByteArray pending;
+    char buffer[65536];
+    for (qint64 size; (size = list.read(buffer, sizeof buffer)) != 0;) {
+        if (size < 0)
             return unreadable(list.fileName());
-        if (line.endsWith('\n'))
-            line.chop(1);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (!line.isEmpty())
-            each(QFile::decodeName(line));
+        pending.append(buffer, size);
+        qsizetype start = 0;
+        for (qsizetype end; (end = pending.indexOf(separator_, start)) >= 0; start = end + 1)
+            name(pending.mid(start, end - start));
+        pending.remove(0, start);
     }
+    name(pending);
     return {};
 }

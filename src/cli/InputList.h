@@ -13,17 +13,19 @@
 inline const QString StandardInputName = QStringLiteral("標準入力");
 
 // The data files of one `--render`: those named on the command line, then those a list file
-// names, one a line (`-` for standard input). It is gone through twice, so that every data file
-// is known before the first picture is written, and never held whole in memory: a list that
-// cannot be read twice (standard input, a pipe) is first copied into a temporary file.
+// names, one a line, or each ended by a NUL as `find -print0` writes them (`-` for standard input).
+// It is gone through twice, so that every data file is known before the first picture is written,
+// and never held whole in memory: a list that cannot be read twice (standard input, a pipe) is
+// first copied into a temporary file.
 class InputList {
 public:
-    InputList(QStringList arguments, std::optional<QString> listFile);
+    // `separator`: what ends each name in the list, a line end or '\0'.
+    InputList(QStringList arguments, std::optional<QString> listFile, char separator = '\n');
 
     // Makes the list ready to be gone through; fails when it cannot be read.
     Result<void> open();
     // Calls `each` with every data file in order. Blank lines name none, and a line's end may be
-    // CR LF.
+    // CR LF; names ended by NUL are taken as they are, line ends included.
     Result<void> forEach(const std::function<void(const QString&)>& each) const;
 
 private:
@@ -33,5 +35,6 @@ private:
 
     QStringList arguments_;
     std::optional<QString> listFile_;
+    char separator_ = '\n';
     std::unique_ptr<QTemporaryFile> copy_; // the list from standard input or a pipe
 };

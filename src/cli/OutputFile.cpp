@@ -1,5 +1,7 @@
 #include "cli/OutputFile.h"
 
+#include "io/FileFormats.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,6 +45,15 @@ bool isStandardOutput(const QString& output) {
     const std::optional<struct stat> standardOutput = statusOf(StandardOutput);
     return file && standardOutput && file->st_dev == standardOutput->st_dev &&
            file->st_ino == standardOutput->st_ino;
+}
+
+std::optional<QString> refusedPictureName(const QString& output) {
+    if (QFileInfo(output).suffix().isEmpty() || pictureFormatOfName(output))
+        return std::nullopt;
+    return QStringLiteral("「%1」は画像ファイルの名前ではないので、書きませんでした。"
+                          "書き出せるのは .bmp, .png, .svg, .pdf で終わる名前か、"
+                          "拡張子のない名前です。")
+        .arg(output);
 }
 
 DataFiles::DataFiles(QString pictureSuffix)

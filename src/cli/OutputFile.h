@@ -21,6 +21,11 @@ inline const QString StandardOutputName = QStringLiteral("標準出力");
 // (/dev/stdout, /dev/fd/1), which is written into rather than replaced.
 bool isStandardOutput(const QString& output);
 
+// Why a picture may not be written under the file name `output`: its extension is not one of a
+// picture format (a table's `.csv` would be replaced by a picture, a `.gif` hold a PNG), whatever
+// --format says. Nothing for a picture's extension or none.
+std::optional<QString> refusedPictureName(const QString& output);
+
 // The data files of a run, so that no picture overwrites one of them. A run into a folder keeps
 // only those a picture there could be written over, so that its memory does not grow with the
 // number of data files: a file whose name ends in the pictures' extension, a symbolic link, or a

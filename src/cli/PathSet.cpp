@@ -26,10 +26,10 @@ bool PathSet::contains(const QString& path) const {
     return slots_[slotOf(fingerprint(path))] != 0;
 }
 
-void PathSet::insert(const QString& path) {
+bool PathSet::insert(const QString& path) {
     const std::uint64_t key = fingerprint(path);
     if (slots_[slotOf(key)] == key)
-        return;
+        return false;
     if (4 * (size_ + 1) > 3 * slots_.size()) { // at most three quarters full
         std::vector<std::uint64_t> kept(2 * slots_.size());
         kept.swap(slots_);
@@ -39,4 +39,5 @@ void PathSet::insert(const QString& path) {
     }
     slots_[slotOf(key)] = key;
     ++size_;
+    return true;
 }

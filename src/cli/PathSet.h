@@ -11,7 +11,8 @@
 class PathSet {
 public:
     bool contains(const QString& path) const;
-    void insert(const QString& path);
+    // Whether the path was new.
+    bool insert(const QString& path);
 
 private:
     static std::uint64_t fingerprint(const QString& path);

@@ -71,6 +71,6 @@ QByteArray chartBytes(const ImageCanvas& canvas, PictureFormat format) {
 Result<void> saveChart(const ImageCanvas& canvas, const QString& path, PictureFormat format,
                        NewFile newFile) {
     if (format == PictureFormat::Bmp)
-        return savePicture(canvas.image(), path);
+        return savePicture(canvas.image(), path, newFile);
     return saveBytes(Action::SavePicture, path, chartBytes(canvas, format), newFile);
 }

@@ -20,7 +20,7 @@ QByteArray chartBytes(const ImageCanvas& canvas, PictureFormat format);
 
 // Writes the canvas's picture in `format` under exactly the name given, through a temporary
 // file that replaces `path` only when complete (in place where the folder takes no new file).
-// A bitmap is written as the save has always written it. A batch may write new PNG, SVG and PDF
-// files directly (see saveBytes).
+// A bitmap is written as the save has always written it. A batch may write new files unsynced
+// (see saveBytes).
 Result<void> saveChart(const ImageCanvas& canvas, const QString& path, PictureFormat format,
                        NewFile newFile = NewFile::Synced);

@@ -34,12 +34,12 @@ QByteArray bitmapBytes(const QImage& picture) {
     return writer.write(picture) ? bytes : QByteArray();
 }
 
-Result<void> savePicture(const QImage& picture, const QString& path) {
+Result<void> savePicture(const QImage& picture, const QString& path, NewFile newFile) {
     const QByteArray bytes = bitmapBytes(picture);
     if (bytes.isEmpty())
         return Failure{Action::SavePicture, path,
                        QStringLiteral("グラフを BMP 形式にできませんでした。")};
-    return saveBytes(Action::SavePicture, path, bytes);
+    return saveBytes(Action::SavePicture, path, bytes, newFile);
 }
 
 Result<QImage> loadPicture(const QString& path) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Result.h"
+#include "io/SaveFile.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -13,8 +14,9 @@
 QByteArray bitmapBytes(const QImage& picture);
 
 // Writes the picture through a temporary file that replaces `path` only when complete, or in
-// place where the folder takes no new file.
-Result<void> savePicture(const QImage& picture, const QString& path);
+// place where the folder takes no new file (a new file unsynced with NewFile::Direct).
+Result<void> savePicture(const QImage& picture, const QString& path,
+                         NewFile newFile = NewFile::Synced);
 
 // The picture the file holds.
 Result<QImage> loadPicture(const QString& path);

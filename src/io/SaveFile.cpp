@@ -1,6 +1,7 @@
 #include "io/SaveFile.h"
 
 #include "io/FileError.h"
+#include "io/PartFile.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -33,22 +34,29 @@ Result<void> writeInto(Action action, const QString& path, const QByteArray& byt
 
 Result<void> saveBytes(Action action, const QString& path, const QByteArray& bytes,
                        NewFile newFile) {
-    if (isStream(QFile::encodeName(path)))
+    const QByteArray name = QFile::encodeName(path);
+    if (isStream(name))
         return writeInto(action, path, bytes);
-    if (newFile == NewFile::Direct) {
-        QFile fresh(path);
-        if (fresh.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            if (fresh.write(bytes) == bytes.size() && fresh.flush())
-                return {};
-            Failure failure{action, path, fileErrorReason(path, errno)};
-            fresh.remove();
-            return failure;
-        }
+    struct stat status;
+    if (newFile == NewFile::Direct && ::lstat(name.constData(), &status) != 0 && errno == ENOENT) {
+        PartFile part(path);
+        if (part.write(bytes) && part.moveIntoPlace())
+            return {};
+        if (part.error() != EEXIST)
+            return Failure{action, path, fileErrorReason(path, part.error())};
     }
+    // Qt's calls end in the system's, so errno is taken right after the one that failed.
     QSaveFile file(path);
     file.setDirectWriteFallback(true); // a writable file in a folder closed to new files
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return Failure{action, path, fileErrorReason(path, errno)};
+    int error = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        error = errno;
+    else if (file.write(bytes) != bytes.size())
+        error = errno;
+    else if (!file.commit())
+        error = errno;
+    if (error != 0)
+        return Failure{action, path, fileErrorReason(path, error)};
     return {};
 }
 

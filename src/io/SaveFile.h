@@ -11,9 +11,10 @@
 // written into as it is, never replaced. A failure is of `action` on `path`, its reason told
 // by fileErrorReason.
 //
-// A batch of new files need not pay for that: with NewFile::Direct a file of a name not taken
-// yet is written straight, unsynced (and removed again if writing fails); an existing file is
-// still replaced safely.
+// A batch of new files need not pay for the sync: with NewFile::Direct a file of a name not taken
+// yet is written through a part file (see PartFile) renamed into place unsynced, so that a run
+// killed midway leaves no half-written file under the name; an existing file is still replaced
+// safely.
 enum class NewFile { Synced, Direct };
 Result<void> saveBytes(Action action, const QString& path, const QByteArray& bytes,
                        NewFile newFile = NewFile::Synced);

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -120,6 +121,11 @@ TEST_F(CommandLineTest, ExitStatusTellsSuccessFailureAndUsageErrors) {
         {{"--render", "--from-file", path("missing.list"), "-o", out}, 1},
         {{"--render", "--from-file", twoFiles, "-o", "-"}, 2},
         {{"--render", data, "-o", out, "--jobs", "3"}, 0},
+        {{"--render", data, "-o", out, "--shard", "3/2"}, 2},
+        {{"--render", data, "-o", out, "--shard", "0/2"}, 2},
+        {{"--render", data, "-o", out, "--null"}, 2},
+        {{"--render", data, "-o", "-", "--report", "-"}, 2},
+        {{"--skip-existing", data}, 2},
     };
     for (const auto& c : cases) {
         const Finished run = tallyfold(c.arguments);
@@ -134,6 +140,33 @@ TEST_F(CommandLineTest, ExitStatusTellsSuccessFailureAndUsageErrors) {
     const Finished version = tallyfold({QStringLiteral("--version")});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.output.trimmed(), QStringLiteral("tallyfold ") + TallyfoldVersion);
+}
+
+TEST_F(CommandLineTest, WritesOnlyUnderAPicturesNameOrOneWithoutExtension) {
+    const QString data = writeTable(QStringLiteral("sales.txt"), salesTable());
+    const QString keep = writeTable(QStringLiteral("keep.csv"), salesTable());
+    const QByteArray table = contents(keep);
+    const struct {
+        QString output;
+        QStringList format;
+        int status;
+    } cases[] = {
+        {keep, {}, 2},
+        {keep, {"--format", "png"}, 2},
+        {path("x.gif"), {}, 2},
+        {path("chart"), {"--format", "svg"}, 0},
+        {path("chart.Pdf"), {}, 0},
+    };
+    for (const auto& c : cases) {
+        const Finished run = tallyfold(QStringList{"--render", data, "-o", c.output} + c.format);
+        EXPECT_EQ(run.status, c.status) << c.output.toStdString() << run.errors.toStdString();
+        EXPECT_EQ(QFileInfo::exists(c.output), c.status == 0 || c.output == keep);
+        if (c.status == 2) {
+            EXPECT_TRUE(run.errors.contains(QStringLiteral("画像ファイルの名前ではない")));
+        }
+    }
+    EXPECT_EQ(contents(keep), table);
+    EXPECT_TRUE(contents(path("chart")).startsWith("<?xml"));
 }
 
 TEST_F(CommandLineTest, ChartOptionsShowInThePicture) {
@@ -168,7 +201,8 @@ TEST_F(CommandLineTest, WritesIntoStandardOutputPipesAndDevicesButNeverOverAData
         {{"--render", data, "-o", fifo, "--format", "png"}, 0, png, ""},
         {{"--render", data, data, "-o", "-"}, 2, {}, "使い方"},
         {{"--render", data, "-o", "/dev/full"}, 1, {}, "ディスクに空きがありません"},
-        {{"--render", data, "-o", data}, 1, {}, "データファイル「"},
+        {{"--render", dataNamedPng, "-o", dataNamedPng}, 1, {}, "データファイル「"},
+        {{"--render", data, "-o", data}, 2, {}, "画像ファイルの名前ではない"},
         {{"--render", data, dataNamedPng, "-o", dir.path()}, 1, {}, "データファイル「"},
     };
     for (const auto& c : cases) {
