@@ -158,7 +158,7 @@ TEST_F(DataFileCommandsTest, CellsNoBoxShowsAreSavedAgainAsTheFileHadThem) {
     dialogs.fileNames << path("undone.txt");
     click("Command9");
     DataTable fresh;
-    inputData(TableContents{}, fresh);
+    inputData(startContents(), fresh);
     EXPECT_EQ(contents(path("undone.txt")), encodeDataFile(fresh).bytes);
 }
 

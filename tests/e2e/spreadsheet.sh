@@ -41,7 +41,7 @@ assert b"\r\n" in data and data.endswith(b"\r\n")
 rows = list(csv.reader(data.decode("utf-8-sig").splitlines()))
 assert len(rows) == 11 and all(len(r) == 13 for r in rows), rows
 assert rows[0][:3] == ["", "食品", "衣料\t雑貨"], rows[0]
-assert rows[2][:4] == ["大阪", "10", "5", "0"], rows[2]
+assert rows[2][:4] == ["大阪", "10", "5", ""], rows[2]
 PY
 echo "ok: Python reads the saved CSV"
 
