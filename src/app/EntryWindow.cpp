@@ -212,10 +212,14 @@ void EntryWindow::drawChart(const ChartDriver& driver) {
         DataTable table;
         inputData(contents, table);
         GraphWindow& graph = showGraphWindow();
+        ChartLayout drawn = driver(plot_, table, contents, graph, contents.size,
+                                   chartTextMetrics(NewCanvasWidth), chartOptions_);
+        if (drawn.failure) {
+            dialogs_.reportError(this, failureMessage(drawn.failure->failure));
+            return;
+        }
         // Only a chart drawn whole is kept for reading.
-        graph.chartView().setReading(
-            ChartReading(driver(plot_, table, contents, graph, contents.size,
-                                chartTextMetrics(NewCanvasWidth), chartOptions_)));
+        graph.chartView().setReading(ChartReading(std::move(drawn)));
         graph.picture().setTitle(contents.description(Description::Title));
     });
 }

@@ -2,7 +2,6 @@
 
 #include "cli/OutputFile.h"
 #include "data/TableContents.h"
-#include "data/RuntimeError.h"
 #include "graph/WindowlessGraph.h"
 #include "io/ChartFile.h"
 #include "io/SaveFile.h"
@@ -18,10 +17,10 @@ Result<void> renderChart(const QString& input, const QString& output, PictureFor
     TableContents boxes;
     fillBoxes(boxes, *loaded);
     WindowlessGraph graph;
-    try {
-        drawOnNewWindow(graph, boxes, style);
-    } catch (const RuntimeError& error) {
-        return Failure{Action::DrawChart, input, error.message()};
+    if (const Result<void> drawn = drawOnNewWindow(graph, boxes, style); !drawn) {
+        Failure failure = drawn.failure();
+        failure.file = input;
+        return failure;
     }
     if (output.isEmpty())
         return {};

@@ -8,5 +8,5 @@ class Canvas;
 // label and its total where the layout has them. A colour bar fills
 // its twelve segments, then outlines them; a black-and-white bar fills and outlines each segment
 // in one operation at line width 2, which row 1 sets even when it has no bar. Where the layout
-// failed, what comes before is drawn and the failure's error is thrown.
+// failed, what comes before is drawn.
 void drawChartLayout(const ChartLayout& layout, Canvas& pic);

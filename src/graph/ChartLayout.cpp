@@ -1,5 +1,7 @@
 #include "graph/ChartLayout.h"
 
+#include "data/RuntimeError.h"
+
 #include "data/DataTable.h"
 #include "data/NumberFormat.h"
 #include "data/TableContents.h"
@@ -90,7 +92,7 @@ public:
         try {
             totals();
         } catch (const RuntimeError& error) {
-            layout_.failure = LayoutFailure{error, 0};
+            layout_.failure = failed(error, 0);
             return std::move(layout_);
         }
         double top = layout_.plot.top;
@@ -98,7 +100,7 @@ public:
             try {
                 bar(n, top);
             } catch (const RuntimeError& error) {
-                layout_.failure = LayoutFailure{error, n};
+                layout_.failure = failed(error, n);
                 break;
             }
         }
@@ -107,6 +109,10 @@ public:
     }
 
 private:
+    static LayoutFailure failed(const RuntimeError& error, int row) {
+        return {{Action::DrawChart, {}, error.message()}, row};
+    }
+
     PlacedText place(float x, float y, const QString& text) const {
         PlacedText placed{text, x, y, {}};
         if (!text.isEmpty())

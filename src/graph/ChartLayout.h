@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/RuntimeError.h"
+#include "data/Result.h"
 #include "graph/Canvas.h"
 #include "graph/ChartOptions.h"
 #include "graph/GraphSize.h"
@@ -144,10 +144,10 @@ struct BarLayout {
     std::vector<SegmentLayout> segments; // columns 1 to 12, in drawing order
 };
 
-// The arithmetic that stopped the chart: the totals (row 0) or the bar of a row. The chart is
-// drawn as far as the layout goes, then the error is thrown.
+// The arithmetic that stopped the chart: the totals (row 0) or the bar of a row, with the
+// numbered error the user is told. The chart is drawn as far as the layout goes.
 struct LayoutFailure {
-    RuntimeError error;
+    Failure failure;
     int row = 0;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Result.h"
 #include "graph/ChartOptions.h"
 #include "graph/GraphSize.h"
 #include "graph/ImageCanvas.h"
@@ -30,5 +31,6 @@ struct ChartStyle {
 
 // The chart of the boxes on a new graph window, which has the standard size chosen: another size
 // is an option click before the chart command. The chart's title is kept for the picture files.
-// Throws a RuntimeError as the chart command does.
-void drawOnNewWindow(WindowlessGraph& graph, const TableContents& boxes, const ChartStyle& style);
+// Fails as the chart command does, with its numbered error.
+Result<void> drawOnNewWindow(WindowlessGraph& graph, const TableContents& boxes,
+                             const ChartStyle& style);

@@ -181,14 +181,16 @@ TEST_F(DataFileCommandsTest, CsvAsksBeforeItLeavesTheDescriptionsOut) {
         dialogs.fileNames << csv;
         click("Command9");
         ASSERT_EQ(dialogs.questions.size(), c.asked ? 1u : 0u) << c.title << c.answer;
-        if (c.asked)
+        if (c.asked) {
             EXPECT_EQ(dialogs.questions[0].text,
                       QStringLiteral(
                           "CSV には表題・単位・出典・注・作成者は保存されません。保存しますか?"));
+        }
         EXPECT_EQ(QFile::exists(csv), c.written) << c.title << c.answer;
-        if (c.written)
+        if (c.written) {
             EXPECT_TRUE(contents(csv).contains(QByteArray("\r\n,5") + QByteArray(11, ',') + "\r\n"))
                 << "empty boxes stay empty cells";
+        }
     }
 }
 

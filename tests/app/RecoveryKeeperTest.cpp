@@ -111,8 +111,9 @@ TEST_F(RecoveryKeeperTest, EachAnswerKeepsWhatItOffers) {
             << c.name << ": the newest is offered";
         EXPECT_EQ(window.rowLabel(1), c.restored ? QString() : QStringLiteral("東京")) << c.name;
         EXPECT_EQ(answering.warnings.size(), c.restored ? 1 : 0) << c.name;
-        if (c.restored)
+        if (c.restored) {
             EXPECT_TRUE(answering.warnings.value(0).contains(named)) << c.name;
+        }
         EXPECT_TRUE(QTest::qWaitFor([&] { return files().size() == c.leftAfter + 1; }))
             << c.name << ": the running window keeps its own file beside " << c.leftAfter;
     }

@@ -36,7 +36,7 @@ struct ChartFixture {
     PlotGeometry plot;
     RecordingSurface surface;
     TextMetrics metrics = chartTextMetrics(NewCanvasWidth);
-    ChartLayout layout; // of the last chart drawn whole
+    ChartLayout layout; // of the last chart drawn, with its failure
 
     void setRow(int row, std::initializer_list<double> values) {
         int c = 1;

@@ -1,6 +1,7 @@
 #include "ChartFixture.h"
 #include "Printers.h"
 
+#include "data/RuntimeError.h"
 #include "graph/ChartReading.h"
 #include "graph/SizeOption.h"
 
@@ -129,7 +130,7 @@ TEST(ChartLayout, FailureKeepsWhatCameBeforeIt) {
     inputData(f.boxes, f.table);
     const ChartLayout layout = layoutChart(ChartKind::Colour, f.table, f.boxes, f.plot, f.metrics);
     ASSERT_TRUE(layout.failure);
-    EXPECT_EQ(layout.failure->error.number(), RuntimeError::divisionByZero().number());
+    EXPECT_EQ(layout.failure->failure.reason, RuntimeError::divisionByZero().message());
     EXPECT_EQ(layout.failure->row, 1);
     EXPECT_TRUE(layout.bars.empty());
     EXPECT_EQ(layout.grandTotalText.text, QStringLiteral("(総計：0)"));

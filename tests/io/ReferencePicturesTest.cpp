@@ -193,14 +193,12 @@ QString draw(WindowlessGraph& graph, PlotGeometry& plot, const TableContents& bo
     const TextMetrics metrics = chartTextMetrics(NewCanvasWidth);
     try {
         inputData(boxes, table);
-        if (pattern)
-            drawPatternChart(plot, table, boxes, graph, size, metrics);
-        else
-            drawColourChart(plot, table, boxes, graph, size, metrics);
     } catch (const RuntimeError& error) {
         return error.message();
     }
-    return {};
+    const ChartLayout drawn = pattern ? drawPatternChart(plot, table, boxes, graph, size, metrics)
+                                      : drawColourChart(plot, table, boxes, graph, size, metrics);
+    return drawn.failure ? failureMessage(drawn.failure->failure) : QString();
 }
 
 // The PDF without what changes from one writing to the next: the time stamp, and the order in

@@ -65,7 +65,7 @@ TEST(SvgRendering, RendererDrawsWhatThePngShows) {
                                 RenderCase{"pattern tall", true, GraphSize::Tall},
                                 RenderCase{"pattern wide", true, GraphSize::Wide}}) {
         WindowlessGraph graph;
-        drawOnNewWindow(graph, boxes, {c.pattern, c.size, {}});
+        ASSERT_TRUE(drawOnNewWindow(graph, boxes, {c.pattern, c.size, {}}));
 
         const QString svg = dir.filePath(QStringLiteral("chart.svg"));
         const QString rendered = dir.filePath(QStringLiteral("chart.png"));
