@@ -1,6 +1,7 @@
 #include "data/InputData.h"
 
 #include "data/DataTable.h"
+#include "data/DisplayNumber.h"
 #include "data/NumericPrefix.h"
 #include "data/RuntimeError.h"
 #include "data/TableContents.h"
@@ -12,7 +13,8 @@ void inputData(const TableContents& boxes, DataTable& table) {
         table(r, 0) = boxes.rowLabel(r);
         for (int c = 1; c <= DataTable::DataColumns; ++c) {
             try {
-                table(r, c) = numericPrefix(boxes.value(r, c));
+                const QString typed = boxes.value(r, c);
+                table(r, c) = numericPrefix(plainNumber(typed).value_or(typed));
             } catch (RuntimeError& error) {
                 error.valueBox = {r, c};
                 throw;

@@ -3,6 +3,9 @@
 
 #include "app/EntryWindow.h"
 #include "app/LeaderLine.h"
+#include "app/ValueBox.h"
+#include "data/DataTable.h"
+#include "data/InputData.h"
 #include "graph/Twips.h"
 
 #include <QApplication>
@@ -298,6 +301,34 @@ TEST_F(EntryWindowTest, BoxesFeedTheDatasetThroughTheEntryInterface) {
     form.setValue(1, 1, longText);
     EXPECT_EQ(form.rowLabel(1), longText);
     EXPECT_EQ(form.value(1, 1), longText);
+}
+
+// A value typed by hand reads as a pasted one would; a text that is no number is marked while the
+// box holds it, and the chart draws its leading number.
+TEST(ValueBoxTest, TypedDisplayFormsReadAsPastedOnesAndOtherTextsAreMarked) {
+    const struct {
+        const char* typed;
+        double drawn;
+        bool marked;
+    } cases[] = {{"1,234", 1234, false},  {"１２３", 123, false}, {"▲100", -100, false},
+                 {"¥1,000", 1000, false}, {"(50)", -50, false},   {"12kg", 12, true},
+                 {"1,23", 1, true},       {"東京", 0, true},      {"", 0, false}};
+    FakeDialogs dialogs;
+    EntryWindow form(dialogs);
+    const auto* box = form.findChild<ValueBox*>(QStringLiteral("T1a"));
+    const QPalette plain = box->palette();
+    for (const auto& c : cases) {
+        form.setValue(1, 1, QString::fromUtf8(c.typed));
+        DataTable table;
+        inputData(form.contents(), table);
+        EXPECT_EQ(table.number(1, 1), c.drawn) << c.typed;
+        EXPECT_EQ(box->isMarked(), c.marked) << c.typed;
+        EXPECT_EQ(box->palette() == plain, !c.marked) << c.typed;
+        EXPECT_EQ(
+            box->toolTip().contains(QStringLiteral("グラフでは %1 として描きます").arg(c.drawn)),
+            c.marked)
+            << c.typed;
+    }
 }
 
 } // namespace
