@@ -89,20 +89,25 @@ bool isUtf16(const QByteArray& bytes) {
 
 } // namespace
 
-QByteArray encodeCsv(const TextGrid& grid) {
+QByteArray encodeCsv(const TextGrid& grid, char16_t separator) {
     // Quoted too where they would count as separators when the file is read back.
-    return Utf8Bom + writeDelimited(grid, u',', u"\r\n", u";\t").toUtf8();
+    return Utf8Bom +
+           writeDelimited(grid, separator, u"\r\n", separator == u',' ? u";\t" : u",;").toUtf8();
 }
 
-Result<DelimitedText> decodeCsv(const QByteArray& bytes, int maxRows, int maxColumns) {
+Result<DelimitedText> decodeCsv(const QByteArray& bytes, int maxRows, int maxColumns,
+                                std::optional<char16_t> separator) {
     // Only the rows that are kept are decoded: a huge table costs no more memory than its bytes.
     RowsEnd kept{bytes.size(), -1};
     if (!isUtf16(bytes))
-        kept = rowsEnd(bytes, static_cast<char>(separatorOf(QByteArrayView(bytes))), maxRows);
+        kept = rowsEnd(bytes,
+                       static_cast<char>(separator.value_or(separatorOf(QByteArrayView(bytes)))),
+                       maxRows);
     const Result<QString> text = decodeText(QByteArray::fromRawData(bytes.constData(), kept.end));
     if (!text)
         return text.failure();
-    DelimitedText read = readDelimited(*text, separatorOf(QStringView(*text)), maxRows, maxColumns);
+    DelimitedText read = readDelimited(*text, separator.value_or(separatorOf(QStringView(*text))),
+                                       maxRows, maxColumns);
     read.rows = std::max(read.rows, kept.rows);
     return read;
 }
