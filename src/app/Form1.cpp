@@ -40,7 +40,8 @@ std::size_t descriptionIndex(Description which) {
 }
 
 const QStringList DataFileSuffixes = {QStringLiteral("txt"), QStringLiteral("csv"),
-                                      QStringLiteral("xlsx"), QStringLiteral("ods")};
+                                      QStringLiteral("xlsx"), QStringLiteral("ods"),
+                                      QStringLiteral("tsv")};
 } // namespace
 
 Form1::Form1(Dialogs& dialogs, QWidget* parent)
@@ -317,9 +318,17 @@ void Form1::openDataFile(const QString& path) {
 }
 
 void Form1::openDataFile(const QString& path, DataFormat format) {
-    const Result<LoadedTable> loaded = loadTable(path, format);
+    bool cancelled = false;
+    const SheetRequest sheet{{}, [&](const QStringList& sheets) {
+                                 const std::optional<qsizetype> chosen =
+                                     dialogs_.askSheet(this, path, sheets);
+                                 cancelled = !chosen;
+                                 return chosen;
+                             }};
+    const Result<LoadedTable> loaded = loadTable(path, format, sheet);
     if (!loaded) {
-        dialogs_.warn(this, failureMessage(loaded.failure()));
+        if (!cancelled)
+            dialogs_.warn(this, failureMessage(loaded.failure()));
         return;
     }
     showPathInCaption(path);
