@@ -121,9 +121,14 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         QStringLiteral("jobs"),
         QStringLiteral("同時に描くグラフの数 (1 から %1 まで。既定は CPU のコア数)。").arg(MaxJobs),
         QStringLiteral("N"));
+    const QCommandLineOption sheet(
+        QStringLiteral("sheet"),
+        QStringLiteral("ブックから読むシートの名前、または表示されているシートの何枚目か "
+                       "(1 から)。既定は表のある最初のシート。"),
+        QStringLiteral("SHEET"));
     const QList<QCommandLineOption> options = {help,    version, render, output, fromFile,
                                                pattern, size,    format, values, percent,
-                                               totals,  sort,    jobs};
+                                               totals,  sort,    jobs,   sheet};
 
     QCommandLineParser parser;
     parser.addOptions(options);
@@ -140,7 +145,7 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
 
     if (!parser.isSet(render)) {
         for (const QCommandLineOption& option :
-             {output, fromFile, pattern, size, format, values, percent, totals, sort, jobs})
+             {output, fromFile, pattern, size, format, values, percent, totals, sort, jobs, sheet})
             if (parser.isSet(option))
                 return usageError(QStringLiteral("--%1 は --render と共に使います。")
                                       .arg(option.names().constLast()),
@@ -155,9 +160,12 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         return OpenWindow{files.value(0)};
     }
 
-    RenderRequest request{files, std::nullopt, parser.value(output), {}, std::nullopt};
+    RenderRequest request{files, std::nullopt, parser.value(output), {}, std::nullopt, 1, {}};
     if (parser.isSet(fromFile))
         request.inputList = parser.value(fromFile);
+    request.sheet = parser.value(sheet);
+    if (files.count(StandardInput) + (request.inputList == StandardInput ? 1 : 0) > 1)
+        return usageError(QStringLiteral("標準入力 (-) から読めるのは一つだけです。"), options);
     if (request.inputs.isEmpty() && !request.inputList)
         return usageError(QStringLiteral("--render には描くデータファイルが要ります。"), options);
     if (request.output.isEmpty())

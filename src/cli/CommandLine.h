@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/ChartRender.h"
+#include "cli/InputList.h"
 #include "io/FileFormats.h"
 
 #include <QString>
@@ -10,8 +11,8 @@
 #include <variant>
 
 // `tallyfold --render [DATAFILE...] [--from-file LIST] --output PATH [--pattern] [--size SIZE]
-// [--format FORMAT] [--values] [--percent] [--totals] [--sort ORDER] [--jobs N]`: charts drawn
-// into picture files without a window.
+// [--format FORMAT] [--values] [--percent] [--totals] [--sort ORDER] [--jobs N] [--sheet SHEET]`:
+// charts drawn into picture files without a window; a data file `-` is read from standard input.
 struct RenderRequest {
     QStringList inputs;
     // A file that names further data files, one a line (`-` for standard input).
@@ -21,6 +22,7 @@ struct RenderRequest {
     ChartStyle style;
     std::optional<PictureFormat> format; // --format, if given
     int jobs = 1;                        // charts drawn at the same time
+    QString sheet;                       // --sheet: a workbook's sheet, by name or number
 };
 
 // `tallyfold [FILE]`: the entry window.

@@ -41,13 +41,14 @@ QString helpText(const QList<QCommandLineOption>& options) {
         "        tallyfold --render [FILE...] [--from-file LIST] -o PATH [--pattern] [--size "
         "SIZE]\n"
         "                  [--format FORMAT] [--values] [--percent] [--totals] [--sort ORDER]\n"
-        "                  [--jobs N]\n"
+        "                  [--jobs N] [--sheet SHEET]\n"
         "量率グラフ: 10 行 12 列までの表から量率グラフを描きます。\n\nオプション:\n");
     for (qsizetype i = 0; i < options.size(); ++i)
         help += line(syntaxes[i], options[i].description());
     help += QStringLiteral("\n引数:\n");
-    help += line(file, QStringLiteral("開くデータファイル (.txt または .csv)。--render では描く"
-                                      "データファイル (いくつでも)。"));
+    help +=
+        line(file, QStringLiteral("開くデータファイル (.txt, .csv, .tsv, .xlsx, .ods)。--render "
+                                  "では描くデータファイル (いくつでも。- で標準入力)。"));
     return help;
 }
 

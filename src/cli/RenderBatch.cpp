@@ -9,12 +9,13 @@
 #include <memory>
 
 RenderBatch::RenderBatch(int jobs, const DataFiles& dataFiles, const RepeatedNames& outputs,
-                         std::function<void(const QString&)> report)
+                         std::function<void(const QString&)> report, QString sheet)
     : jobs_(jobs)
     , mostWaiting_(jobs == 1 ? 0 : 2 * std::size_t(jobs))
     , dataFiles_(dataFiles)
     , outputs_(outputs)
-    , report_(std::move(report)) {
+    , report_(std::move(report))
+    , sheet_(std::move(sheet)) {
     threads_.setMaxThreadCount(jobs);
     // The font database is filled here, by one thread, before any chart needs it.
     QFontMetrics(chartFont()).height();
@@ -46,9 +47,9 @@ void RenderBatch::start(const QString& input, const QString& output, const QStri
                         bool remembered, PictureFormat format, ChartStyle style) {
     auto result = std::make_shared<std::promise<Result<void>>>();
     drawing_.push_back({target, remembered, result->get_future()});
-    const auto render = [=] {
+    const auto render = [=, sheet = sheet_] {
         try {
-            result->set_value(renderChart(input, output, format, style));
+            result->set_value(renderChart(input, output, format, style, sheet));
         } catch (...) {
             result->set_exception(std::current_exception());
         }

@@ -21,8 +21,9 @@ class RenderBatch {
 public:
     // `report` is called with each failure's message, in the order of the data files; `outputs`
     // has every picture's name the run will draw.
+    // `sheet` is the workbooks' sheet to draw (--sheet).
     RenderBatch(int jobs, const DataFiles& dataFiles, const RepeatedNames& outputs,
-                std::function<void(const QString&)> report);
+                std::function<void(const QString&)> report, QString sheet = {});
     RenderBatch(const RenderBatch&) = delete;
     RenderBatch& operator=(const RenderBatch&) = delete;
 
@@ -51,6 +52,7 @@ private:
     const DataFiles& dataFiles_;
     const RepeatedNames& outputs_;
     std::function<void(const QString&)> report_;
+    QString sheet_;
     PathSet written_;             // the pictures written that a later one may be named as
     std::deque<Drawing> drawing_; // in the order of the data files
     bool allWritten_ = true;

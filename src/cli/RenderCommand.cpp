@@ -77,7 +77,7 @@ int runRender(const RenderRequest& request) {
         QDir().mkpath(request.output); // when it cannot, every save says why
 
     RenderBatch batch(count > 1 ? request.jobs : 1, intoFolder ? folderDataFiles : oneDataFile,
-                      picturesInFolder, report);
+                      picturesInFolder, report, request.sheet);
     const Result<void> drawn = inputs.forEach([&](const QString& input) {
         const QString output = toStandardOutput ? StandardOutput
                                : intoFolder     ? pictureInFolder(input)
