@@ -166,14 +166,16 @@ Result<void> OdsReader::walk(qint64 wanted, SheetCells* cells, bool untilNumber,
                 {attribute(xml, TableNs, u"name").toString(),
                  !hiddenTableStyles_.contains(attribute(xml, TableNs, u"style-name").toString())});
             if (wanted < 0) {
-                // Only until its first number: then the rest of the table is skipped.
+                // Read whole, within the bounds: a table that outgrows them ends the list, as
+                // the tables after it could be found only by going through all of its rows.
                 SheetCells scanned;
-                int depth = found.back().visible ? readTable(xml, scanned, true) : 1;
+                if (found.back().visible)
+                    readTable(xml, scanned, false);
+                else
+                    xml.skipCurrentElement();
                 holdsNumber_.push_back(scanned.holdsNumber());
-                while (depth > 0 && !xml.atEnd() && !xml.hasError()) {
-                    xml.readNext();
-                    depth += xml.isStartElement() ? 1 : xml.isEndElement() ? -1 : 0;
-                }
+                if (scanned.full())
+                    return {};
                 continue;
             }
             if (static_cast<qint64>(found.size()) - 1 != wanted) {
@@ -189,7 +191,7 @@ Result<void> OdsReader::walk(qint64 wanted, SheetCells* cells, bool untilNumber,
     return xmlResult(xml, archive_);
 }
 
-int OdsReader::readTable(QXmlStreamReader& xml, SheetCells& cells, bool untilNumber) {
+void OdsReader::readTable(QXmlStreamReader& xml, SheetCells& cells, bool untilNumber) {
     const auto stop = [&] { return cells.full() || (untilNumber && cells.holdsNumber()); };
     std::int64_t row = 0;
     std::int64_t column = 0;
@@ -246,5 +248,4 @@ int OdsReader::readTable(QXmlStreamReader& xml, SheetCells& cells, bool untilNum
             --depth;
         }
     }
-    return depth;
 }

@@ -12,7 +12,8 @@ class QXmlStreamReader;
 // The sheets of an .ods workbook (OpenDocument), read from content.xml: its tables with their
 // names, hidden ones by their style (table:display="false"), rows and cells with their repeat
 // counts, so that the millions of empty rows a spreadsheet writes at the end cost nothing, covered
-// and spanned cells, each value by its type, and rows and columns hidden or filtered out.
+// and spanned cells, each value by its type, and rows and columns hidden or filtered out. All
+// tables are in the one part, so the tables after one too large to read are not looked for.
 class OdsReader : public WorkbookReader {
 public:
     explicit OdsReader(ZipArchive& archive)
@@ -28,13 +29,13 @@ public:
 
 private:
     // Goes through content.xml, reading the cells of table `wanted` into `cells` and naming every
-    // table until then in `found`; with `wanted` -1, names every table and finds which shown ones
-    // hold a number, in the same pass.
+    // table until then in `found`; with `wanted` -1, names the tables and finds which shown ones
+    // hold a number, in the same pass, up to the first shown table too large to read.
     Result<void> walk(qint64 wanted, SheetCells* cells, bool untilNumber,
                       std::vector<SheetEntry>& found);
-    // Reads the table's cells until its end or until it may stop; returns how many elements deep
-    // it stopped inside the table (0 at its end).
-    int readTable(QXmlStreamReader& xml, SheetCells& cells, bool untilNumber);
+    // Reads the table's cells until its end, until `cells` is full or, with `untilNumber`, until
+    // its first number cell.
+    void readTable(QXmlStreamReader& xml, SheetCells& cells, bool untilNumber);
 
     ZipArchive& archive_;
     QSet<QString> hiddenTableStyles_;

@@ -95,9 +95,10 @@ Result<LoadedTable> readTextExport(const QString& path, const Failure& asDataFil
     if (bytes->isEmpty())
         return asDataFile;
     // Named as what the file was expected to be: either of the two.
-    return Failure{asDataFile.action, {},
-                   QStringLiteral("データファイルの %1。タブ区切りの表でもありません")
-                       .arg(asDataFile.reason)};
+    return Failure{
+        asDataFile.action,
+        {},
+        QStringLiteral("データファイルの %1。タブ区切りの表でもありません").arg(asDataFile.reason)};
 }
 
 Result<LoadedTable> readTable(const QString& path, DataFormat format, const SheetRequest& sheet) {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -291,15 +292,18 @@ Result<void> XlsxReader::readCells(std::size_t sheet, SheetCells& cells, bool un
 Result<void> XlsxReader::readSharedStrings(const std::vector<SharedCell>& wanted,
                                            SheetCells& cells) {
     QHash<qint64, QString> texts;
-    for (const SharedCell& cell : wanted)
+    qint64 last = 0; // the strings after the last one wanted are not read
+    for (const SharedCell& cell : wanted) {
         texts.insert(cell.index, QString());
+        last = std::max(last, cell.index);
+    }
     const std::unique_ptr<QIODevice> device =
         stringsPart_.isEmpty() ? nullptr : archive_.entry(stringsPart_);
     if (!device)
         return workbookFailure(archive_);
     QXmlStreamReader xml(device.get());
     qint64 index = 0;
-    while (!xml.atEnd() && !xml.hasError()) {
+    while (!xml.atEnd() && !xml.hasError() && index <= last) {
         if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"si")
             continue;
         if (const auto found = texts.find(index++); found != texts.end())
