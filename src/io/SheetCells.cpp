@@ -20,27 +20,19 @@ void addRange(std::map<std::int64_t, std::int64_t>& ranges, std::int64_t first, 
     end = std::max(end, last);
 }
 
-struct Bounds {
-    std::int64_t top = 0;
-    std::int64_t bottom = -1;
-    std::int64_t left = 0;
-    std::int64_t right = -1;
-
-    void extend(std::int64_t row, std::int64_t column) {
-        if (bottom < top) {
-            top = bottom = row;
-            left = right = column;
-            return;
-        }
-        top = std::min(top, row);
-        bottom = std::max(bottom, row);
-        left = std::min(left, column);
-        right = std::max(right, column);
-    }
-    bool empty() const { return bottom < top; }
-};
-
 } // namespace
+
+void SheetCells::Extent::extend(std::int64_t row, std::int64_t column) {
+    if (empty()) {
+        top = bottom = row;
+        left = right = column;
+        return;
+    }
+    top = std::min(top, row);
+    bottom = std::max(bottom, row);
+    left = std::min(left, column);
+    right = std::max(right, column);
+}
 
 void SheetCells::add(std::int64_t row, std::int64_t column, const QString& text, bool number) {
     if (full_)
@@ -50,15 +42,7 @@ void SheetCells::add(std::int64_t row, std::int64_t column, const QString& text,
         return;
     }
     if (!rowHidden(row) && !columnHidden(column)) {
-        if (!used_) {
-            top_ = bottom_ = row;
-            left_ = right_ = column;
-            used_ = true;
-        }
-        top_ = std::min(top_, row);
-        bottom_ = std::max(bottom_, row);
-        left_ = std::min(left_, column);
-        right_ = std::max(right_, column);
+        used_.extend(row, column);
         numbers_ += number ? 1 : 0;
     }
     cells_[{row, column}] = {text, number};
@@ -114,14 +98,14 @@ std::map<SheetCells::Place, SheetCells::Cell> SheetCells::visibleCells() const {
 
 KeptBlock SheetCells::table() const {
     const std::map<Place, Cell> visible = visibleCells();
-    Bounds numbers;
-    Bounds all;
+    Extent numbers;
+    Extent all;
     for (const auto& [place, cell] : visible) {
         all.extend(place.first, place.second);
         if (cell.number)
             numbers.extend(place.first, place.second);
     }
-    Bounds block = numbers.empty() ? all : numbers;
+    Extent block = numbers.empty() ? all : numbers;
     if (!numbers.empty()) {
         // The labels: the nearest row above and column to the left that hold something beside
         // the numbers, across hidden ones.

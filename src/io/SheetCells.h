@@ -31,8 +31,8 @@ public:
     bool full() const { return full_; }
     bool holdsNumber() const { return numbers_ > 0; }
     // The extent of the visible cells that hold something, so far.
-    std::int64_t rows() const { return used_ ? bottom_ - top_ + 1 : 0; }
-    std::int64_t columns() const { return used_ ? right_ - left_ + 1 : 0; }
+    std::int64_t rows() const { return used_.bottom - used_.top + 1; }
+    std::int64_t columns() const { return used_.right - used_.left + 1; }
 
     // The table of the visible cells, hidden rows and columns left out: the block of its number
     // cells with the row of labels above it and the column of labels left of it (a title above or
@@ -45,6 +45,16 @@ private:
         bool number = false;
     };
     using Place = std::pair<std::int64_t, std::int64_t>;
+    // The smallest block that holds the places given; nothing before the first.
+    struct Extent {
+        std::int64_t top = 0;
+        std::int64_t bottom = -1;
+        std::int64_t left = 0;
+        std::int64_t right = -1;
+
+        void extend(std::int64_t row, std::int64_t column);
+        bool empty() const { return bottom < top; }
+    };
 
     bool columnHidden(std::int64_t column) const;
     std::map<Place, Cell> visibleCells() const;
@@ -54,10 +64,6 @@ private:
     std::map<std::int64_t, std::int64_t> hiddenColumns_; // first to last of each hidden range
     std::vector<std::pair<Place, Place>> merged_;        // top-left and bottom-right
     std::int64_t numbers_ = 0;
-    bool used_ = false;
     bool full_ = false;
-    std::int64_t top_ = 0;
-    std::int64_t bottom_ = 0;
-    std::int64_t left_ = 0;
-    std::int64_t right_ = 0;
+    Extent used_;
 };
