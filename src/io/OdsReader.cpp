@@ -39,8 +39,9 @@ bool isElement(const QXmlStreamReader& xml, const QString& ns, QStringView name)
 }
 
 // The text of a paragraph (text:p) as it shows: spans and links joined, text:s as its count of
-// spaces, tabs and line breaks as themselves; notes and other objects left out.
-void paragraphText(QXmlStreamReader& xml, QString& text) {
+// spaces, tabs and line breaks as themselves; notes and other objects left out, and spans nested
+// deeper than any writer nests them.
+void paragraphText(QXmlStreamReader& xml, QString& text, int depth = 0) {
     while (!xml.atEnd() && !xml.hasError()) {
         const QXmlStreamReader::TokenType token = xml.readNext();
         if (token == QXmlStreamReader::EndElement)
@@ -59,8 +60,8 @@ void paragraphText(QXmlStreamReader& xml, QString& text) {
             } else if (isElement(xml, TextNs, u"line-break")) {
                 text += u'\n';
                 xml.skipCurrentElement();
-            } else if (xml.namespaceUri() == TextNs && xml.name() != u"note") {
-                paragraphText(xml, text); // span, a, and the like
+            } else if (xml.namespaceUri() == TextNs && xml.name() != u"note" && depth < 16) {
+                paragraphText(xml, text, depth + 1); // span, a, and the like
             } else {
                 xml.skipCurrentElement();
             }

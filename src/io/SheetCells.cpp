@@ -8,16 +8,47 @@ namespace {
 // all are more than any sheet within the bounds holds.
 constexpr std::size_t MaxKeptCells = 4 * SheetCells::MaxRows * SheetCells::MaxColumns;
 
-bool inRanges(const std::map<std::int64_t, std::int64_t>& ranges, std::int64_t at) {
+using Ranges = std::map<std::int64_t, std::int64_t>; // disjoint, first to last
+
+// The range that holds `at`, if any.
+Ranges::const_iterator rangeOf(const Ranges& ranges, std::int64_t at) {
     auto after = ranges.upper_bound(at);
-    if (after == ranges.begin())
-        return false;
-    return std::prev(after)->second >= at;
+    if (after == ranges.begin() || std::prev(after)->second < at)
+        return ranges.end();
+    return std::prev(after);
 }
 
-void addRange(std::map<std::int64_t, std::int64_t>& ranges, std::int64_t first, std::int64_t last) {
-    std::int64_t& end = ranges[first];
-    end = std::max(end, last);
+// Adds a range, joined with those it overlaps or touches so that the ranges stay disjoint.
+void addRange(Ranges& ranges, std::int64_t first, std::int64_t last) {
+    if (last < first)
+        return;
+    auto at = ranges.upper_bound(first);
+    if (at != ranges.begin() && std::prev(at)->second >= first - 1) {
+        at = std::prev(at);
+        first = at->first;
+    }
+    while (at != ranges.end() && at->first <= last + 1) {
+        last = std::max(last, at->second);
+        at = ranges.erase(at);
+    }
+    ranges[first] = last;
+}
+
+// The first place from `at` on in the direction of `step` (1 or -1) that no range hides.
+std::int64_t shownFrom(const Ranges& hidden, std::int64_t at, int step) {
+    for (auto range = rangeOf(hidden, at); range != hidden.end(); range = rangeOf(hidden, at))
+        at = step > 0 ? range->second + 1 : range->first - 1;
+    return at;
+}
+
+// The places from `first` to `last` that no range hides, in order.
+std::vector<std::int64_t> shownBetween(const Ranges& hidden, std::int64_t first,
+                                       std::int64_t last) {
+    std::vector<std::int64_t> shown;
+    for (std::int64_t at = shownFrom(hidden, first, 1); at <= last;
+         at = shownFrom(hidden, at + 1, 1))
+        shown.push_back(at);
+    return shown;
 }
 
 } // namespace
@@ -58,11 +89,11 @@ void SheetCells::hideColumns(std::int64_t first, std::int64_t last) {
 }
 
 bool SheetCells::rowHidden(std::int64_t row) const {
-    return inRanges(hiddenRows_, row);
+    return rangeOf(hiddenRows_, row) != hiddenRows_.end();
 }
 
 bool SheetCells::columnHidden(std::int64_t column) const {
-    return inRanges(hiddenColumns_, column);
+    return rangeOf(hiddenColumns_, column) != hiddenColumns_.end();
 }
 
 void SheetCells::merge(std::int64_t top, std::int64_t left, std::int64_t bottom,
@@ -76,22 +107,18 @@ std::map<SheetCells::Place, SheetCells::Cell> SheetCells::visibleCells() const {
     for (const auto& [place, cell] : cells_)
         if (!rowHidden(place.first) && !columnHidden(place.second))
             visible.emplace(place, cell);
-    // A merged range shows its first cell's value where the range is first visible.
+    // A merged range shows its first cell's value where the range is first visible, when that
+    // is among the visible cells used.
     for (const auto& [from, to] : merged_) {
         const auto first = cells_.find(from);
         if (first == cells_.end() || visible.contains(from))
             continue;
-        for (std::int64_t r = from.first; r <= std::min(to.first, from.first + MaxRows); ++r) {
-            if (rowHidden(r))
-                continue;
-            for (std::int64_t c = from.second; c <= std::min(to.second, from.second + MaxColumns);
-                 ++c)
-                if (!columnHidden(c)) {
-                    visible.emplace(Place{r, c}, first->second);
-                    r = to.first;
-                    break;
-                }
-        }
+        const Place shown{shownFrom(hiddenRows_, from.first, 1),
+                          shownFrom(hiddenColumns_, from.second, 1)};
+        if (shown.first <= to.first && shown.second <= to.second && shown.first >= used_.top &&
+            shown.first <= used_.bottom && shown.second >= used_.left &&
+            shown.second <= used_.right)
+            visible.emplace(shown, first->second);
     }
     return visible;
 }
@@ -112,30 +139,24 @@ KeptBlock SheetCells::table() const {
         const auto holds = [&](std::int64_t row, std::int64_t column) {
             return visible.contains({row, column});
         };
-        std::int64_t above = block.top - 1;
-        while (above >= 0 && rowHidden(above))
-            --above;
-        std::int64_t left = block.left - 1;
-        while (left >= 0 && columnHidden(left))
-            --left;
+        const std::int64_t above = shownFrom(hiddenRows_, block.top - 1, -1);
+        const std::int64_t left = shownFrom(hiddenColumns_, block.left - 1, -1);
         bool labelRow = false;
-        for (std::int64_t c = std::max<std::int64_t>(left, 0); c <= block.right && above >= 0; ++c)
-            labelRow = labelRow || holds(above, c);
+        for (std::int64_t c : shownBetween(hiddenColumns_, left, block.right))
+            labelRow = labelRow || (above >= 0 && holds(above, c));
         bool labelColumn = false;
-        for (std::int64_t r = block.top; r <= block.bottom && left >= 0; ++r)
-            labelColumn = labelColumn || holds(r, left);
+        for (std::int64_t r : shownBetween(hiddenRows_, block.top, block.bottom))
+            labelColumn = labelColumn || (left >= 0 && holds(r, left));
         block.top = labelRow ? above : block.top;
         block.left = labelColumn ? left : block.left;
     }
     // The visible rows and columns of the block, in order.
-    std::vector<std::int64_t> rows;
-    std::vector<std::int64_t> columns;
-    for (std::int64_t r = block.top; r <= block.bottom && !block.empty(); ++r)
-        if (!rowHidden(r))
-            rows.push_back(r);
-    for (std::int64_t c = block.left; c <= block.right && !block.empty(); ++c)
-        if (!columnHidden(c))
-            columns.push_back(c);
+    const std::vector<std::int64_t> rows = block.empty()
+                                               ? std::vector<std::int64_t>()
+                                               : shownBetween(hiddenRows_, block.top, block.bottom);
+    const std::vector<std::int64_t> columns =
+        block.empty() ? std::vector<std::int64_t>()
+                      : shownBetween(hiddenColumns_, block.left, block.right);
     KeptBlock kept{TextGrid(rows.size(), std::vector<QString>(columns.size())),
                    static_cast<int>(rows.size()), static_cast<int>(columns.size())};
     for (std::size_t r = 0; r < rows.size(); ++r)

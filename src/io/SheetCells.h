@@ -60,8 +60,8 @@ private:
     std::map<Place, Cell> visibleCells() const;
 
     std::map<Place, Cell> cells_;
-    std::map<std::int64_t, std::int64_t> hiddenRows_;    // first to last of each hidden range
-    std::map<std::int64_t, std::int64_t> hiddenColumns_; // first to last of each hidden range
+    std::map<std::int64_t, std::int64_t> hiddenRows_;    // disjoint ranges, first to last
+    std::map<std::int64_t, std::int64_t> hiddenColumns_; // disjoint ranges, first to last
     std::vector<std::pair<Place, Place>> merged_;        // top-left and bottom-right
     std::int64_t numbers_ = 0;
     bool full_ = false;

@@ -80,6 +80,11 @@ bool cellPlace(QStringView reference, std::int64_t& row, std::int64_t& column) {
     return true;
 }
 
+// A row's or column's number (from 1) as a place from 0, within what a sheet can hold.
+std::int64_t sheetPlace(qint64 number) {
+    return std::clamp<qint64>(number, 1, qint64(1) << 31) - 1;
+}
+
 bool isTrue(QStringView value) {
     return value == u"1" || value == u"true";
 }
@@ -222,12 +227,12 @@ Result<void> XlsxReader::readCells(std::size_t sheet, SheetCells& cells, bool un
             continue;
         const QStringView name = xml.name();
         if (name == u"col") {
-            const qint64 first = xmlNumber(xml, u"min", 0);
-            const qint64 last = xmlNumber(xml, u"max", first);
-            if (isTrue(xmlAttribute(xml, u"hidden")) && first >= 1)
-                cells.hideColumns(first - 1, last - 1);
+            const qint64 first = sheetPlace(xmlNumber(xml, u"min", 1));
+            const qint64 last = sheetPlace(xmlNumber(xml, u"max", first + 1));
+            if (isTrue(xmlAttribute(xml, u"hidden")))
+                cells.hideColumns(first, last);
         } else if (name == u"row") {
-            row = xmlNumber(xml, u"r", row + 2) - 1;
+            row = sheetPlace(xmlNumber(xml, u"r", row + 2));
             column = -1;
             if (isTrue(xmlAttribute(xml, u"hidden")))
                 cells.hideRows(row, row);
