@@ -32,9 +32,11 @@ private:
 };
 
 inline const QString DataFilter = QStringLiteral("text|*.txt|CSV|*.csv");
-// Tables are read from spreadsheets' workbooks too.
+// Tables are read from spreadsheets' workbooks and tab-separated text too, in the order of
+// DataFormat and then TsvFilterIndex.
 inline const QString DataOpenFilter =
-    DataFilter + QStringLiteral("|Excel ブック|*.xlsx|OpenDocument スプレッドシート|*.ods");
+    DataFilter + QStringLiteral("|Excel ブック|*.xlsx|OpenDocument スプレッドシート|*.ods"
+                                "|タブ区切りテキスト|*.tsv");
 inline const QString BitmapFilter = QStringLiteral("bitmap|*.bmp");
 // The chart's save offers the bitmap first, then the formats in the order of PictureFormat.
 inline const QString PictureSaveFilter =

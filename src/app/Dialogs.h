@@ -3,6 +3,7 @@
 #include "app/Quit.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -37,4 +38,8 @@ public:
     // Shows the print dialog, whose choice of printer and settings go into `printer`; false when
     // cancelled.
     virtual bool askPrinter(QWidget* parent, QPrinter& printer) = 0;
+    // Asks which of the workbook's sheets that hold a table to load, the first offered; the
+    // index of the one chosen, nothing when cancelled.
+    virtual std::optional<qsizetype> askSheet(QWidget* parent, const QString& file,
+                                              const QStringList& sheets) = 0;
 };

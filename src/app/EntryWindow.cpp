@@ -58,7 +58,8 @@ Question csvWithoutDescriptionsQuestion() {
 }
 
 const QStringList DataFileSuffixes = {QStringLiteral("txt"), QStringLiteral("csv"),
-                                      QStringLiteral("xlsx"), QStringLiteral("ods")};
+                                      QStringLiteral("xlsx"), QStringLiteral("ods"),
+                                      QStringLiteral("tsv")};
 } // namespace
 
 EntryWindow::EntryWindow(Dialogs& dialogs, QWidget* parent)
@@ -316,9 +317,17 @@ void EntryWindow::openDataFile(const QString& path) {
 }
 
 void EntryWindow::openDataFile(const QString& path, DataFormat format) {
-    const Result<LoadedTable> loaded = loadTable(path, format);
+    bool cancelled = false;
+    const SheetRequest sheet{{}, [&](const QStringList& sheets) {
+                                 const std::optional<qsizetype> chosen =
+                                     dialogs_.askSheet(this, path, sheets);
+                                 cancelled = !chosen;
+                                 return chosen;
+                             }};
+    const Result<LoadedTable> loaded = loadTable(path, format, sheet);
     if (!loaded) {
-        dialogs_.warn(this, failureMessage(loaded.failure()));
+        if (!cancelled)
+            dialogs_.warn(this, failureMessage(loaded.failure()));
         return;
     }
     TableContents read = document_.contents();

@@ -1,6 +1,8 @@
 #include "app/QtDialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -63,4 +65,23 @@ QMessageBox::StandardButton QtDialogs::ask(QWidget* parent, const Question& ques
 bool QtDialogs::askPrinter(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<qsizetype> QtDialogs::askSheet(QWidget* parent, const QString& file,
+                                             const QStringList& sheets) {
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(Title);
+    dialog.setLabelText(QStringLiteral("「%1」には表のあるシートが %2 枚あります。"
+                                       "読み込むシートを選んでください。")
+                            .arg(QFileInfo(file).fileName())
+                            .arg(sheets.size()));
+    dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
+    dialog.setComboBoxItems(sheets);
+    dialog.setTextValue(sheets.value(0));
+    dialog.setOkButtonText(QStringLiteral("読み込む"));
+    dialog.setCancelButtonText(QStringLiteral("キャンセル"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const qsizetype chosen = sheets.indexOf(dialog.textValue());
+    return chosen < 0 ? std::nullopt : std::optional<qsizetype>(chosen);
 }

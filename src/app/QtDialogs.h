@@ -15,6 +15,8 @@ public:
                                           const QString& initialName) override;
     QMessageBox::StandardButton ask(QWidget* parent, const Question& question) override;
     bool askPrinter(QWidget* parent, QPrinter& printer) override;
+    std::optional<qsizetype> askSheet(QWidget* parent, const QString& file,
+                                      const QStringList& sheets) override;
 
     // The message box that ask() shows, built but not shown.
     static std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const Question& question);

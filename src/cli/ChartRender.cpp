@@ -1,17 +1,50 @@
 #include "cli/ChartRender.h"
 
+#include "cli/InputList.h"
 #include "cli/OutputFile.h"
 #include "data/TableContents.h"
 #include "graph/WindowlessGraph.h"
 #include "io/ChartFile.h"
+#include "io/FileError.h"
 #include "io/SaveFile.h"
+#include "io/TableFileBytes.h"
 #include "io/TableFiles.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <unistd.h>
 
+namespace {
+
+Result<LoadedTable> loadInput(const QString& input, const QString& sheet) {
+    const QString name = input == StandardInput ? StandardInputName : input;
+    const SheetRequest request{
+        sheet, [&](const QStringList& sheets) {
+            std::fputs(qPrintable(QStringLiteral("tallyfold: 「%1」には表のあるシートが %2 枚"
+                                                 "あります (%3)。シート「%4」を読みました。"
+                                                 "ほかのシートは --sheet で選べます。\n")
+                                      .arg(name)
+                                      .arg(sheets.size())
+                                      .arg(sheets.join(u"、"), sheets[0])),
+                       stderr);
+            return qsizetype(0);
+        }};
+    if (input != StandardInput)
+        return loadTable(input, dataFormat(input, 1), request);
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        return Failure{Action::LoadTable, name, fileErrorReason(name, errno)};
+    const Result<QByteArray> bytes = readTableFileBytes(in);
+    if (!bytes)
+        return Result<LoadedTable>(bytes.failure()).onFile(name);
+    return loadTableBytes(*bytes, name, request);
+}
+
+} // namespace
+
 Result<void> renderChart(const QString& input, const QString& output, PictureFormat format,
-                         ChartStyle style) {
-    const Result<LoadedTable> loaded = loadTable(input, dataFormat(input, 1));
+                         ChartStyle style, const QString& sheet) {
+    const Result<LoadedTable> loaded = loadInput(input, sheet);
     if (!loaded)
         return loaded.failure();
     TableContents boxes;

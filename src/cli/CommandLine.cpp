@@ -156,10 +156,15 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
     const QCommandLineOption progressAlways(
         QStringLiteral("progress-always"),
         QStringLiteral("標準エラーが端末でなくても、進み具合を数秒ごとに一行書きます。"));
+    const QCommandLineOption sheet(
+        QStringLiteral("sheet"),
+        QStringLiteral("ブックから読むシートの名前、または表示されているシートの何枚目か "
+                       "(1 から)。既定は表のある最初のシート。"),
+        QStringLiteral("SHEET"));
     const QList<QCommandLineOption> options = {
-        help,  version,      render, output,   fromFile,      null, pattern,
-        size,  format,       values, percent,  totals,        sort, jobs,
-        shard, skipExisting, report, progress, progressAlways};
+        help,  version,      render, output,   fromFile,       null,  pattern,
+        size,  format,       values, percent,  totals,         sort,  jobs,
+        shard, skipExisting, report, progress, progressAlways, sheet};
 
     QCommandLineParser parser;
     parser.addOptions(options);
@@ -177,7 +182,7 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
     if (!parser.isSet(render)) {
         for (const QCommandLineOption& option :
              {output, fromFile, null, pattern, size, format, values, percent, totals, sort, jobs,
-              shard, skipExisting, report, progress, progressAlways})
+              shard, skipExisting, report, progress, progressAlways, sheet})
             if (parser.isSet(option))
                 return usageError(QStringLiteral("--%1 は --render と共に使います。")
                                       .arg(option.names().constLast()),
@@ -197,6 +202,9 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
     request.output = parser.value(output);
     if (parser.isSet(fromFile))
         request.inputList = parser.value(fromFile);
+    request.sheet = parser.value(sheet);
+    if (files.count(StandardInput) + (request.inputList == StandardInput ? 1 : 0) > 1)
+        return usageError(QStringLiteral("標準入力 (-) から読めるのは一つだけです。"), options);
     if (request.inputs.isEmpty() && !request.inputList)
         return usageError(QStringLiteral("--render には描くデータファイルが要ります。"), options);
     if (request.output.isEmpty())

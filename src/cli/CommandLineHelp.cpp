@@ -41,13 +41,14 @@ QString helpText(const QList<QCommandLineOption>& options) {
         "        tallyfold --render [FILE...] [--from-file LIST [--null]] -o PATH [--pattern]\n"
         "                  [--size SIZE] [--format FORMAT] [--values] [--percent] [--totals]\n"
         "                  [--sort ORDER] [--jobs N] [--shard K/N] [--skip-existing]\n"
-        "                  [--report FILE] [--progress | --progress-always]\n"
+        "                  [--report FILE] [--progress | --progress-always] [--sheet SHEET]\n"
         "量率グラフ: 10 行 12 列までの表から量率グラフを描きます。\n\nオプション:\n");
     for (qsizetype i = 0; i < options.size(); ++i)
         help += line(syntaxes[i], options[i].description());
     help += QStringLiteral("\n引数:\n");
-    help += line(file, QStringLiteral("開くデータファイル (.txt または .csv)。--render では描く"
-                                      "データファイル (いくつでも)。"));
+    help +=
+        line(file, QStringLiteral("開くデータファイル (.txt, .csv, .tsv, .xlsx, .ods)。--render "
+                                  "では描くデータファイル (いくつでも。- で標準入力)。"));
     return help;
 }
 

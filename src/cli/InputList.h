@@ -9,8 +9,9 @@
 #include <memory>
 #include <optional>
 
-// Standard input as messages name it.
+// Standard input as messages name it, and as the command line names it.
 inline const QString StandardInputName = QStringLiteral("標準入力");
+inline const QString StandardInput = QStringLiteral("-");
 
 // The data files of one `--render`: those named on the command line, then those a list file
 // names, one a line, or each ended by a NUL as `find -print0` writes them (`-` for standard input).

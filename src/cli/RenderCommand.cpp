@@ -143,7 +143,8 @@ int runRender(const RenderRequest& request) {
                                   reported = false;
                               }
                           progress.count(outcome);
-                      });
+                      },
+                      request.sheet);
     qsizetype position = 0;
     const Result<void> drawn = inputs.forEach([&](const QString& input) {
         const bool mine = own(position++);

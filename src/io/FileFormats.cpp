@@ -9,8 +9,12 @@ DataFormat dataFormat(const QString& path, int filterIndex) {
     for (std::size_t i = 0; i < std::size(Formats); ++i)
         if (path.endsWith(QLatin1String(suffixes[i]), Qt::CaseInsensitive))
             return Formats[i];
+    if (path.endsWith(QLatin1String(".tsv"), Qt::CaseInsensitive))
+        return DataFormat::Csv;
     if (filterIndex >= 1 && filterIndex <= static_cast<int>(std::size(Formats)))
         return Formats[filterIndex - 1];
+    if (filterIndex == TsvFilterIndex)
+        return DataFormat::Csv;
     return DataFormat::Text;
 }
 

@@ -5,9 +5,11 @@
 #include <optional>
 
 // Which format a file name chosen in a dialog means: its extension first, then the filter
-// selected with it (from 1, in the order of the enumeration), so that a name typed without
-// extension is saved as typed. Workbooks are only read.
+// selected with it (from 1, in the order of the enumeration, then tab-separated text), so that a
+// name typed without extension is saved as typed. Workbooks are only read; tab-separated text
+// (.tsv) is read as CSV, whose reader finds its tabs.
 enum class DataFormat { Text, Csv, Xlsx, Ods };
+inline constexpr int TsvFilterIndex = 5;
 DataFormat dataFormat(const QString& path, int filterIndex);
 
 // The picture formats the chart is saved in, in the order of the save dialog's filters.

@@ -1,49 +1,23 @@
 #include "io/SpreadsheetFile.h"
 
-#include "data/EntryGrid.h"
-#include "io/FirstSheetImport.h"
+#include "io/OdsReader.h"
 #include "io/TableFileBytes.h"
-#include "io/XmlParts.h"
-#include "io/ZipEntrySizes.h"
+#include "io/XlsxReader.h"
+#include "io/ZipArchive.h"
 
-#include <orcus/orcus_ods.hpp>
-#include <orcus/orcus_xlsx.hpp>
-
-#include <QFile>
-#include <QFileInfo>
-
-#include <algorithm>
-#include <climits>
-#include <cstdlib>
 #include <memory>
-#include <new>
-#include <string_view>
 
 namespace {
-
-// liborcus 0.17 parses the content of an .ods file on a second thread unless told otherwise,
-// and an error there other than malformed XML ends the program instead of being thrown. It is
-// told here, before main, while the program has a single thread.
-[[maybe_unused]] const bool OdsOnOneThread = ::setenv("ORCUS_ODS_USE_THREADS", "false", 1) == 0;
 
 // An encrypted .xlsx is an OLE compound file holding the encrypted package, as an old .xls is.
 const QByteArray OleSignature = QByteArrayLiteral("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
 
-QString tooLargeMessage(int rows, int columns) {
-    return QStringLiteral("表が大きすぎるため読み込めません。読み込めるのは見出しを含めて %1 行 × "
-                          "%2 列までですが、このファイルの最初のシートは %3 行 × %4 列です。")
-        .arg(GridRows)
-        .arg(GridColumns)
-        .arg(rows)
-        .arg(columns);
-}
+// Inflated, no part may be larger than a table file, and all together no more than a few.
+constexpr std::int64_t MaxPartBytes = MaxTableFileBytes;
+constexpr std::int64_t MaxInflatedBytes = 4 * MaxTableFileBytes;
 
 Failure refused(const QString& reason) {
     return {Action::LoadTable, {}, reason};
-}
-
-QString brokenMessage() {
-    return QStringLiteral("ファイルが壊れているため読み込めません。");
 }
 
 QString notKindMessage(SpreadsheetKind kind) {
@@ -53,25 +27,81 @@ QString notKindMessage(SpreadsheetKind kind) {
                      "OpenDocument スプレッドシート（.ods）ではないため読み込めません。");
 }
 
-bool isKind(std::string_view bytes, SpreadsheetKind kind) {
-    const auto* blob = reinterpret_cast<const unsigned char*>(bytes.data());
-    return kind == SpreadsheetKind::Xlsx ? orcus::orcus_xlsx::detect(blob, bytes.size())
-                                         : orcus::orcus_ods::detect(blob, bytes.size());
+QString tooLargeMessage(const QString& sheet, std::int64_t rows, std::int64_t columns) {
+    return QStringLiteral("表が大きすぎるため読み込めません。読み込めるのは見出しや注を含めて "
+                          "%1 行 × %2 列までですが、このファイルのシート「%3」は %4 行 × %5 列"
+                          "以上です。")
+        .arg(SheetCells::MaxRows)
+        .arg(SheetCells::MaxColumns)
+        .arg(sheet)
+        .arg(rows)
+        .arg(columns);
 }
 
-void import(std::string_view bytes, SpreadsheetKind kind, FirstSheetImport& factory) {
-    if (kind == SpreadsheetKind::Xlsx)
-        orcus::orcus_xlsx(&factory).read_stream(bytes);
-    else
-        orcus::orcus_ods(&factory).read_stream(bytes);
+std::unique_ptr<WorkbookReader> readerOf(ZipArchive& archive, SpreadsheetKind kind) {
+    if (kind == SpreadsheetKind::Xlsx && XlsxReader::isXlsx(archive))
+        return std::make_unique<XlsxReader>(archive);
+    if (kind == SpreadsheetKind::Ods && OdsReader::isOds(archive))
+        return std::make_unique<OdsReader>(archive);
+    return nullptr;
 }
 
-int clampedSize(std::int64_t size) {
-    return static_cast<int>(std::min<std::int64_t>(size, INT_MAX));
+// The sheet named by the request, by its name or its number among the shown sheets.
+std::optional<std::size_t> namedSheet(const std::vector<SheetEntry>& sheets, const QString& name) {
+    for (std::size_t i = 0; i < sheets.size(); ++i)
+        if (sheets[i].name == name)
+            return i;
+    bool number = false;
+    qsizetype wanted = name.toLongLong(&number);
+    for (std::size_t i = 0; i < sheets.size() && number; ++i)
+        if (sheets[i].visible && --wanted == 0)
+            return i;
+    return std::nullopt;
 }
 
-// Fills `factory` from the bytes, or fails when they cannot be read as a workbook of the kind.
-Result<void> importInto(const QByteArray& bytes, SpreadsheetKind kind, FirstSheetImport& factory) {
+// The sheet to read, or why there is none.
+Result<std::size_t> chooseSheet(WorkbookReader& reader, const std::vector<SheetEntry>& sheets,
+                                const SheetRequest& request) {
+    if (!request.sheet.isEmpty()) {
+        if (const std::optional<std::size_t> named = namedSheet(sheets, request.sheet))
+            return *named;
+        QStringList names;
+        for (const SheetEntry& sheet : sheets)
+            names << sheet.name;
+        return refused(QStringLiteral("シート「%1」がありません。このファイルのシートは %2 です。")
+                           .arg(request.sheet, names.join(QStringLiteral("、"))));
+    }
+    std::vector<std::size_t> tables;
+    QStringList names;
+    std::optional<std::size_t> firstShown;
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        if (!sheets[i].visible)
+            continue;
+        firstShown = firstShown.value_or(i);
+        const Result<bool> holds = reader.holdsTable(i);
+        if (!holds)
+            return holds.failure();
+        if (*holds) {
+            tables.push_back(i);
+            names << sheets[i].name;
+        }
+    }
+    if (!firstShown)
+        return refused(QStringLiteral("表示されているシートがありません。"));
+    if (tables.empty())
+        return *firstShown;
+    if (tables.size() == 1 || !request.choose)
+        return tables.front();
+    const std::optional<qsizetype> chosen = request.choose(names);
+    if (!chosen || *chosen < 0 || *chosen >= names.size())
+        return refused(QStringLiteral("シートが選ばれなかったため読み込みませんでした。"));
+    return tables[static_cast<std::size_t>(*chosen)];
+}
+
+} // namespace
+
+Result<SheetTable> readSpreadsheet(const QByteArray& bytes, SpreadsheetKind kind,
+                                   const SheetRequest& request) {
     if (bytes.isEmpty())
         return refused(QStringLiteral("ファイルが空です。"));
     if (bytes.startsWith(OleSignature))
@@ -79,62 +109,36 @@ Result<void> importInto(const QByteArray& bytes, SpreadsheetKind kind, FirstShee
             QStringLiteral("パスワードで保護されたファイルか、古い形式（.xls）のファイルのため"
                            "読み込めません。保護を外して .xlsx か .ods の形式で保存し直して"
                            "ください。"));
-    if (!zipEntrySizesWithin(bytes, static_cast<std::uint32_t>(MaxTableFileBytes)))
-        return refused(QStringLiteral("ファイルの中身が大きすぎるため読み込めません。"));
-    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    if (!xmlPartsWellFormed(view))
-        return refused(brokenMessage());
-    // liborcus reports what it cannot read by throwing, its own exceptions and the standard
-    // library's alike: every one of them means the file cannot be read.
-    try {
-        if (!isKind(view, kind))
-            return refused(notKindMessage(kind));
-        import(view, kind, factory);
-    } catch (const TooManyCells&) {
-        return refused(QStringLiteral("セルが多すぎるため読み込めません。"));
-    } catch (const std::bad_alloc&) {
-        return refused(QStringLiteral("メモリが足りないため読み込めません。"));
-    } catch (...) {
-        return refused(brokenMessage());
-    }
-    if (!factory.firstSheet())
+    const std::unique_ptr<ZipArchive> archive =
+        ZipArchive::open(bytes, MaxPartBytes, MaxInflatedBytes);
+    const std::unique_ptr<WorkbookReader> reader = archive ? readerOf(*archive, kind) : nullptr;
+    if (!reader)
+        return refused(notKindMessage(kind));
+    const Result<std::vector<SheetEntry>> sheets = reader->sheets();
+    if (!sheets)
+        return sheets.failure();
+    if (sheets->empty())
         return refused(QStringLiteral("シートが 1 枚もありません。"));
-    // liborcus 0.17 skips a sheet whose part the workbook names by an absolute path, as some
-    // writers do (openpyxl), and would leave the table empty.
-    if (kind == SpreadsheetKind::Xlsx && !factory.firstSheetNamed())
-        return refused(
-            QStringLiteral("最初のシートの場所が読み取れないため読み込めません。Excel か "
-                           "LibreOffice で開いて保存し直してください。"));
-    return {};
+    const Result<std::size_t> chosen = chooseSheet(*reader, *sheets, request);
+    if (!chosen)
+        return chosen.failure();
+    const QString name = (*sheets)[*chosen].name;
+    SheetCells cells;
+    if (const Result<void> read = reader->read(*chosen, cells); !read)
+        return read.failure();
+    if (cells.full())
+        return refused(tooLargeMessage(name, cells.rows(), cells.columns()));
+    return SheetTable{cells.table(), name};
 }
 
-} // namespace
-
-Result<KeptBlock> readSpreadsheet(const QByteArray& bytes, SpreadsheetKind kind) {
-    FirstSheetImport factory;
-    if (const Result<void> imported = importInto(bytes, kind, factory); !imported)
-        return imported.failure();
-    const UsedRange& cells = factory.firstSheet()->cells();
-    const int rows = clampedSize(cells.rows());
-    const int columns = clampedSize(cells.columns());
-    if (!cells.fits())
-        return refused(tooLargeMessage(rows, columns));
-    return KeptBlock{cells.grid(), rows, columns};
-}
-
-Result<KeptBlock> loadSpreadsheet(const QString& path) {
-    const QFileInfo info(path);
-    const QString suffix = info.suffix().toLower();
-    if (suffix != u"xlsx" && suffix != u"ods")
-        return refused(QStringLiteral("表計算ソフトのファイル（.xlsx、.ods）ではありません。"));
-    if (!info.exists())
-        return refused(QStringLiteral("ファイルが見つかりません。"));
-    // A pipe or a device has no size to check before reading.
-    if (!info.isFile())
-        return refused(QStringLiteral("通常のファイルではないため読み込めません。"));
-    const Result<QByteArray> bytes = readTableFileBytes(path);
-    if (!bytes)
-        return bytes.failure();
-    return readSpreadsheet(*bytes,
-                           suffix == u"xlsx" ? SpreadsheetKind::Xlsx : SpreadsheetKind::Ods);
+std::optional<SpreadsheetKind> spreadsheetKindOf(const QByteArray& bytes) {
+    const std::unique_ptr<ZipArchive> archive =
+        ZipArchive::open(bytes, MaxPartBytes, MaxInflatedBytes);
+    if (!archive)
+        return std::nullopt;
+    if (XlsxReader::isXlsx(*archive))
+        return SpreadsheetKind::Xlsx;
+    if (OdsReader::isOds(*archive))
+        return SpreadsheetKind::Ods;
+    return std::nullopt;
 }

@@ -5,20 +5,42 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
-// Tables read from the workbooks of spreadsheet programs, .xlsx and .ods, with liborcus.
+#include <functional>
+#include <optional>
+
+// Tables read from the workbooks of spreadsheet programs, .xlsx and .ods.
 
 enum class SpreadsheetKind { Xlsx, Ods };
 
-// The used range of the first sheet, from its top-left cell that holds a value to its
-// bottom-right one: numbers in the general form with 15 digits (1234, 0.5), strings as they
-// are, booleans as TRUE and FALSE (those of .xlsx: liborcus 0.17 passes on none of .ods),
-// formulas by the result the file keeps (nothing is calculated), dates by their serial number;
-// cells without a value empty. A range of more than
-// the entry grid's 11 rows or 13 columns is refused with a message that gives its size, as are
-// files that are not workbooks of their kind, encrypted or old .xls files and broken ones.
-Result<KeptBlock> readSpreadsheet(const QByteArray& bytes, SpreadsheetKind kind);
+// Which sheet to read. The sheet that holds a table is one that shows a number cell; hidden
+// sheets are passed over.
+struct SheetRequest {
+    // A sheet's name, or its number among the shown sheets (from 1); empty for the first shown
+    // sheet that holds a table.
+    QString sheet;
+    // Asked, when no sheet is named and more than one shown sheet holds a table, with their
+    // names: the index of the one to read, or nothing to read none.
+    std::function<std::optional<qsizetype>(const QStringList& names)> choose;
+};
 
-// The kind by the file name's extension (.xlsx or .ods, in any case). Refuses what is not a
-// regular file of at most MaxTableFileBytes before reading it.
-Result<KeptBlock> loadSpreadsheet(const QString& path);
+// A table read from a workbook, and the sheet it came from.
+struct SheetTable {
+    KeptBlock block;
+    QString sheet;
+};
+
+// The table of the requested sheet as it shows: hidden rows and columns left out, numbers in the
+// general form with 15 digits (1234, 0.5) whatever their format, dates and times as their format
+// shows them, strings as they are, booleans as TRUE and FALSE, errors by their text, formulas by
+// the result the file keeps (nothing is calculated). The table is the block of the number cells
+// with the labels above and left of it; a sheet without numbers gives all its shown cells. A sheet
+// whose shown cells spread over more than 200 rows or 50 columns is refused unread beyond that,
+// with a message that gives the size, as are files that are not workbooks of their kind, encrypted
+// or old .xls files and broken ones.
+Result<SheetTable> readSpreadsheet(const QByteArray& bytes, SpreadsheetKind kind,
+                                   const SheetRequest& request = {});
+
+// The kind of a workbook by its content, if it is one.
+std::optional<SpreadsheetKind> spreadsheetKindOf(const QByteArray& bytes);

@@ -7,8 +7,8 @@
 #include "io/CsvFile.h"
 #include "io/DataFileFormat.h"
 #include "io/SaveFile.h"
-#include "io/SpreadsheetFile.h"
 #include "io/TableFileBytes.h"
+#include "io/TextDecoding.h"
 
 #include <QStringList>
 
@@ -30,24 +30,7 @@ Result<DataTable> readDataFile(const QString& path) {
 LoadedTable shownTable(const DataTable& table) {
     TableContents shown;
     outputData(table, shown);
-    return {std::move(shown.grid), shown.descriptions, table, {}};
-}
-
-// The block of a CSV file or workbook.
-Result<KeptBlock> readBlock(const QString& path, DataFormat format) {
-    if (format == DataFormat::Xlsx || format == DataFormat::Ods)
-        return loadSpreadsheet(path);
-    const Result<QByteArray> bytes = readTableFileBytes(path);
-    if (!bytes)
-        return bytes.failure();
-    // One row and column more than the grid takes are enough to tell a table that is too large.
-    Result<DelimitedText> read = decodeCsv(*bytes, GridRows + 1, GridColumns + 1);
-    if (!read)
-        return read.failure();
-    if (read->unclosedQuote)
-        return refused(
-            QStringLiteral("引用符 (\") で始まるセルが閉じないまま、ファイルが終わっています。"));
-    return KeptBlock{std::move(read->grid), read->rows, read->columns};
+    return {std::move(shown.grid), shown.descriptions, table, {}, {}};
 }
 
 bool holdsNothing(const TextGrid& block) {
@@ -58,14 +41,21 @@ bool holdsNothing(const TextGrid& block) {
     return true;
 }
 
-Result<LoadedTable> readTable(const QString& path, DataFormat format) {
-    if (format == DataFormat::Text) {
-        const Result<DataTable> table = readDataFile(path);
-        if (!table)
-            return table.failure();
-        return shownTable(*table);
-    }
-    const Result<KeptBlock> block = readBlock(path, format);
+// The block of delimited text, by the separator its first line holds most of or by `separator`.
+Result<KeptBlock> readDelimitedBlock(const QByteArray& bytes,
+                                     std::optional<char16_t> separator = std::nullopt) {
+    // One row and column more than the grid takes are enough to tell a table that is too large.
+    Result<DelimitedText> read = decodeCsv(bytes, GridRows + 1, GridColumns + 1, separator);
+    if (!read)
+        return read.failure();
+    if (read->unclosedQuote)
+        return refused(
+            QStringLiteral("引用符 (\") で始まるセルが閉じないまま、ファイルが終わっています。"));
+    return KeptBlock{std::move(read->grid), read->rows, read->columns};
+}
+
+// A block from outside laid onto the grid.
+Result<LoadedTable> laidOut(const Result<KeptBlock>& block, const QString& sheet = {}) {
     if (!block)
         return block.failure();
     if (holdsNothing(block->grid))
@@ -74,13 +64,65 @@ Result<LoadedTable> readTable(const QString& path, DataFormat format) {
     if (!layout)
         return layout.failure();
     return LoadedTable{std::move(layout->grid), std::nullopt, std::nullopt,
-                       std::move(layout->notice)};
+                       std::move(layout->notice), sheet};
+}
+
+Result<LoadedTable> laidOutSheet(const Result<SheetTable>& table) {
+    if (!table)
+        return table.failure();
+    return laidOut(table->block, table->sheet);
+}
+
+// A .txt file that is no data file: a tab-separated table when it holds tabs, as spreadsheets
+// export text in any of the encodings decodeText reads.
+Result<LoadedTable> readTextExport(const QString& path, const Failure& asDataFile) {
+    const Result<QByteArray> bytes = readTableFileBytes(path);
+    if (!bytes)
+        return bytes.failure();
+    const Result<QString> text = decodeText(*bytes);
+    if (text && text->contains(u'\t'))
+        return laidOut(readDelimitedBlock(*bytes, u'\t'));
+    if (bytes->isEmpty())
+        return asDataFile;
+    // Named as what the file was expected to be: either of the two.
+    return Failure{
+        asDataFile.action,
+        {},
+        QStringLiteral("データファイルの %1。タブ区切りの表でもありません").arg(asDataFile.reason)};
+}
+
+Result<LoadedTable> readTable(const QString& path, DataFormat format, const SheetRequest& sheet) {
+    if (format == DataFormat::Text) {
+        const Result<DataTable> table = readDataFile(path);
+        if (table)
+            return shownTable(*table);
+        if (table.failure().action != Action::LoadIncompleteTable)
+            return table.failure();
+        return readTextExport(path, table.failure());
+    }
+    const Result<QByteArray> bytes = readTableFileBytes(path);
+    if (!bytes)
+        return bytes.failure();
+    if (format == DataFormat::Xlsx || format == DataFormat::Ods)
+        return laidOutSheet(readSpreadsheet(
+            *bytes, format == DataFormat::Xlsx ? SpreadsheetKind::Xlsx : SpreadsheetKind::Ods,
+            sheet));
+    return laidOut(readDelimitedBlock(*bytes));
 }
 
 } // namespace
 
-Result<LoadedTable> loadTable(const QString& path, DataFormat format) {
-    return readTable(path, format).onFile(path);
+Result<LoadedTable> loadTable(const QString& path, DataFormat format, const SheetRequest& sheet) {
+    return readTable(path, format, sheet).onFile(path);
+}
+
+Result<LoadedTable> loadTableBytes(const QByteArray& bytes, const QString& name,
+                                   const SheetRequest& sheet) {
+    if (const std::optional<SpreadsheetKind> kind = spreadsheetKindOf(bytes))
+        return laidOutSheet(readSpreadsheet(bytes, *kind, sheet)).onFile(name);
+    if (const Result<DataTable> table = decodeDataFile(bytes.constData(), bytes.size()))
+        return shownTable(*table);
+    return laidOut(readDelimitedBlock(bytes)).onFile(name);
 }
 
 void fillBoxes(TableContents& boxes, const LoadedTable& table) {
@@ -95,7 +137,10 @@ namespace {
 Result<LossyCells> saveTable(const QString& path, DataFormat format, const DataTable& table,
                              const TextGrid& csvGrid) {
     if (format == DataFormat::Csv) {
-        if (const Result<void> saved = saveBytes(Action::SaveTable, path, encodeCsv(csvGrid));
+        const char16_t separator =
+            path.endsWith(QLatin1String(".tsv"), Qt::CaseInsensitive) ? u'\t' : u',';
+        if (const Result<void> saved =
+                saveBytes(Action::SaveTable, path, encodeCsv(csvGrid, separator));
             !saved)
             return saved.failure();
         return LossyCells{};

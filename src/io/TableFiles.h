@@ -5,14 +5,15 @@
 #include "data/Result.h"
 #include "data/TextGrid.h"
 #include "io/FileFormats.h"
+#include "io/SpreadsheetFile.h"
 
 #include <optional>
 #include <utility>
 #include <vector>
 
 // The table files the program opens and writes, one way in and out for the window and the command
-// line alike: the data text file (156 fields in code page 932), CSV, and the first sheet of .xlsx
-// and .ods workbooks, which are only read. Every table goes file -> grid -> boxes.
+// line alike: the data text file (156 fields in code page 932), CSV and tab-separated text, and a
+// sheet of .xlsx and .ods workbooks, which are only read. Every table goes file -> grid -> boxes.
 
 // A table read from a file, as it goes into the entry boxes.
 struct LoadedTable {
@@ -24,13 +25,22 @@ struct LoadedTable {
     // dataset, so that its next save writes those cells again.
     std::optional<DataTable> dataFile;
     QString notice; // what unreadableValuesMessage tells of a CSV file's or workbook's values
+    QString sheet;  // the workbook's sheet it came from
 };
 
 // Reads the file as `format`. A data text file must hold all 156 fields and fills the boxes as
-// outputData shows them; a CSV file or workbook is laid onto the grid by layOutBlock, and refused
-// when it holds no table, too large a table, or a quoted cell that never closes. A failure names
-// `path`.
-Result<LoadedTable> loadTable(const QString& path, DataFormat format);
+// outputData shows them, unless it holds tabs and none of the 156 fields: then it is a
+// tab-separated table, as spreadsheets export text. A CSV file or workbook (its sheet as `sheet`
+// asks) is laid onto the grid by layOutBlock, and refused when it holds no table, too large a
+// table, or a quoted cell that never closes. A failure names `path`.
+Result<LoadedTable> loadTable(const QString& path, DataFormat format,
+                              const SheetRequest& sheet = {});
+
+// Reads a table whose kind its bytes tell (from standard input): a workbook by its zip content,
+// else the data text file when the bytes hold its 156 fields, else CSV or tab-separated text.
+// A failure names `name`.
+Result<LoadedTable> loadTableBytes(const QByteArray& bytes, const QString& name,
+                                   const SheetRequest& sheet = {});
 
 // Sets the label and value boxes to the table's grid, the descriptions when it has them, and the
 // cells no box shows to a data file's (none for any other file).

@@ -115,6 +115,22 @@ TEST_F(DataFileCommandsTest, FailedLoadsChangeNothingAndSayWhy) {
     EXPECT_EQ(dialogs.warnings.size(), 2);
 }
 
+TEST_F(DataFileCommandsTest, AWorkbookOfSeveralTablesAsksWhichSheetAndCancelsQuietly) {
+    const QString workbook = QStringLiteral(TALLYFOLD_WORKBOOKS_DIR "/libreoffice.ods");
+    form.setRowLabel(1, QStringLiteral("keep"));
+    dialogs.fileNames << workbook << workbook;
+    dialogs.sheetAnswer = std::nullopt;
+    click("Command10");
+    EXPECT_EQ(form.rowLabel(1), QStringLiteral("keep"));
+    EXPECT_TRUE(dialogs.warnings.isEmpty());
+    dialogs.sheetAnswer = 1;
+    click("Command10");
+    EXPECT_EQ(form.rowLabel(1), QStringLiteral("件数"));
+    ASSERT_EQ(dialogs.sheetChoices.size(), 2u);
+    EXPECT_EQ(dialogs.sheetChoices[1], QStringList({"売上", "日付"}));
+    EXPECT_TRUE(dialogs.fileDialogs[0].filter.startsWith(QStringLiteral("text (*.txt);;CSV")));
+}
+
 TEST_F(DataFileCommandsTest, SaveThatCannotBeWrittenIsReportedAndKeepsTheCaption) {
     dialogs.fileNames << path("no/such/folder/x.txt");
     click("Command9");

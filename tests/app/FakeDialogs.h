@@ -34,6 +34,12 @@ public:
         return true;
     }
 
+    std::optional<qsizetype> askSheet(QWidget*, const QString&,
+                                      const QStringList& sheets) override {
+        sheetChoices.push_back(sheets);
+        return sheetAnswer;
+    }
+
     struct FileDialog {
         FileDialogKind kind;
         QString filter;
@@ -49,4 +55,6 @@ public:
     QMessageBox::StandardButton answer = QMessageBox::No;
     int printDialogs = 0;
     QString pdfPath; // where an accepted print dialog sends the page; empty to cancel
+    std::vector<QStringList> sheetChoices;
+    std::optional<qsizetype> sheetAnswer = 0; // nothing to cancel
 };

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -88,6 +90,27 @@ TEST(CommonDialogTest, ANameOfTheOtherKindIsOfferedWithThisDialogsExtension) {
         EXPECT_EQ(CommonDialog::offeredName(QString::fromUtf8(c.kept), c.filter),
                   QString::fromUtf8(c.offered))
             << c.kept;
+}
+
+} // namespace
+
+namespace {
+
+TEST(QtDialogsTest, TheSheetDialogOffersTheFirstAndEscapeCancels) {
+    for (const int key : {Qt::Key_Return, Qt::Key_Escape}) {
+        QTimer user;
+        QObject::connect(&user, &QTimer::timeout, [key] {
+            if (QInputDialog* dialog = shown<QInputDialog>()) {
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+                QApplication::sendEvent(dialog, &press);
+            }
+        });
+        user.start(10);
+        QtDialogs dialogs;
+        const std::optional<qsizetype> chosen =
+            dialogs.askSheet(nullptr, QStringLiteral("/tmp/表.xlsx"), {"売上", "日付"});
+        EXPECT_EQ(chosen, key == Qt::Key_Return ? std::optional<qsizetype>(0) : std::nullopt);
+    }
 }
 
 } // namespace

@@ -404,3 +404,30 @@ TEST_F(CommandLineTest, ListsNameFilesWithSpacesAndAnyCharacters) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CommandLineTest, ReadsStandardInputAndTheSheetAsked) {
+    const QString ods = QStringLiteral(TALLYFOLD_WORKBOOKS_DIR "/libreoffice.ods");
+    const QString png = path(QStringLiteral("chart.png"));
+    const struct {
+        QStringList arguments;
+        QByteArray input;
+        int status;
+        const char* errors; // what standard error holds; empty for nothing
+    } cases[] = {
+        {{"-"}, contents(ods), 0, "「標準入力」には表のあるシートが 2 枚あります (売上、日付)"},
+        {{"-"}, "東京,大阪\n食品,1\n", 0, ""},
+        {{ods, "--sheet", "日付"}, {}, 0, ""},
+        {{ods, "--sheet", "9"}, {}, 1, "シート「9」がありません"},
+        {{"-", "--from-file", "-"}, {}, 2, "標準入力 (-) から読めるのは一つだけです"},
+    };
+    for (const auto& c : cases) {
+        const Finished run = tallyfold(QStringList{"--render", "-o", png} + c.arguments, c.input);
+        EXPECT_EQ(run.status, c.status) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(run.errors.isEmpty(), *c.errors == 0) << run.errors.toStdString();
+        EXPECT_TRUE(run.errors.contains(QString::fromUtf8(c.errors))) << run.errors.toStdString();
+    }
+}
+
+} // namespace

@@ -13,10 +13,11 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = tallyfold ] || { echo "FAIL: package name $(field Package)"; exit 1; }
 [ "$(field Version)" = "$VERSION" ] || { echo "FAIL: version $(field Version)"; exit 1; }
 depends=$(field Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 zlib1g \
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 zlib1g libzip4 \
     qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic fonts-liberation2 fonts-urw-base35; do
     [[ "$depends" == *"$needed"* ]] || { echo "FAIL: Depends lacks $needed: $depends"; exit 1; }
 done
+[[ "$depends" != *orcus* ]] || { echo "FAIL: Depends still names liborcus: $depends"; exit 1; }
 [[ "$(field Description)" == 'Quantity-rate charts'* ]] || { echo "FAIL: description"; exit 1; }
 
 # Every dependency can be had from Debian 12 (a dry run changes nothing).

@@ -1,10 +1,7 @@
 #include "Printers.h"
 
-#include "data/GridWith.h"
 #include "io/SpreadsheetFile.h"
-#include "io/TableFileBytes.h"
 #include "io/TableFiles.h"
-#include "io/UsedRange.h"
 
 #include <QFile>
 #include <QProcess>
@@ -12,18 +9,12 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 namespace {
 
-// Writes a workbook with a real writer (tests/tools/make_spreadsheet.py), the kind by the
-// name's extension; `cells` is the JSON of the first sheet's cells.
-QString writeWorkbook(const QTemporaryDir& dir, const QString& name, const QString& cells,
-                      const QString& extra = {}) {
+// Writes a workbook with a real writer (tests/tools/make_spreadsheet.py): XlsxWriter or openpyxl
+// by `writer`, odfpy for .ods; `json` describes it.
+QString writeWorkbook(const QTemporaryDir& dir, const QString& name, const QString& json) {
     const QString path = dir.filePath(name);
-    const QString json = QStringLiteral(R"({%1"sheets": [{"name": "表", "cells": %2},
-                                         {"name": "二", "cells": {"A1": "other"}}]})")
-                             .arg(extra, cells);
     QProcess python;
     python.start(QStringLiteral(TALLYFOLD_PYTHON),
                  {QStringLiteral(TALLYFOLD_SPREADSHEET_WRITER), path, json});
@@ -32,161 +23,137 @@ QString writeWorkbook(const QTemporaryDir& dir, const QString& name, const QStri
     return path;
 }
 
-QString writeBytes(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
+QByteArray contents(const QString& path) {
     QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
 }
 
-TEST(SpreadsheetFile, ReadsTheFirstSheetsUsedRangeAsWritersWriteIt) {
+// A cover, a hidden sheet, then a table with a merged title, year headers in date formats, a
+// hidden row whose label is merged into the next row, a hidden column and a note below.
+const char* const OfficeTable = R"({%1"sheets": [
+    {"name": "表紙", "cells": {"A1": "表紙"}},
+    {"name": "隠し", "hidden": true, "cells": {"A1": 5}},
+    {"name": "表", "merge": ["A1:D1", "A5:A6"], "hide_rows": [5], "hide_columns": ["D"], "cells": {
+        "A1": "売上表",
+        "B3": {"date": "2021-01-01", "format": "yyyy\"年\"", "shown": "2021年"},
+        "C3": {"date": "2019-05-01", "format": "ggge\"年\"", "shown": "令和1年"}, "D3": "隠す列",
+        "A4": {"rich": ["食", "  品"]}, "B4": {"value": 1234, "format": "#,##0"}, "C4": 7, "D4": 9,
+        "A5": "衣料", "B5": 99, "C5": 99, "B6": 0.5, "C6": true,
+        "A7": "雑貨", "B7": 1e16, "C7": -2.25, "A9": "注: 単位は千円"}}]})";
+const TextGrid OfficeGrid = {{"", "2021年", "令和1年"},
+                             {"食  品", "1234", "7"},
+                             {"衣料", "0.5", "TRUE"},
+                             {"雑貨", "1E+16", "-2.25"}};
+
+// Shared strings with runs and a phonetic reading, an inline string, a formula's string, an
+// error, rows and cells without their references: what Excel writes beside XlsxWriter.
+const char* const HandPatched =
+    R"({"patch": [["xl/worksheets/sheet1.xml", "<sheetData/>", "<sheetData><row><c t=\"s\">)"
+    R"(<v>0</v></c><c t=\"inlineStr\"><is><t>大阪</t></is></c></row><row><c t=\"str\">)"
+    R"(<f>A1</f><v>計</v></c><c s=\"0\"><v>5</v></c><c t=\"e\"><v>#DIV/0!</v></c><c><v>6)"
+    R"(</v></c></row></sheetData>"], ["xl/sharedStrings.xml", "<t>x</t>", "<r><t>東</t></r>)"
+    R"(<r><t>京</t></r><rPh sb=\"0\" eb=\"2\"><t>トウキョウ</t></rPh>"]],)"
+    R"("sheets": [{"name": "a", "cells": {}}, {"name": "b", "cells": {"A1": "x"}}]})";
+
+const TextGrid LibreOfficeSales = {{"", "2021年", "2022年", "2023年"},
+                                   {"東京", "1234", "2345.5", "3456"},
+                                   {"名古屋", "700", "800", "0.25"}};
+const TextGrid LibreOfficeDates = {{"", "2024/3/5", "3月5日", "2024年3月"},
+                                   {"件数", "1", "2", "3"}};
+
+TEST(SpreadsheetFile, EachWorkbookGivesTheTableOfItsSheet) {
+    QTemporaryDir dir;
+    const QString saved = QStringLiteral(TALLYFOLD_WORKBOOKS_DIR "/libreoffice.");
+    const QString office = QString::fromUtf8(OfficeTable);
     const struct {
-        const char* cells;
+        QString path;
+        QString sheet;
         TextGrid grid;
+        const char* failure = ""; // the reason's text when it is refused
     } cases[] = {
-        // A table with its headers and an empty corner, away from A1.
-        {R"({"C2": "東京", "D2": "大阪", "B3": "食品", "C3": 30, "D3": 20, "B4": "衣料",
-             "C4": 10})",
-         {{"", "東京", "大阪"}, {"食品", "30", "20"}, {"衣料", "10", ""}}},
-        // Numbers in the grid's general form; a formula by its stored result.
-        {R"({"A1": 1234, "B1": 0.5, "C1": 0.30000000000000004, "D1": 1e16, "E1": -2.25,
-             "A2": {"formula": "=A1*2", "value": 2468}})",
-         {{"1234", "0.5", "0.3", "1E+16", "-2.25"}, {"2468", "", "", "", ""}}},
-        // One cell far from A1; a date by its serial number.
-        {R"({"F9": {"date": "2024-01-02"}})", {{"45293"}}},
+        // Saved by LibreOffice Calc from libreoffice.fods; the table sheets are 売上 and 日付.
+        {saved + "xlsx", "", LibreOfficeSales},
+        {saved + "ods", "", LibreOfficeSales},
+        {saved + "xlsx", "日付", LibreOfficeDates},
+        {saved + "ods", "3", LibreOfficeDates},
+        {saved + "ods", "表紙", {{"2023年度 売上報告"}, {""}, {"営業部"}}},
+        {saved + "xlsx", "4", {}, "シート「4」がありません"},
+        // Written now by XlsxWriter, openpyxl (absolute part names) and odfpy.
+        {writeWorkbook(dir, "w.xlsx", office.arg("")), "", OfficeGrid},
+        {writeWorkbook(dir, "o.xlsx", office.arg(R"("writer": "openpyxl",)")), "", OfficeGrid},
+        {writeWorkbook(dir, "w.ods", office.arg("")), "", OfficeGrid},
+        {writeWorkbook(dir, "h.xlsx", HandPatched),
+         "",
+         {{"東京", "大阪", "", ""}, {"計", "5", "#DIV/0!", "6"}}},
+        // A table too large for a sheet is refused from what its first rows tell.
+        {writeWorkbook(dir, "tall.xlsx", R"({"sheets": [{"name": "t", "cells": {"A1": 1,
+                                             "B250": 2}}]})"),
+         "",
+         {},
+         "シート「t」は 250 行 × 2 列以上"},
+        {writeWorkbook(dir, "wide.ods", R"({"sheets": [{"name": "w", "cells": {"A1": {"value": 1,
+                                             "repeat": 2000000000}}}]})"),
+         "",
+         {},
+         "シート「w」は 1 行 × 51 列以上"},
     };
-    QTemporaryDir dir;
-    for (const char* name : {"t.xlsx", "t.ods"}) {
-        for (const auto& c : cases) {
-            const Result<KeptBlock> table =
-                loadSpreadsheet(writeWorkbook(dir, QString::fromLatin1(name), c.cells));
-            ASSERT_TRUE(table) << name << c.cells;
-            EXPECT_EQ(table->grid, c.grid) << name << c.cells;
+    for (const auto& c : cases) {
+        const QString what = c.path + " " + c.sheet;
+        const SpreadsheetKind kind =
+            c.path.endsWith("xlsx") ? SpreadsheetKind::Xlsx : SpreadsheetKind::Ods;
+        const Result<SheetTable> table = readSpreadsheet(contents(c.path), kind, {c.sheet, {}});
+        ASSERT_EQ(bool(table), c.grid.size() > 0) << what.toStdString();
+        if (table)
+            EXPECT_EQ(table->block.grid, c.grid) << what.toStdString();
+        else
+            EXPECT_TRUE(table.failure().reason.contains(QString::fromUtf8(c.failure)))
+                << what.toStdString() << ": " << table.failure().reason.toStdString();
+    }
+}
+
+TEST(SpreadsheetFile, AsksWhichSheetWhenMoreThanOneShownSheetHoldsATable) {
+    const QString path = QStringLiteral(TALLYFOLD_WORKBOOKS_DIR "/libreoffice.xlsx");
+    for (const std::optional<qsizetype> answer : {std::optional<qsizetype>(1), {}}) {
+        QStringList offered;
+        const Result<LoadedTable> loaded =
+            loadTable(path, DataFormat::Xlsx, {{}, [&](const QStringList& names) {
+                                                   offered = names;
+                                                   return answer;
+                                               }});
+        EXPECT_EQ(offered, QStringList({"売上", "日付"}));
+        ASSERT_EQ(bool(loaded), bool(answer));
+        if (loaded) {
+            EXPECT_EQ(loaded->sheet, "日付");
+            EXPECT_EQ(loaded->grid[1][0], "件数");
         }
     }
-}
-
-TEST(SpreadsheetFile, LoadsOntoTheGridAsATableFileLeavingTheDescriptions) {
-    QTemporaryDir dir;
-    for (const auto& [name, format] :
-         {std::pair{"t.xlsx", DataFormat::Xlsx}, {"t.ods", DataFormat::Ods}}) {
-        const QString path = writeWorkbook(dir, QString::fromLatin1(name),
-                                           R"({"B1": "東京", "A2": "食品", "B2": 30})");
-        const Result<LoadedTable> loaded = loadTable(path, format);
-        ASSERT_TRUE(loaded) << name;
-        EXPECT_EQ(loaded->grid, gridWith({{0, 1, "東京"}, {1, 0, "食品"}, {1, 1, "30"}})) << name;
-        EXPECT_EQ(loaded->descriptions, std::nullopt) << name;
-        const QString missing =
-            dir.filePath(QStringLiteral("none.") + QString::fromLatin1(name).section(u'.', 1));
-        EXPECT_EQ(loadTable(missing, format).failure().file, missing) << "names the file";
-    }
-}
-
-TEST(SpreadsheetFile, ReadsBooleansOfXlsx) {
-    QTemporaryDir dir;
-    const QString path = writeWorkbook(dir, "b.xlsx", R"({"A1": true, "B1": false})");
-    EXPECT_EQ(loadSpreadsheet(path)->grid, TextGrid({{"TRUE", "FALSE"}}));
-}
-
-TEST(SpreadsheetFile, TellsTheSizeOfARangeLargerThanTheGrid) {
-    const struct {
-        const char* cells;
-        int rows;
-        int columns;
-    } cases[] = {
-        {R"({"B2": "x", "M12": 1})", 11, 12}, // the largest that fits
-        {R"({"A1": "x", "M11": 1})", 11, 13}, // the largest that fits
-        {R"({"B2": "x", "B13": 1})", 12, 1},  // too tall
-        {R"({"C3": 1, "P4": "x"})", 2, 14},   // too wide
-        {R"({"A1": 1, "XFD1048576": 2})", 1048576, 16384},
-    };
-    QTemporaryDir dir;
-    for (const char* name : {"big.xlsx", "big.ods"}) {
-        for (const auto& c : cases) {
-            if (QByteArray(c.cells).contains("XFD") && QByteArray(name).endsWith("ods"))
-                continue; // odfpy writes every cell up to the last one
-            const Result<KeptBlock> table =
-                loadSpreadsheet(writeWorkbook(dir, QString::fromLatin1(name), c.cells));
-            const bool fits = c.rows <= 11 && c.columns <= 13;
-            ASSERT_EQ(bool(table), fits) << name << c.cells;
-            if (fits) {
-                EXPECT_EQ(table->rows, c.rows) << name << c.cells;
-                EXPECT_EQ(table->columns, c.columns) << name << c.cells;
-                EXPECT_EQ(table->grid.size(), static_cast<std::size_t>(c.rows)) << name;
-                continue;
-            }
-            const QString size = QStringLiteral("%1 行 × %2 列です").arg(c.rows).arg(c.columns);
-            EXPECT_TRUE(table.failure().reason.contains(size))
-                << table.failure().reason.toStdString();
-        }
-    }
-}
-
-TEST(SpreadsheetFile, RefusesAFileThatReportsMillionsOfCells) {
-    QTemporaryDir dir;
-    const QString path =
-        writeWorkbook(dir, "many.ods", R"({"A1": {"value": 1, "repeat": 2000000000}})");
-    EXPECT_TRUE(loadSpreadsheet(path).failure().reason.contains(QStringLiteral("セルが多すぎる")));
-}
-
-TEST(UsedRange, FillsDownAndDropsTheTextsOfARangeThatOutgrowsTheGrid) {
-    UsedRange cells;
-    cells.set(5, 3, [] { return QStringLiteral("x"); });
-    cells.fillDown(5, 3, 2);
-    cells.set(4, 4, [] { return QStringLiteral("y"); });
-    EXPECT_EQ(cells.grid(), TextGrid({{"", "y"}, {"x", ""}, {"x", ""}, {"x", ""}}));
-    cells.fillDown(5, 3, 8);
-    EXPECT_EQ(cells.rows(), 10);
-    EXPECT_TRUE(cells.fits());
-    cells.set(0, 16, [] { return QStringLiteral("z"); });
-    EXPECT_EQ(cells.rows(), 14);
-    EXPECT_EQ(cells.columns(), 14);
-    EXPECT_TRUE(cells.grid().empty());
 }
 
 TEST(SpreadsheetFile, RefusesWhatItCannotRead) {
     QTemporaryDir dir;
-    const QString xlsx = writeWorkbook(dir, "real.xlsx", R"({"A1": 1})");
-    const QString ods = writeWorkbook(dir, "real.ods", R"({"A1": 1})");
-    QFile xlsxFile(xlsx);
-    ASSERT_TRUE(xlsxFile.open(QIODevice::ReadOnly));
-    const QByteArray xlsxBytes = xlsxFile.readAll();
-    QFile odsFile(ods);
-    ASSERT_TRUE(odsFile.open(QIODevice::ReadOnly));
-    // A record of the central directory that declares an entry of 4 GB.
-    QByteArray forged = xlsxBytes;
-    const qsizetype record = forged.indexOf(QByteArrayLiteral("PK\x01\x02"));
-    ASSERT_GE(record, 0);
-    forged.replace(record + 24, 4, QByteArrayLiteral("\xFF\xFF\xFF\xFF"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.xlsx")).constData(), 0600), 0);
-    QFile huge(dir.filePath("huge.ods"));
-    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(MaxTableFileBytes + 1));
-
+    const QByteArray xlsx = contents(QStringLiteral(TALLYFOLD_WORKBOOKS_DIR "/libreoffice.xlsx"));
+    const QByteArray ods = contents(QStringLiteral(TALLYFOLD_WORKBOOKS_DIR "/libreoffice.ods"));
+    QByteArray damaged = xlsx;
+    damaged[damaged.indexOf("xl/worksheets/sheet3.xml") + 200] ^= 0x55; // inside its deflate data
     const struct {
-        QString path;
+        QByteArray bytes;
+        SpreadsheetKind kind;
         const char* reason;
     } cases[] = {
-        {writeBytes(dir, "text.xlsx", "a,b\r\n1,2\r\n"), "Excel ブック（.xlsx）ではない"},
-        {writeBytes(dir, "ods.xlsx", odsFile.readAll()), "Excel ブック（.xlsx）ではない"},
-        {writeBytes(dir, "xlsx.ods", xlsxBytes), "OpenDocument スプレッドシート（.ods）ではない"},
-        {writeBytes(dir, "locked.xlsx",
-                    QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(504, '\0')),
-         "パスワードで保護された"},
-        {writeBytes(dir, "empty.ods", {}), "空です"},
-        {writeBytes(dir, "forged.xlsx", forged), "中身が大きすぎる"},
-        {writeWorkbook(dir, "openpyxl.xlsx", R"({"A1": 1})", R"("writer": "openpyxl",)"),
-         "最初のシートの場所が読み取れない"},
-        {dir.filePath("pipe.xlsx"), "通常のファイルではない"},
-        {huge.fileName(), "64 MB まで"},
-        {dir.filePath("none.xlsx"), "見つかりません"},
-        {writeBytes(dir, "table.csv", "a,b\r\n"), "（.xlsx、.ods）ではありません"},
+        {"a,b\r\n1,2\r\n", SpreadsheetKind::Xlsx, "Excel ブック（.xlsx）ではない"},
+        {ods, SpreadsheetKind::Xlsx, "Excel ブック（.xlsx）ではない"},
+        {xlsx, SpreadsheetKind::Ods, "OpenDocument スプレッドシート（.ods）ではない"},
+        {QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(504, '\0'),
+         SpreadsheetKind::Xlsx, "パスワードで保護された"},
+        {{}, SpreadsheetKind::Ods, "空です"},
+        {damaged, SpreadsheetKind::Xlsx, "壊れている"},
     };
     for (const auto& c : cases) {
-        const Result<KeptBlock> table = loadSpreadsheet(c.path);
-        ASSERT_FALSE(table) << c.path.toStdString();
+        const Result<SheetTable> table = readSpreadsheet(c.bytes, c.kind);
+        ASSERT_FALSE(table) << c.reason;
         EXPECT_TRUE(table.failure().reason.contains(QString::fromUtf8(c.reason)))
-            << c.path.toStdString() << ": " << table.failure().reason.toStdString();
+            << c.reason << ": " << table.failure().reason.toStdString();
     }
 }
 

@@ -3,7 +3,9 @@
 #include "data/DataTable.h"
 #include "data/EntryGrid.h"
 #include "data/TableContents.h"
+#include "io/Cp932.h"
 #include "io/CsvFile.h"
+#include "io/DataFileFormat.h"
 #include "io/TableFileBytes.h"
 #include "io/TableFiles.h"
 
@@ -84,6 +86,53 @@ TEST(TableFile, RefusesWhatHoldsNoTableOrIsTooLarge) {
     }
 }
 
+// Spreadsheets' text exports and standard input: each kind of content gives the same table.
+TEST(TableFile, ReadsTextExportsAndTellsKindsByContent) {
+    const QString text = QStringLiteral("\t東京\t大阪\r\n食品\t\"1,234\"\t20\r\n");
+    QByteArray utf16("\xFF\xFE", 2);
+    for (QChar ch : text)
+        utf16 += QByteArray(reinterpret_cast<const char*>(&ch), 2); // little-endian machines
+    QFile workbook(QStringLiteral(TALLYFOLD_WORKBOOKS_DIR "/libreoffice.ods"));
+    ASSERT_TRUE(workbook.open(QIODevice::ReadOnly));
+    DataTable table;
+    table(0, 1) = QStringLiteral("東京");
+    table(1, 0) = QStringLiteral("食品");
+    table(1, 1) = 1234.0;
+    const struct {
+        const char* name; // empty for standard input
+        QByteArray bytes;
+        const char* cell; // the text of box 1A, or the reason it is refused
+    } cases[] = {
+        {"excel.txt", toCp932(text), "1234"},
+        {"unicode.txt", utf16, "1234"},
+        {"bom.txt", "\xEF\xBB\xBF" + text.toUtf8(), "1234"},
+        {"export.tsv", text.toUtf8(), "1234"},
+        {"note.txt", "a note, with a comma\r\n",
+         "データファイルの 156 項目のうち 2 項目しかありません。タブ区切りの表でもありません"},
+        {"", text.toUtf8(), "1234"},
+        {"", "東京,大阪\n食品,1234\n", "1234"},
+        {"", encodeDataFile(table).bytes, "1234"},
+        {"", workbook.readAll(), "1234"},
+        {"", "", "表がありません"},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(QString::fromUtf8(c.name));
+        QFile file(path);
+        const bool named = *c.name != 0;
+        ASSERT_TRUE(!named || (file.open(QIODevice::WriteOnly) && file.write(c.bytes) >= 0));
+        file.close();
+        const Result<LoadedTable> loaded =
+            *c.name != 0 ? loadTable(path, dataFormat(path, 1)) : loadTableBytes(c.bytes, "-");
+        const QString expected = QString::fromUtf8(c.cell);
+        if (loaded)
+            EXPECT_EQ(loaded->grid[1][1], expected) << c.name << c.bytes.left(20).toStdString();
+        else
+            EXPECT_TRUE(loaded.failure().reason.contains(expected))
+                << c.name << ": " << loaded.failure().reason.toStdString();
+    }
+}
+
 TEST(TableFiles, WhatIsSavedLoadsBackIntoTheSameBoxes) {
     TableContents table;
     table.setColumnLabel(1, QStringLiteral("品目, \"特\""));
@@ -100,7 +149,8 @@ TEST(TableFiles, WhatIsSavedLoadsBackIntoTheSameBoxes) {
         const char* emptyBox;   // what an empty value box comes back as
     } cases[] = {{"t.txt", DataFormat::Text, true, 10, "0"},
                  {"long.txt", DataFormat::Text, true, 100000, "0"},
-                 {"t.csv", DataFormat::Csv, false, 10, ""}};
+                 {"t.csv", DataFormat::Csv, false, 10, ""},
+                 {"t.tsv", DataFormat::Csv, false, 10, ""}};
     QTemporaryDir dir;
     for (const auto& c : cases) {
         table.unshown[7] = QString(c.unseenLength, u'東');
