@@ -5,6 +5,7 @@
 #include "data/NumberFormat.h"
 #include "io/TableClipboard.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -145,6 +146,9 @@ DataTableWindow::DataTableWindow(const ChartView& chart, QWidget* parent)
     view_->setAccessibleName(windowTitle());
     view_->setModel(&model_);
     view_->setTabKeyNavigation(false);
+    // The corner button over the row headers selects the whole table; it has no caption.
+    if (auto* corner = view_->findChild<QAbstractButton*>())
+        corner->setAccessibleName(QStringLiteral("すべて選択"));
     view_->installEventFilter(this);
 
     auto* choice = new QHBoxLayout;
