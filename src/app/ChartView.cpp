@@ -34,17 +34,31 @@ ChartView::ChartView(int widthTwips, int heightTwips, QRgb backColor, QWidget* p
 }
 
 void ChartView::setReading(ChartReading reading) {
+    retireChartParts(this);
+    const std::optional<std::pair<int, int>> cell = reading_ ? highlightedCell() : forgottenCell_;
+    highlight_ = cell ? reading.segmentOf(cell->first, cell->second) : std::nullopt;
+    forgottenCell_.reset();
     reading_ = std::move(reading);
-    highlight_.reset();
+    ++readingSerial_;
     announceReading(this);
     update();
     emit readingChanged();
 }
 
+std::optional<std::pair<int, int>> ChartView::highlightedCell() const {
+    if (!highlight_ || highlight_->kind != ChartPlace::Kind::Segment)
+        return std::nullopt;
+    const BarLayout& bar = reading_->layout().bars.at(highlight_->bar);
+    return std::pair{bar.row, bar.segments.at(highlight_->item).column};
+}
+
 void ChartView::forgetReading() {
     if (!reading_)
         return;
+    retireChartParts(this);
+    forgottenCell_ = highlightedCell();
     reading_.reset();
+    ++readingSerial_;
     highlight_.reset();
     announceReading(this);
     QToolTip::hideText();
@@ -113,6 +127,23 @@ void ChartView::keyPressEvent(QKeyEvent* event) {
         highlight_ ? reading_->step(*highlight_, dx, dy) : reading_->firstSegment();
     if (next)
         moveHighlight(next);
+    else if (highlight_) // it stays, and a screen reader says why
+        announceEdge(this,
+                     dx != 0 ? QStringLiteral("行の端です") : QStringLiteral("グラフの端です"));
+}
+
+void ChartView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    // Qt tells the focus on the chart after this, even when a menu closes; the highlighted
+    // segment takes it back once that is told.
+    if (highlight_ && QAccessible::isActive())
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (hasFocus())
+                    announceHighlight(this);
+            },
+            Qt::QueuedConnection);
 }
 
 void ChartView::moveHighlight(std::optional<ChartPlace> place) {
@@ -120,16 +151,16 @@ void ChartView::moveHighlight(std::optional<ChartPlace> place) {
     update();
     if (!place)
         return;
-    const QRect box = pixelBox(*place);
+    const QRect box = placeRect(*place);
     QToolTip::showText(mapToGlobal(box.center()), reading_->tooltip(*place), this);
     announceHighlight(this);
 }
 
 QRect ChartView::highlightRect() const {
-    return highlight_ ? pixelBox(*highlight_) : QRect();
+    return highlight_ ? placeRect(*highlight_) : QRect();
 }
 
-QRect ChartView::pixelBox(const ChartPlace& place) const {
+QRect ChartView::placeRect(const ChartPlace& place) const {
     const QRectF twips = reading_->box(place);
     return QRect(QPoint(toPixels(twips.left()), toPixels(twips.top())),
                  QPoint(toPixels(twips.right()), toPixels(twips.bottom())));
@@ -140,7 +171,7 @@ void ChartView::paintEvent(QPaintEvent* event) {
     painter.drawImage(event->rect().topLeft(), canvas_.image(), event->rect());
     if (highlight_) {
         // Black and white dashes show on every colour and pattern.
-        const QRect box = pixelBox(*highlight_).adjusted(-2, -2, 2, 2);
+        const QRect box = placeRect(*highlight_).adjusted(-2, -2, 2, 2);
         painter.setPen(QPen(Qt::white, 2));
         painter.drawRect(box);
         painter.setPen(QPen(Qt::black, 2, Qt::DashLine));

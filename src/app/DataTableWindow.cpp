@@ -1,9 +1,12 @@
 #include "app/DataTableWindow.h"
 
 #include "app/ChartView.h"
+#include "app/WindowAccessible.h"
 #include "data/NumberFormat.h"
 #include "io/TableClipboard.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
@@ -17,6 +20,21 @@
 
 namespace {
 constexpr int FixedColumns = 2; // the total and the share of the grand total
+
+// The cell's interface, as a screen reader knows it.
+QAccessibleInterface* accessibleCell(QTableView* view, const QModelIndex& index) {
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view);
+    return table && table->tableInterface()
+               ? table->tableInterface()->cellAt(index.row(), index.column())
+               : nullptr;
+}
+
+void tell(QAccessibleInterface* about, QAccessible::Event change) {
+    if (about) {
+        QAccessibleEvent event(about, change);
+        QAccessible::updateAccessibility(&event);
+    }
+}
 
 // A total is a 32-bit float: its 7 digits, which the tooltips show too, grouped.
 QString totalText(float total) {
@@ -88,6 +106,10 @@ QVariant ChartTableModel::data(const QModelIndex& index, int role) const {
         return text(index.row(), index.column());
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    // Screen readers do not all read a header when the row changes: the cell names its own.
+    if (role == Qt::AccessibleDescriptionRole)
+        return headerData(index.row(), Qt::Vertical).toString() + QStringLiteral("、") +
+               headerData(index.column(), Qt::Horizontal).toString();
     return {};
 }
 
@@ -108,17 +130,25 @@ DataTableWindow::DataTableWindow(const ChartView& chart, QWidget* parent)
     setObjectName(QStringLiteral("DataTable"));
     setWindowTitle(QStringLiteral("データ表"));
     setAttribute(Qt::WA_DeleteOnClose);
+    installWindowAccessible();
 
     auto* values = new QRadioButton(QStringLiteral("値(&V)"), this);
     values->setObjectName(QStringLiteral("table-values"));
     values->setChecked(true);
     auto* shares = new QRadioButton(QStringLiteral("行の割合(&R)"), this);
     shares->setObjectName(QStringLiteral("table-shares"));
-    connect(shares, &QRadioButton::toggled, &model_, &ChartTableModel::setShowShares);
+    connect(shares, &QRadioButton::toggled, this, [this](bool checked) {
+        model_.setShowShares(checked);
+        announceCells();
+    });
 
     view_->setObjectName(QStringLiteral("table"));
     view_->setAccessibleName(windowTitle());
     view_->setModel(&model_);
+    view_->setTabKeyNavigation(false);
+    // The corner button over the row headers selects the whole table; it has no caption.
+    if (auto* corner = view_->findChild<QAbstractButton*>())
+        corner->setAccessibleName(QStringLiteral("すべて選択"));
     view_->installEventFilter(this);
 
     auto* choice = new QHBoxLayout;
@@ -130,9 +160,27 @@ DataTableWindow::DataTableWindow(const ChartView& chart, QWidget* parent)
     layout->addWidget(view_);
     resize(640, 320);
 
-    model_.setReading(chart.reading());
-    connect(&chart, &ChartView::readingChanged, this,
-            [this, &chart] { model_.setReading(chart.reading()); });
+    const auto read = [this, &chart] {
+        model_.setReading(chart.reading());
+        // Current, not selected: with nothing selected a copy takes the whole table.
+        view_->selectionModel()->setCurrentIndex(model_.index(0, 0), QItemSelectionModel::NoUpdate);
+    };
+    read();
+    connect(&chart, &ChartView::readingChanged, this, read);
+    view_->setFocus(); // the first cell is what opening the window shows
+}
+
+void DataTableWindow::announceCurrentCell() {
+    if (QAccessible::isActive() && view_->hasFocus() && view_->currentIndex().isValid())
+        tell(accessibleCell(view_, view_->currentIndex()), QAccessible::Focus);
+}
+
+void DataTableWindow::announceCells() {
+    if (!QAccessible::isActive())
+        return;
+    for (int r = 0; r < model_.rowCount(); ++r)
+        for (int c = 0; c < model_.columnCount(); ++c)
+            tell(accessibleCell(view_, model_.index(r, c)), QAccessible::NameChanged);
 }
 
 TextGrid DataTableWindow::copiedCells() const {
@@ -175,5 +223,9 @@ bool DataTableWindow::eventFilter(QObject* watched, QEvent* event) {
         copy();
         return true;
     }
+    // Qt tells the focus on the table after the view has it; the current cell follows then.
+    if (watched == view_ && event->type() == QEvent::FocusIn)
+        QMetaObject::invokeMethod(this, &DataTableWindow::announceCurrentCell,
+                                  Qt::QueuedConnection);
     return QWidget::eventFilter(watched, event);
 }

@@ -15,7 +15,8 @@ class QTableView;
 
 // The data of the chart shown, as a table: a row a bar in the chart's order, headed by its label,
 // then its values (or their shares of the row), its total and its share of the grand total.
-// Columns after the last one that has a label or a value are left out.
+// Columns after the last one that has a label or a value are left out. A screen reader hears each
+// cell with its row's and column's headers.
 class ChartTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -51,7 +52,9 @@ private:
 
 // The window "データ表": the chart's data in a table that follows the chart drawn in the graph
 // window, with a choice between values and shares of the row. Ctrl+C copies the selection, or
-// the whole table with its headers, as a spreadsheet would take it.
+// the whole table with its headers, as a spreadsheet would take it. The arrows move within the
+// table and Tab leaves it; a screen reader meets the current cell whenever the table has the focus
+// and hears the cells change when values turn to shares.
 class DataTableWindow : public QWidget {
     Q_OBJECT
 
@@ -68,6 +71,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Tells assistive technology of the current cell's focus, or of every cell's new name.
+    void announceCurrentCell();
+    void announceCells();
+
     ChartTableModel model_;
     QTableView* view_;
 };

@@ -5,6 +5,8 @@
 #include "app/Dialogs.h"
 #include "app/GraphWindow.h"
 #include "app/TableEditing.h"
+#include "app/WindowAccessible.h"
+#include "data/BoxNames.h"
 #include "data/DataTable.h"
 #include "data/InputData.h"
 #include "data/OutputData.h"
@@ -66,6 +68,7 @@ EntryWindow::EntryWindow(Dialogs& dialogs, QWidget* parent)
     : QWidget(parent)
     , dialogs_(dialogs)
     , chartOptions_(savedChartOptions()) {
+    installWindowAccessible();
     createGrid();
     createLabelBoxes();
     createDescriptions();
@@ -123,6 +126,9 @@ void EntryWindow::showSize(GraphSize size) {
 }
 
 void EntryWindow::showPathInCaption(const QString& path) {
+    setAccessibleName(windowAccessibleName({}, path));
+    if (graphWindow_)
+        graphWindow_->setFile(path);
     if (path.isEmpty()) {
         setWindowTitle(StartCaption); // back before the first file
         return;
@@ -163,6 +169,7 @@ GraphWindow& EntryWindow::graphWindow() {
     if (!graphWindow_) {
         graphWindow_ = new GraphWindow;
         graphWindow_->setWindowIcon(windowIcon());
+        graphWindow_->setFile(document_.contents().file);
         connect(graphWindow_, &GraphWindow::pictureDropped, this, [this](const QString& path) {
             graphWindow().canvas().cls();
             loadPicture(path);
@@ -266,8 +273,20 @@ void EntryWindow::watchBoxes() {
                 if (QLineEdit* shown = box(r, c); shown->text() != text)
                     shown->setText(text);
             });
+    connect(&document_, &TableDocument::boxChanged, this, &EntryWindow::nameValueBoxes);
     connect(&document_, &TableDocument::sizeChanged, this, &EntryWindow::showSize);
     connect(&document_, &TableDocument::fileChanged, this, &EntryWindow::showPathInCaption);
+}
+
+void EntryWindow::nameValueBoxes(int row, int column) {
+    const bool rowLabel = column == 0 && row >= 1 && row <= DataTable::DataRows;
+    const bool columnLabel = row == 0 && column >= 1 && column <= DataTable::DataColumns;
+    if (!rowLabel && !columnLabel)
+        return;
+    for (int r = 1; r <= DataTable::DataRows; ++r)
+        for (int c = 1; c <= DataTable::DataColumns; ++c)
+            if ((rowLabel && r == row) || (columnLabel && c == column))
+                box(r, c)->setAccessibleName(valueBoxName(document_.contents(), r, c));
 }
 
 void EntryWindow::clearNumbersCommand() {

@@ -82,6 +82,8 @@ private:
     void addTabStop(int tabIndex, QWidget* widget) { tabStops_.emplace_back(tabIndex, widget); }
 
     void showPathInCaption(const QString& path);
+    // Names the value boxes of the row (or of the column) by their labels.
+    void nameValueBoxes(int row, int column);
     void showSize(GraphSize size);
     void openDataFile(const QString& path, DataFormat format);
 

@@ -216,12 +216,15 @@ void EntryWindow::createSizeChoice() {
         const char* caption;
         QRect labelGeometry;
         const char* secondText;
+        const char* description; // the second text in words a screen reader speaks
     };
     const Option options[] = {
         {twipsRect(285, 360, 255, 180), "Label28", "標準", twipsRect(720, 360, 615, 255),
-         "standard"},
-        {twipsRect(285, 675, 255, 255), "Label29", "縦長", twipsRect(720, 720, 375, 255), "tall"},
-        {twipsRect(285, 1020, 255, 255), "Label30", "横長", twipsRect(705, 1065, 375, 255), "wide"},
+         "standard", "標準の大きさ"},
+        {twipsRect(285, 675, 255, 255), "Label29", "縦長", twipsRect(720, 720, 375, 255), "tall",
+         "縦に長い大きさ"},
+        {twipsRect(285, 1020, 255, 255), "Label30", "横長", twipsRect(705, 1065, 375, 255), "wide",
+         "横に長い大きさ"},
     };
     for (std::size_t i = 0; i < std::size(options); ++i) {
         const Option& o = options[i];
@@ -233,7 +236,9 @@ void EntryWindow::createSizeChoice() {
         QLabel* label = addLabel(frame2, QString::fromUtf8(o.label), QString::fromUtf8(o.caption),
                                  o.labelGeometry);
         label->setToolTip(QString::fromUtf8(o.secondText));
+        label->setAccessibleDescription(QString::fromUtf8(o.description));
         option->setAccessibleName(label->text());
+        option->setAccessibleDescription(label->accessibleDescription());
         options_[i] = option;
         addTabStop(147 + static_cast<int>(i), option);
     }

@@ -2,6 +2,7 @@
 
 #include "app/ChartView.h"
 #include "app/DataTableWindow.h"
+#include "app/WindowAccessible.h"
 #include "graph/Twips.h"
 #include "io/DroppedFile.h"
 
@@ -24,6 +25,8 @@ GraphWindow::GraphWindow(QWidget* parent)
     , pic_(new ChartView(NewCanvasWidth, NewCanvasHeight, NewCanvasColour, this)) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("量率グラフ"));
+    installWindowAccessible();
+    setFile({});
     setAttribute(Qt::WA_DeleteOnClose);
     // The chart answers the pointer while the entry window has the focus, too.
     setAttribute(Qt::WA_AlwaysShowToolTips);
@@ -53,11 +56,20 @@ ImageCanvas& GraphWindow::picture() {
 }
 
 void GraphWindow::showDataTable() {
-    if (!dataTable_)
+    if (!dataTable_) {
         dataTable_ = new DataTableWindow(*pic_, this);
+        setFile(file_);
+    }
     dataTable_->show();
     dataTable_->raise();
     dataTable_->activateWindow();
+}
+
+void GraphWindow::setFile(const QString& file) {
+    file_ = file;
+    setAccessibleName(windowAccessibleName(QStringLiteral("図"), file));
+    if (dataTable_)
+        dataTable_->setAccessibleName(windowAccessibleName(QStringLiteral("データ表"), file));
 }
 
 int GraphWindow::frameHeight() const {

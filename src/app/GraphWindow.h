@@ -3,6 +3,7 @@
 #include "graph/GraphSize.h"
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 class DataTableWindow;
@@ -27,6 +28,8 @@ public:
     int windowHeight() const;
     // Shows the chart's data table, opening it when it is not open.
     void showDataTable();
+    // The file whose table the chart shows, as screen readers name the window and its table.
+    void setFile(const QString& file);
 
     static constexpr int ClientWidth = 6870;
     static constexpr int ClientHeight = 7890;
@@ -45,4 +48,5 @@ private:
 
     ChartView* pic_;
     QPointer<DataTableWindow> dataTable_;
+    QString file_;
 };

@@ -2,6 +2,8 @@
 
 #include "data/DataTable.h"
 
+#include <QStringList>
+
 namespace {
 QString columnLetter(int column) {
     return QString(QChar(u'A' + column - 1));
@@ -10,6 +12,16 @@ QString columnLetter(int column) {
 
 QString valueBoxName(int row, int column) {
     return QStringLiteral("%1行 %2列").arg(row).arg(columnLetter(column));
+}
+
+QString valueBoxName(const TableContents& contents, int row, int column) {
+    QStringList meaning;
+    for (const QString& label : {contents.rowLabel(row), contents.columnLabel(column)})
+        if (!label.trimmed().isEmpty())
+            meaning << label.trimmed();
+    const QString place = valueBoxName(row, column);
+    return meaning.isEmpty() ? place
+                             : meaning.join(QLatin1Char(' ')) + QStringLiteral(" (%1)").arg(place);
 }
 
 QString rowLabelBoxName(int row) {

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 namespace {
 
@@ -45,6 +44,10 @@ std::vector<int> valuedSegments(const BarLayout& bar) {
 }
 
 } // namespace
+
+QString ChartReading::name() const {
+    return title().trimmed().isEmpty() ? QStringLiteral("量率グラフ") : title();
+}
 
 std::optional<ChartPlace> ChartReading::placeAt(QPointF twips, double slack) const {
     // Everything that answers, in the order it was drawn: the legend, then bar by bar its
@@ -158,4 +161,30 @@ std::optional<ChartPlace> ChartReading::step(const ChartPlace& from, int dx, int
         return ChartPlace{ChartPlace::Kind::Segment, b, nearest};
     }
     return std::nullopt;
+}
+
+std::optional<ChartPlace> ChartReading::segmentOf(int row, int column) const {
+    for (std::size_t b = 0; b < layout_.bars.size(); ++b) {
+        const BarLayout& bar = layout_.bars[b];
+        if (bar.row != row)
+            continue;
+        for (int s : valuedSegments(bar))
+            if (bar.segments[s].column == column)
+                return ChartPlace{ChartPlace::Kind::Segment, static_cast<int>(b), s};
+    }
+    return std::nullopt;
+}
+
+std::vector<ChartPlace> ChartReading::places() const {
+    std::vector<ChartPlace> all;
+    for (std::size_t b = 0; b < layout_.bars.size(); ++b) {
+        const int bar = static_cast<int>(b);
+        if (!box({ChartPlace::Kind::Label, bar, 0}).isEmpty())
+            all.push_back({ChartPlace::Kind::Label, bar, 0});
+        for (int s : valuedSegments(layout_.bars[b]))
+            all.push_back({ChartPlace::Kind::Segment, bar, s});
+    }
+    for (std::size_t k = 0; k < layout_.keys.size(); ++k)
+        all.push_back({ChartPlace::Kind::Key, 0, static_cast<int>(k)});
+    return all;
 }

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <utility>
+#include <vector>
 
 // A thing of the chart that can be pointed at: a segment (bar and segment index), a bar's label and
 // total (bar index) or a legend key (key index).
@@ -28,6 +29,8 @@ public:
 
     const ChartLayout& layout() const { return layout_; }
     const QString& title() const { return layout_.frame.title.text; }
+    // What the chart is called: its title, or for an untitled chart what it is, as its SVG says.
+    QString name() const;
 
     // What the point lies on as the picture shows it, the thing drawn last where several
     // overlap. `slack` is half the pointer's size: a segment or bar thinner than the pointer
@@ -43,6 +46,12 @@ public:
     // left or right in the bar (dx) or in the bar above or below (dy); nothing at the ends.
     std::optional<ChartPlace> firstSegment() const;
     std::optional<ChartPlace> step(const ChartPlace& from, int dx, int dy) const;
+    // The segment of the row's bar in the column, where it has a value: the same thing in
+    // another drawing of the table.
+    std::optional<ChartPlace> segmentOf(int row, int column) const;
+    // Every thing a screen reader visits, in reading order: bar by bar its label and its segments
+    // that have a value, then the legend's keys.
+    std::vector<ChartPlace> places() const;
 
 private:
     ChartLayout layout_;

@@ -114,6 +114,7 @@ TEST_F(ChartOptionsTest, DataTableFollowsTheChartAndSwitchesToShares) {
     table->findChild<QAbstractButton*>(QStringLiteral("table-shares"))->click();
     EXPECT_EQ(model.index(1, 0).data(), QStringLiteral("7.0%"));
     EXPECT_EQ(model.index(1, 3).data(), QStringLiteral("1,290")) << "the total stays a value";
+    EXPECT_EQ(model.index(0, 0).data(Qt::AccessibleDescriptionRole), QStringLiteral("東京、食品"));
 
     item("sort-total")->trigger();
     // The unlabelled row 2 has the larger total: on top of the chart and first in the table.

@@ -91,4 +91,32 @@ TEST_F(ChartReadingWidgetTest, ScreenReadersMeetAChartWithItsTitleSummaryAndHigh
     EXPECT_EQ(segment->parent(), chart);
 }
 
+TEST_F(ChartReadingWidgetTest, EveryPartIsAChildAndTheHighlightMovesFromChildToChild) {
+    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(pic);
+    // Bar by bar its label and its segments, the keys, and the notice; shares aside.
+    QStringList names;
+    for (int i = 0; i < chart->childCount(); ++i)
+        names << chart->child(i)->text(QAccessible::Name).section(QStringLiteral(" ("), 0, 0);
+    EXPECT_EQ(names.mid(0, 5),
+              QStringList({QStringLiteral("東京: 計 100 百万円"),
+                           QStringLiteral("東京 ・ 食品: 30 百万円"),
+                           QStringLiteral("東京 ・ B列: 70 百万円"),
+                           QStringLiteral("2行 ・ 食品: 100 百万円"), QStringLiteral("食品")}));
+    EXPECT_EQ(chart->childCount(), 4 + 12 + 1);
+    const QRect first = chart->child(1)->rect();
+    EXPECT_EQ(chart->childAt(first.center().x(), first.center().y()), chart->child(1));
+
+    pic->setFocus();
+    for (int i = 0; i < 3; ++i) // the third stays at the bar's end
+        QTest::keyClick(pic, Qt::Key_Right);
+    EXPECT_EQ(chart->focusChild(), chart->child(2));
+    click("Command1"); // drawn again: the highlight stays on its segment, a new child
+    EXPECT_TRUE(chart->focusChild()->text(QAccessible::Name).startsWith(names.at(2)));
+    EXPECT_EQ(pic->highlight(), (ChartPlace{ChartPlace::Kind::Segment, 0, 1}));
+
+    form.setDescription(Description::Title, QString());
+    click("Command1");
+    EXPECT_EQ(chart->text(QAccessible::Name), QStringLiteral("量率グラフ"));
+}
+
 } // namespace

@@ -8,6 +8,7 @@
 #include "data/InputData.h"
 #include "graph/Twips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -73,6 +74,26 @@ TEST_F(EntryWindowTest, ValueBoxesFollowTheGridRule) {
             EXPECT_FALSE(b->inputMethodQuery(Qt::ImEnabled).toBool()) << name.toStdString();
         }
     EXPECT_EQ(box("T3e")->accessibleName(), QStringLiteral("3行 E列"));
+}
+
+TEST_F(EntryWindowTest, ScreenReadersMeetAFrameAndValueBoxesNamedByTheirLabels) {
+    form.setRowLabel(1, QStringLiteral("東京"));
+    form.setColumnLabel(1, QStringLiteral(" 食品 "));
+    form.setColumnLabel(2, QStringLiteral("衣料"));
+    form.setColumnLabel(2, QString()); // named by place again
+    const std::pair<const char*, const char*> names[] = {{"T1a", "東京 食品 (1行 A列)"},
+                                                         {"T1b", "東京 (1行 B列)"},
+                                                         {"T2a", "食品 (2行 A列)"},
+                                                         {"T2b", "2行 B列"}};
+    for (const auto& [name, expected] : names)
+        EXPECT_EQ(box(name)->accessibleName(), QString::fromUtf8(expected)) << name;
+
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), QStringLiteral("量率グラフ — 新しい表"));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Tallyfold v22")) << "the caption stays";
+    for (int i = 0; i < window->childCount(); ++i)
+        EXPECT_EQ(qobject_cast<LeaderLine*>(window->child(i)->object()), nullptr) << i;
 }
 
 TEST_F(EntryWindowTest, LabelAndDescriptionBoxes) {
