@@ -46,9 +46,8 @@ const QString StartCaption = QStringLiteral("Tallyfold v22");
 
 // Whether the descriptions hold anything beyond what a new window shows.
 bool holdsDescriptions(const TableContents& contents) {
-    const Descriptions& shownAtStart = startContents().descriptions;
     for (std::size_t i = 0; i < contents.descriptions.size(); ++i)
-        if (!contents.descriptions[i].isEmpty() && contents.descriptions[i] != shownAtStart[i])
+        if (!contents.descriptionUntouched(i))
             return true;
     return false;
 }
@@ -355,8 +354,8 @@ void EntryWindow::openDataFile(const QString& path, DataFormat format) {
     document_.replace(QStringLiteral("データの読込"), read);
     // Loaded again as it was: the caption still names the file.
     showPathInCaption(path);
-    if (!loaded->notice.isEmpty())
-        dialogs_.warn(this, loaded->notice);
+    if (const QString told = loadedNotice(*loaded); !told.isEmpty())
+        dialogs_.warn(this, told);
 }
 
 void EntryWindow::savePictureCommand() {

@@ -4,6 +4,7 @@
 #include "data/DisplayNumber.h"
 #include "data/EntryGrid.h"
 #include "data/TableDocument.h"
+#include "data/TableFinder.h"
 #include "io/TableClipboard.h"
 
 #include <QAction>
@@ -97,21 +98,30 @@ void TableEditing::paste(QLineEdit* box) {
 }
 
 void TableEditing::pasteBlock(const TextGrid& block, QPoint place) {
-    const Placement placement = placeBlock(block, place.y(), place.x());
+    const FoundTable found = findTable(block);
+    const Placement placement = placeBlock(found.block, place.y(), place.x());
     TableContents pasted = document_.contents();
     for (const GridCell& cell : placement.cells)
         pasted.setBoxText(cell.row, cell.column, cell.text);
+    // What the lines around the table describe fills only the boxes the user left empty.
+    for (std::size_t i = 0; i < pasted.descriptions.size(); ++i)
+        if (pasted.descriptionUntouched(i) && !found.descriptions[i].isEmpty())
+            pasted.descriptions[i] = found.descriptions[i];
     document_.replace(QStringLiteral("貼り付け"), pasted);
     if (placement.leftOut > 0)
         dialogs_.warn(window_,
                       QStringLiteral("入力欄の外にはみ出した %1 個のセルは貼り付けませんでした。")
                           .arg(placement.leftOut));
-    tellUnreadable(placement.cells);
+    tellUnreadable(placement.cells, leftOutTotalsMessage(found));
 }
 
-void TableEditing::tellUnreadable(const std::vector<GridCell>& cells) {
-    if (const QString message = unreadableValuesMessage(cells); !message.isEmpty())
-        dialogs_.warn(window_, message);
+void TableEditing::tellUnreadable(const std::vector<GridCell>& cells, const QString& leftOut) {
+    QStringList told;
+    for (const QString& part : {unreadableValuesMessage(cells), leftOut})
+        if (!part.isEmpty())
+            told << part;
+    if (!told.isEmpty())
+        dialogs_.warn(window_, told.join(u'\n'));
 }
 
 void TableEditing::copyTable() {

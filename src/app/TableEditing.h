@@ -42,8 +42,9 @@ protected:
 
 private:
     void pasteBlock(const TextGrid& block, QPoint place);
-    // Tells of the value boxes among the cells that hold a text that reads as no number.
-    void tellUnreadable(const std::vector<GridCell>& cells);
+    // Tells of the value boxes among the cells that hold a text that reads as no number, and of
+    // the totals left out, in one message.
+    void tellUnreadable(const std::vector<GridCell>& cells, const QString& leftOut = {});
 
     TableDocument& document_;
     Dialogs& dialogs_;

@@ -43,10 +43,17 @@ Result<LoadedTable> loadInput(const QString& input, const QString& sheet) {
 } // namespace
 
 Result<void> renderChart(const QString& input, const QString& output, PictureFormat format,
-                         ChartStyle style, const QString& sheet) {
-    const Result<LoadedTable> loaded = loadInput(input, sheet);
+                         ChartStyle style, const TableReading& reading) {
+    const Result<LoadedTable> loaded = loadInput(input, reading.sheet);
     if (!loaded)
         return loaded.failure();
+    const QString name = input == StandardInput ? StandardInputName : input;
+    if (reading.strict && !loaded->notice.isEmpty())
+        return Failure{Action::LoadTable, name, loaded->notice};
+    if (const QString told = loadedNotice(*loaded); !told.isEmpty())
+        std::fputs(qPrintable(QStringLiteral("tallyfold: 「%1」: %2\n")
+                                  .arg(name, QString(told).replace(u'\n', u' '))),
+                   stderr);
     TableContents boxes;
     fillBoxes(boxes, *loaded);
     WindowlessGraph graph;

@@ -161,10 +161,13 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         QStringLiteral("ブックから読むシートの名前、または表示されているシートの何枚目か "
                        "(1 から)。既定は表のある最初のシート。"),
         QStringLiteral("SHEET"));
+    const QCommandLineOption strict(
+        QStringLiteral("strict"),
+        QStringLiteral("数値として読めない値のあるデータファイルはグラフにせず、失敗とします。"));
     const QList<QCommandLineOption> options = {
         help,  version,      render, output,   fromFile,       null,  pattern,
         size,  format,       values, percent,  totals,         sort,  jobs,
-        shard, skipExisting, report, progress, progressAlways, sheet};
+        shard, skipExisting, report, progress, progressAlways, sheet, strict};
 
     QCommandLineParser parser;
     parser.addOptions(options);
@@ -182,7 +185,7 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
     if (!parser.isSet(render)) {
         for (const QCommandLineOption& option :
              {output, fromFile, null, pattern, size, format, values, percent, totals, sort, jobs,
-              shard, skipExisting, report, progress, progressAlways, sheet})
+              shard, skipExisting, report, progress, progressAlways, sheet, strict})
             if (parser.isSet(option))
                 return usageError(QStringLiteral("--%1 は --render と共に使います。")
                                       .arg(option.names().constLast()),
@@ -202,7 +205,7 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
     request.output = parser.value(output);
     if (parser.isSet(fromFile))
         request.inputList = parser.value(fromFile);
-    request.sheet = parser.value(sheet);
+    request.reading = {parser.value(sheet), parser.isSet(strict)};
     if (files.count(StandardInput) + (request.inputList == StandardInput ? 1 : 0) > 1)
         return usageError(QStringLiteral("標準入力 (-) から読めるのは一つだけです。"), options);
     if (request.inputs.isEmpty() && !request.inputList)

@@ -33,14 +33,14 @@ QString oneLine(const QString& message) {
 
 RenderBatch::RenderBatch(int jobs, bool skipExisting, const DataFiles& dataFiles,
                          const RepeatedNames& outputs,
-                         std::function<void(const ChartOutcome&)> finished, QString sheet)
+                         std::function<void(const ChartOutcome&)> finished, TableReading reading)
     : jobs_(jobs)
     , skipExisting_(skipExisting)
     , mostWaiting_(jobs == 1 ? 0 : 2 * std::size_t(jobs))
     , dataFiles_(dataFiles)
     , outputs_(outputs)
     , finished_(std::move(finished))
-    , sheet_(std::move(sheet)) {
+    , reading_(std::move(reading)) {
     threads_.setMaxThreadCount(jobs);
     // The font database is filled here, by one thread, before any chart needs it.
     QFontMetrics(chartFont()).height();
@@ -85,9 +85,9 @@ void RenderBatch::start(Drawing drawing, const QString& input, const QString& ou
     auto result = std::make_shared<std::promise<Result<void>>>();
     drawing.result = result->get_future();
     drawing_.push_back(std::move(drawing));
-    const auto render = [=, sheet = sheet_] {
+    const auto render = [=, reading = reading_] {
         try {
-            result->set_value(renderChart(input, output, format, style, sheet));
+            result->set_value(renderChart(input, output, format, style, reading));
         } catch (...) {
             result->set_exception(std::current_exception());
         }

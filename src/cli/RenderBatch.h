@@ -23,11 +23,10 @@ class RenderBatch {
 public:
     // `finished` is called with each outcome, in the order of the data files; `outputs` has every
     // picture's name the run will draw. With `skipExisting` a picture that is already whole is
-    // left as it is, and its data file not read. `sheet` is the workbooks' sheet to draw
-    // (--sheet).
+    // left as it is, and its data file not read. `reading` tells how the data files are read.
     RenderBatch(int jobs, bool skipExisting, const DataFiles& dataFiles,
                 const RepeatedNames& outputs, std::function<void(const ChartOutcome&)> finished,
-                QString sheet = {});
+                TableReading reading = {});
     RenderBatch(const RenderBatch&) = delete;
     RenderBatch& operator=(const RenderBatch&) = delete;
 
@@ -62,7 +61,7 @@ private:
     const DataFiles& dataFiles_;
     const RepeatedNames& outputs_;
     std::function<void(const ChartOutcome&)> finished_;
-    QString sheet_;
+    TableReading reading_;
     PathSet written_;             // the pictures written that a later one may be named as
     std::deque<Drawing> drawing_; // in the order of the data files
     bool allWritten_ = true;

@@ -4,6 +4,7 @@
 #include "data/DisplayNumber.h"
 #include "data/InputData.h"
 #include "data/NumberFormat.h"
+#include "data/TableFinder.h"
 
 #include <algorithm>
 
@@ -74,11 +75,7 @@ BlockShape blockShape(const TextGrid& block) {
     // The whole grid as the program copies and saves it, whatever its labels hold (years, say).
     if (emptyCorner && block.size() == GridRows && columns == GridColumns)
         return {true, true};
-    const bool labelColumn = labelsBelowFirstRow(block);
-    bool headerRow = emptyCorner && labelColumn;
-    for (std::size_t c = 1; c < block[0].size() && !headerRow; ++c)
-        headerRow = isText(block[0][c]);
-    return {headerRow, labelColumn};
+    return {isHeaderRow(block), labelsBelowFirstRow(block)};
 }
 
 Placement placeBlock(const TextGrid& block, int row, int column) {
@@ -127,30 +124,49 @@ QString unreadableValuesMessage(const std::vector<GridCell>& cells) {
         .arg(name);
 }
 
+namespace {
+
+Failure tooLarge(int valueRows, int valueColumns) {
+    constexpr int MaxRows = GridRows - 1;
+    constexpr int MaxColumns = GridColumns - 1;
+    return Failure{Action::LoadTable,
+                   {},
+                   QStringLiteral("表が大きすぎるため読み込めません。読み込めるのは %1 行 × %2 列"
+                                  "までですが、このファイルの表は %3 行 × %4 列です。")
+                       .arg(MaxRows)
+                       .arg(MaxColumns)
+                       .arg(valueRows)
+                       .arg(valueColumns)};
+}
+
+int widthOf(const TextGrid& block) {
+    int width = 0;
+    for (const std::vector<QString>& row : block)
+        width = std::max(width, static_cast<int>(row.size()));
+    return width;
+}
+
+} // namespace
+
 Result<GridLayout> layOutBlock(const TextGrid& block, int rows, int columns) {
-    const BlockShape shape = blockShape(block);
     if (rows < 0)
         rows = static_cast<int>(block.size());
     if (columns < 0)
-        for (const std::vector<QString>& row : block)
-            columns = std::max(columns, static_cast<int>(row.size()));
-    const int valueRows = rows - (shape.headerRow ? 1 : 0);
-    const int valueColumns = columns - (shape.labelColumn ? 1 : 0);
-    constexpr int MaxRows = GridRows - 1;
-    constexpr int MaxColumns = GridColumns - 1;
-    if (valueRows > MaxRows || valueColumns > MaxColumns)
-        return Failure{
-            Action::LoadTable,
-            {},
-            QStringLiteral("表が大きすぎるため読み込めません。読み込めるのは %1 行 × %2 列まで"
-                           "ですが、このファイルの表は %3 行 × %4 列です。")
-                .arg(MaxRows)
-                .arg(MaxColumns)
-                .arg(valueRows)
-                .arg(valueColumns)};
-    const Placement placement = placeBlock(block, 1, 1);
+        columns = widthOf(block);
+    if (rows > MaxSheetRows || columns > MaxSheetColumns) {
+        const BlockShape whole = blockShape(block);
+        return tooLarge(rows - (whole.headerRow ? 1 : 0), columns - (whole.labelColumn ? 1 : 0));
+    }
+    const FoundTable found = findTable(block);
+    const BlockShape shape = blockShape(found.block);
+    const int valueRows = static_cast<int>(found.block.size()) - (shape.headerRow ? 1 : 0);
+    const int valueColumns = widthOf(found.block) - (shape.labelColumn ? 1 : 0);
+    if (valueRows > GridRows - 1 || valueColumns > GridColumns - 1)
+        return tooLarge(valueRows, valueColumns);
+    const Placement placement = placeBlock(found.block, 1, 1);
     GridLayout layout{TextGrid(GridRows, std::vector<QString>(GridColumns)),
-                      unreadableValuesMessage(placement.cells)};
+                      unreadableValuesMessage(placement.cells), leftOutTotalsMessage(found),
+                      found.descriptions};
     for (const GridCell& cell : placement.cells)
         layout.grid[cell.row][cell.column] = cell.text;
     return layout;

@@ -16,9 +16,8 @@ TextGrid tableGrid(const TableContents& boxes);
 
 // Which edges of a block from outside hold labels. A text here is a cell that holds something
 // other than a number as spreadsheets show numbers (a blank cell or a placeholder such as "-" is
-// no text). A block has a header row when its first row holds a text after its first cell, or when
-// its first cell is empty and its first column below the first row holds a text (years over row
-// labels); it has a label column when its first column below the first row holds a text. The
+// no text). A block has a header row when isHeaderRow says so; it has a label column when its
+// first column below the first row holds a text. The
 // program's own grid, exactly 11 by 13 cells with an empty corner, has both whatever its labels
 // hold.
 struct BlockShape {
@@ -53,12 +52,17 @@ Placement placeBlock(const TextGrid& block, int row, int column);
 // naming the first; empty when there are none.
 QString unreadableValuesMessage(const std::vector<GridCell>& cells);
 
-// A block from a file laid onto the whole grid as placeBlock lays it, from 1A where it has no
-// labels; boxes it has no cell for are empty. `rows` and `columns` give the block's whole size
-// where only its first rows and columns were kept; -1 for the block's own. A block of more values
-// than the grid takes cannot be loaded.
+// A sheet from a file: the table findTable finds in it, laid onto the whole grid as placeBlock
+// lays it, from 1A where it has no labels; boxes it has no cell for are empty. `rows` and
+// `columns` give the sheet's whole size where only its first rows and columns were kept; -1 for
+// the block's own. A table of more values than the grid takes cannot be loaded, nor a sheet of
+// more than MaxSheetRows rows or MaxSheetColumns columns.
+inline constexpr int MaxSheetRows = 200;
+inline constexpr int MaxSheetColumns = 50;
 struct GridLayout {
-    TextGrid grid;  // 11 rows of 13 cells
-    QString notice; // what unreadableValuesMessage tells of its values
+    TextGrid grid;             // 11 rows of 13 cells
+    QString notice;            // what unreadableValuesMessage tells of its values
+    QString leftOut;           // what leftOutTotalsMessage tells
+    Descriptions descriptions; // the title, unit, source and note around the table
 };
 Result<GridLayout> layOutBlock(const TextGrid& block, int rows = -1, int columns = -1);

@@ -33,6 +33,11 @@ QString TableContents::description(Description which) const {
     return descriptions.at(descriptionIndex(which));
 }
 
+bool TableContents::descriptionUntouched(std::size_t index) const {
+    const QString& text = descriptions.at(index);
+    return text.isEmpty() || text == startContents().descriptions.at(index);
+}
+
 void TableContents::setValue(int row, int column, const QString& text) {
     checkBox(row, column);
     grid[row][column] = text;

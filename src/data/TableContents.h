@@ -48,6 +48,9 @@ struct TableContents {
     QString rowLabel(int row) const { return grid.at(row).at(0); }
     QString columnLabel(int column) const { return grid.at(0).at(column); }
     QString description(Description which) const;
+    // Whether a description box holds nothing the user gave it: it is empty, or shows what a new
+    // window shows.
+    bool descriptionUntouched(std::size_t index) const;
 
     void setValue(int row, int column, const QString& text);
     void setRowLabel(int row, const QString& text);

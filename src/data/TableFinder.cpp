@@ -164,10 +164,12 @@ void leaveOutTotals(TextGrid& block, bool header, FoundTable& found) {
     for (std::size_t c = 1; c < width; ++c)
         columns.push_back(c);
 
+    // By its sums, only a first or last line can be a total, and only of two lines or more, each
+    // checked at two places or more: a table of one row holds many a coincidence.
     const auto isTotalRow = [&](std::size_t r) {
         if (isTotalLabel(cellAt(block, r, 0)))
             return true;
-        if (rows.size() < 3)
+        if (rows.size() < 3 || columns.size() < 2 || (r != rows.front() && r != rows.back()))
             return false;
         return std::all_of(columns.begin(), columns.end(), [&](std::size_t c) {
             double others = 0;
@@ -179,7 +181,7 @@ void leaveOutTotals(TextGrid& block, bool header, FoundTable& found) {
     const auto isTotalColumn = [&](std::size_t c) {
         if (header && isTotalLabel(cellAt(block, 0, c)))
             return true;
-        if (columns.size() < 3)
+        if (columns.size() < 3 || rows.size() < 2 || (c != columns.front() && c != columns.back()))
             return false;
         return std::all_of(rows.begin(), rows.end(), [&](std::size_t r) {
             double others = 0;
@@ -249,13 +251,19 @@ bool isHeaderRow(const TextGrid& block) {
         const QString cell = cellAt(block, 0, c);
         if (numberIn(cell) && !(labelColumn && isYear(cell)))
             return false;
-        anyFilled = anyFilled || !cell.isEmpty();
+        anyFilled = anyFilled || isText(cell) || isYear(cell);
     }
     return anyFilled || (corner.isEmpty() && labelColumn);
 }
 
 FoundTable findTable(const TextGrid& sheet) {
     FoundTable found;
+    // The program's own grid, as it copies and saves it, comes back whole.
+    if (sheet.size() == GridRows && widthOf(sheet) == GridColumns &&
+        cellAt(sheet, 0, 0).isEmpty()) {
+        found.block = sheet;
+        return found;
+    }
     std::vector<std::size_t> numbered;
     for (std::size_t r = 0; r < sheet.size(); ++r)
         if (holdsNumber(sheet, r))

@@ -24,7 +24,8 @@ struct FoundTable {
 // unit line, or a unit at the right end of a title line or of the header ("(単位:万人)",
 // "単位:千円", "[千人]" alone), gives the unit. A row or column whose label is a word for a total
 // (合計, 総数, 全国, Total ...) or whose every value is the sum of the others' within 0.5 % is left
-// out. A sheet in which no row holds a number is given back as it is.
+// out. A sheet in which no row holds a number, and the program's own grid of 11 rows by 13 columns
+// with an empty corner, are given back as they are.
 FoundTable findTable(const TextGrid& sheet);
 
 // Whether the first row of a block is its header: its first cell empty or a text, and none of

@@ -125,31 +125,9 @@ std::map<SheetCells::Place, SheetCells::Cell> SheetCells::visibleCells() const {
 
 KeptBlock SheetCells::table() const {
     const std::map<Place, Cell> visible = visibleCells();
-    Extent numbers;
-    Extent all;
-    for (const auto& [place, cell] : visible) {
-        all.extend(place.first, place.second);
-        if (cell.number)
-            numbers.extend(place.first, place.second);
-    }
-    Extent block = numbers.empty() ? all : numbers;
-    if (!numbers.empty()) {
-        // The labels: the nearest row above and column to the left that hold something beside
-        // the numbers, across hidden ones.
-        const auto holds = [&](std::int64_t row, std::int64_t column) {
-            return visible.contains({row, column});
-        };
-        const std::int64_t above = shownFrom(hiddenRows_, block.top - 1, -1);
-        const std::int64_t left = shownFrom(hiddenColumns_, block.left - 1, -1);
-        bool labelRow = false;
-        for (std::int64_t c : shownBetween(hiddenColumns_, left, block.right))
-            labelRow = labelRow || (above >= 0 && holds(above, c));
-        bool labelColumn = false;
-        for (std::int64_t r : shownBetween(hiddenRows_, block.top, block.bottom))
-            labelColumn = labelColumn || (left >= 0 && holds(r, left));
-        block.top = labelRow ? above : block.top;
-        block.left = labelColumn ? left : block.left;
-    }
+    Extent block;
+    for (const auto& [place, cell] : visible)
+        block.extend(place.first, place.second);
     // The visible rows and columns of the block, in order.
     const std::vector<std::int64_t> rows = block.empty()
                                                ? std::vector<std::int64_t>()

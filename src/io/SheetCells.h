@@ -34,9 +34,8 @@ public:
     std::int64_t rows() const { return used_.bottom - used_.top + 1; }
     std::int64_t columns() const { return used_.right - used_.left + 1; }
 
-    // The table of the visible cells, hidden rows and columns left out: the block of its number
-    // cells with the row of labels above it and the column of labels left of it (a title above or
-    // a note below stays out); without number cells, every visible cell that holds something.
+    // The visible cells, hidden rows and columns left out: the block from the first to the last
+    // row and column that hold something, titles and notes included.
     KeptBlock table() const;
 
 private:

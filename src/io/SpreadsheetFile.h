@@ -34,8 +34,8 @@ struct SheetTable {
 // The table of the requested sheet as it shows: hidden rows and columns left out, numbers in the
 // general form with 15 digits (1234, 0.5) whatever their format, dates and times as their format
 // shows them, strings as they are, booleans as TRUE and FALSE, errors by their text, formulas by
-// the result the file keeps (nothing is calculated). The table is the block of the number cells
-// with the labels above and left of it; a sheet without numbers gives all its shown cells. A sheet
+// the result the file keeps (nothing is calculated). The block holds every shown cell, titles and
+// notes included, for findTable to read the table in it. A sheet
 // whose shown cells spread over more than 200 rows or 50 columns is refused unread beyond that,
 // with a message that gives the size, as are files that are not workbooks of their kind, encrypted
 // or old .xls files and broken ones.

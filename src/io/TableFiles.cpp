@@ -12,6 +12,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 Failure refused(const QString& reason) {
@@ -30,7 +32,7 @@ Result<DataTable> readDataFile(const QString& path) {
 LoadedTable shownTable(const DataTable& table) {
     TableContents shown;
     outputData(table, shown);
-    return {std::move(shown.grid), shown.descriptions, table, {}, {}};
+    return {std::move(shown.grid), shown.descriptions, table, {}, {}, {}};
 }
 
 bool holdsNothing(const TextGrid& block) {
@@ -44,8 +46,8 @@ bool holdsNothing(const TextGrid& block) {
 // The block of delimited text, by the separator its first line holds most of or by `separator`.
 Result<KeptBlock> readDelimitedBlock(const QByteArray& bytes,
                                      std::optional<char16_t> separator = std::nullopt) {
-    // One row and column more than the grid takes are enough to tell a table that is too large.
-    Result<DelimitedText> read = decodeCsv(bytes, GridRows + 1, GridColumns + 1, separator);
+    // One row and column more than a sheet may hold are enough to tell one that is too large.
+    Result<DelimitedText> read = decodeCsv(bytes, MaxSheetRows + 1, MaxSheetColumns + 1, separator);
     if (!read)
         return read.failure();
     if (read->unclosedQuote)
@@ -63,8 +65,13 @@ Result<LoadedTable> laidOut(const Result<KeptBlock>& block, const QString& sheet
     Result<GridLayout> layout = layOutBlock(block->grid, block->rows, block->columns);
     if (!layout)
         return layout.failure();
-    return LoadedTable{std::move(layout->grid), std::nullopt, std::nullopt,
-                       std::move(layout->notice), sheet};
+    std::optional<Descriptions> descriptions;
+    if (std::ranges::any_of(layout->descriptions,
+                            [](const QString& text) { return !text.isEmpty(); }))
+        descriptions = layout->descriptions;
+    return LoadedTable{
+        std::move(layout->grid),    descriptions, std::nullopt, std::move(layout->notice),
+        std::move(layout->leftOut), sheet};
 }
 
 Result<LoadedTable> laidOutSheet(const Result<SheetTable>& table) {
@@ -123,6 +130,14 @@ Result<LoadedTable> loadTableBytes(const QByteArray& bytes, const QString& name,
     if (const Result<DataTable> table = decodeDataFile(bytes.constData(), bytes.size()))
         return shownTable(*table);
     return laidOut(readDelimitedBlock(bytes)).onFile(name);
+}
+
+QString loadedNotice(const LoadedTable& table) {
+    QStringList told;
+    for (const QString& part : {table.notice, table.leftOut})
+        if (!part.isEmpty())
+            told << part;
+    return told.join(u'\n');
 }
 
 void fillBoxes(TableContents& boxes, const LoadedTable& table) {

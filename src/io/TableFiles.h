@@ -1,8 +1,8 @@
 #pragma once
 
 #include "data/DataTable.h"
-#include "data/TableContents.h"
 #include "data/Result.h"
+#include "data/TableContents.h"
 #include "data/TextGrid.h"
 #include "io/FileFormats.h"
 #include "io/SpreadsheetFile.h"
@@ -18,14 +18,15 @@
 // A table read from a file, as it goes into the entry boxes.
 struct LoadedTable {
     TextGrid grid; // every label and value box, 11 rows of 13 cells (see EntryGrid)
-    // A data text file's descriptions; a CSV file or a workbook has none, and the boxes keep
-    // theirs.
+    // A data text file's descriptions, or those the lines around a CSV file's or workbook's table
+    // give (title, unit, source, note); none where it gives none, and the boxes keep theirs.
     std::optional<Descriptions> descriptions;
     // A data text file whole, the cells that no box shows included: the window keeps it as its
     // dataset, so that its next save writes those cells again.
     std::optional<DataTable> dataFile;
-    QString notice; // what unreadableValuesMessage tells of a CSV file's or workbook's values
-    QString sheet;  // the workbook's sheet it came from
+    QString notice;  // what unreadableValuesMessage tells of a CSV file's or workbook's values
+    QString leftOut; // what leftOutTotalsMessage tells of the totals left out
+    QString sheet;   // the workbook's sheet it came from
 };
 
 // Reads the file as `format`. A data text file must hold all 156 fields and fills the boxes as
@@ -41,6 +42,10 @@ Result<LoadedTable> loadTable(const QString& path, DataFormat format,
 // A failure names `name`.
 Result<LoadedTable> loadTableBytes(const QByteArray& bytes, const QString& name,
                                    const SheetRequest& sheet = {});
+
+// What to tell of a table read: its values that read as no number and its totals left out, in
+// one message; empty when there is nothing to tell.
+QString loadedNotice(const LoadedTable& table);
 
 // Sets the label and value boxes to the table's grid, the descriptions when it has them, and the
 // cells no box shows to a data file's (none for any other file).

@@ -171,4 +171,59 @@ TEST(TableFiles, WhatIsSavedLoadsBackIntoTheSameBoxes) {
     }
 }
 
+// Tables as offices and statistics bureaus publish them, from files of each kind: the boxes they
+// fill, the descriptions they give and the totals they leave out.
+TEST(TableFiles, TablesInsideSheetsLandWhereAReaderExpectsThem) {
+    QTemporaryDir dir;
+    const QString office = dir.filePath(QStringLiteral("office.csv"));
+    QFile csv(office);
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write(",,,\n,,A,B,合計\n,x,1,2,3\n,y,3,4,7\n,合計,4,6,10\n");
+    csv.close();
+    const QString statistics = QStringLiteral(TALLYFOLD_WORKBOOKS_DIR "/statistics.");
+    const char* const statisticsTotals = "合計の行「合計」と列「総数」はグラフに入れませんでした。";
+    const struct {
+        QString path;
+        DataFormat format;
+        const char* header;
+        const char* firstRow;
+        Descriptions descriptions;
+        const char* leftOut;
+    } cases[] = {
+        // Saved by LibreOffice Calc from statistics.fods, its totals by formulas.
+        {statistics + "xlsx",
+         DataFormat::Xlsx,
+         ",男,女",
+         "農業,60,40",
+         {"表2 産業別就業者数(2023年平均)", "万人", "労働力調査", "速報値", ""},
+         statisticsTotals},
+        {statistics + "ods",
+         DataFormat::Ods,
+         ",男,女",
+         "農業,60,40",
+         {"表2 産業別就業者数(2023年平均)", "万人", "労働力調査", "速報値", ""},
+         statisticsTotals},
+        {office,
+         DataFormat::Csv,
+         ",A,B",
+         "x,1,2",
+         {},
+         "合計の行「合計」と列「合計」はグラフに入れませんでした。"},
+    };
+    for (const auto& c : cases) {
+        const Result<LoadedTable> loaded = loadTable(c.path, c.format);
+        ASSERT_TRUE(loaded) << c.path.toStdString() << ": "
+                            << failureMessage(loaded.failure()).toStdString();
+        const auto firstCells = [&](int row) {
+            return QStringList(loaded->grid[row].begin(), loaded->grid[row].begin() + 3).join(u',');
+        };
+        EXPECT_EQ(firstCells(0), QString::fromUtf8(c.header)) << c.path.toStdString();
+        EXPECT_EQ(firstCells(1), QString::fromUtf8(c.firstRow)) << c.path.toStdString();
+        EXPECT_EQ(loaded->grid[4][0], QString()) << c.path.toStdString() << ": no total row";
+        EXPECT_EQ(loaded->descriptions.value_or(Descriptions{}), c.descriptions)
+            << c.path.toStdString();
+        EXPECT_EQ(loaded->leftOut, QString::fromUtf8(c.leftOut)) << c.path.toStdString();
+    }
+}
+
 } // namespace
