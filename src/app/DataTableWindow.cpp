@@ -10,6 +10,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -17,6 +19,8 @@
 
 namespace {
 constexpr int FixedColumns = 2; // the total and the share of the grand total
+constexpr int MinimumWidth = 640;
+constexpr int Height = 320;
 
 // A total is a 32-bit float: its 7 digits, which the tooltips show too, grouped.
 QString totalText(float total) {
@@ -35,7 +39,7 @@ void ChartTableModel::setReading(const std::optional<ChartReading>& reading) {
             if (!layout.columnLabel(column).isEmpty())
                 lastUsed = column;
         for (const BarLayout& bar : layout.bars) {
-            Row row{bar.label.text.isEmpty() ? QStringLiteral("%1行").arg(bar.row) : bar.label.text,
+            Row row{bar.name.isEmpty() ? QStringLiteral("%1行").arg(bar.row) : bar.name,
                     {},
                     {},
                     bar.total,
@@ -128,11 +132,22 @@ DataTableWindow::DataTableWindow(const ChartView& chart, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choice);
     layout->addWidget(view_);
-    resize(640, 320);
 
     model_.setReading(chart.reading());
     connect(&chart, &ChartView::readingChanged, this,
             [this, &chart] { model_.setReading(chart.reading()); });
+    openWideEnough();
+}
+
+// As wide as its columns, at least as wide as it has always opened and at most the screen.
+void DataTableWindow::openWideEnough() {
+    view_->resizeColumnsToContents();
+    const QMargins margins = layout()->contentsMargins();
+    const int columns = view_->verticalHeader()->sizeHint().width() +
+                        view_->horizontalHeader()->length() + 2 * view_->frameWidth() +
+                        view_->verticalScrollBar()->sizeHint().width();
+    const int wanted = std::max(MinimumWidth, columns + margins.left() + margins.right());
+    resize(std::min(wanted, screen()->availableGeometry().width()), Height);
 }
 
 TextGrid DataTableWindow::copiedCells() const {

@@ -68,6 +68,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void openWideEnough();
+
     ChartTableModel model_;
     QTableView* view_;
 };

@@ -8,10 +8,12 @@
 class DataTableWindow;
 class ImageCanvas;
 class ChartView;
+class QLabel;
 
-// The graph window: one canvas `Pic` at the top-left of its client area, nothing else, and the
-// data table of its chart in a window of its own. It deletes itself when closed, so its drawing,
-// heights and data table are discarded with it.
+// The graph window: one canvas `Pic` at the top-left of its client area, under it a line that
+// tells what the chart was asked to show and does not (only while there is something to tell),
+// and the data table of its chart in a window of its own. It deletes itself when closed, so its
+// drawing, heights and data table are discarded with it.
 class GraphWindow : public QWidget, public GraphSurface {
     Q_OBJECT
 
@@ -27,6 +29,8 @@ public:
     int windowHeight() const;
     // Shows the chart's data table, opening it when it is not open.
     void showDataTable();
+    // What the chart shown leaves out, as the window tells it; empty for nothing.
+    QString notice() const;
 
     static constexpr int ClientWidth = 6870;
     static constexpr int ClientHeight = 7890;
@@ -39,10 +43,14 @@ signals:
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     int frameHeight() const;
+    void showNotice();
+    void placeNotice();
 
     ChartView* pic_;
+    QLabel* notice_;
     QPointer<DataTableWindow> dataTable_;
 };

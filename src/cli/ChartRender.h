@@ -12,5 +12,7 @@
 // on a canvas as a new graph window has it, so the picture is the one the window saves. An
 // `output` of StandardOutput writes the picture there; an empty one writes nothing. Fails as the
 // window would when reading or writing fails; a chart that cannot be drawn fails naming the input.
-Result<void> renderChart(const QString& input, const QString& output, PictureFormat format,
-                         ChartStyle style);
+// Returns what the chart was asked to show and does not, as the graph window tells it (empty
+// where it shows everything).
+Result<QString> renderChart(const QString& input, const QString& output, PictureFormat format,
+                            ChartStyle style);

@@ -135,6 +135,10 @@ int runRender(const RenderRequest& request) {
                           if (outcome.status == ChartOutcome::Status::Failed) {
                               progress.clear();
                               report(outcome.message);
+                          } else if (!outcome.notice.isEmpty()) {
+                              progress.clear();
+                              report(
+                                  QStringLiteral("「%1」: %2").arg(outcome.input, outcome.notice));
                           }
                           if (request.report && reported)
                               if (const Result<void> written = records.write(outcome); !written) {

@@ -8,16 +8,18 @@
 #include "graph/PatternChart.h"
 #include "graph/SizeOption.h"
 
-void drawOnNewWindow(WindowlessGraph& graph, const TableContents& boxes, const ChartStyle& style) {
+ChartLayout drawOnNewWindow(WindowlessGraph& graph, const TableContents& boxes,
+                            const ChartStyle& style) {
     PlotGeometry plot;
     DataTable table;
     if (style.size != GraphSize::Standard)
         applySizeOption(plot, graph, style.size);
     inputData(boxes, table);
     const TextMetrics metrics = chartTextMetrics(NewCanvasWidth);
-    if (style.pattern)
-        drawPatternChart(plot, table, boxes, graph, style.size, metrics, style.options);
-    else
-        drawColourChart(plot, table, boxes, graph, style.size, metrics, style.options);
+    ChartLayout layout =
+        style.pattern
+            ? drawPatternChart(plot, table, boxes, graph, style.size, metrics, style.options)
+            : drawColourChart(plot, table, boxes, graph, style.size, metrics, style.options);
     graph.picture().setTitle(boxes.description(Description::Title));
+    return layout;
 }

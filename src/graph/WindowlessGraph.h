@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graph/ChartLayout.h"
 #include "graph/ChartOptions.h"
 #include "graph/GraphSize.h"
 #include "graph/ImageCanvas.h"
@@ -30,5 +31,6 @@ struct ChartStyle {
 
 // The chart of the boxes on a new graph window, which has the standard size chosen: another size
 // is an option click before the chart command. The chart's title is kept for the picture files.
-// Throws a RuntimeError as the chart command does.
-void drawOnNewWindow(WindowlessGraph& graph, const TableContents& boxes, const ChartStyle& style);
+// Returns what was drawn. Throws a RuntimeError as the chart command does.
+ChartLayout drawOnNewWindow(WindowlessGraph& graph, const TableContents& boxes,
+                            const ChartStyle& style);
