@@ -23,7 +23,7 @@ template <PictureFormat format> void runRender(benchmark::State& run) {
     const QString output = dir.filePath(QStringLiteral("chart.") + pictureSuffix(format));
     keepFreedMemoryForTheNextChart();
     for (auto _ : run)
-        if (const Result<void> rendered = renderChart(input, output, format, {}); !rendered)
+        if (const Result<QString> rendered = renderChart(input, output, format, {}); !rendered)
             run.SkipWithError(qPrintable(failureMessage(rendered.failure())));
 }
 

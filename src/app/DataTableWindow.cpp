@@ -13,6 +13,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -20,6 +22,8 @@
 
 namespace {
 constexpr int FixedColumns = 2; // the total and the share of the grand total
+constexpr int MinimumWidth = 640;
+constexpr int Height = 320;
 
 // The cell's interface, as a screen reader knows it.
 QAccessibleInterface* accessibleCell(QTableView* view, const QModelIndex& index) {
@@ -53,7 +57,7 @@ void ChartTableModel::setReading(const std::optional<ChartReading>& reading) {
             if (!layout.columnLabel(column).isEmpty())
                 lastUsed = column;
         for (const BarLayout& bar : layout.bars) {
-            Row row{bar.label.text.isEmpty() ? QStringLiteral("%1行").arg(bar.row) : bar.label.text,
+            Row row{bar.name.isEmpty() ? QStringLiteral("%1行").arg(bar.row) : bar.name,
                     {},
                     {},
                     bar.total,
@@ -158,7 +162,6 @@ DataTableWindow::DataTableWindow(const ChartView& chart, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choice);
     layout->addWidget(view_);
-    resize(640, 320);
 
     const auto read = [this, &chart] {
         model_.setReading(chart.reading());
@@ -167,6 +170,7 @@ DataTableWindow::DataTableWindow(const ChartView& chart, QWidget* parent)
     };
     read();
     connect(&chart, &ChartView::readingChanged, this, read);
+    openWideEnough();
     view_->setFocus(); // the first cell is what opening the window shows
 }
 
@@ -181,51 +185,62 @@ void DataTableWindow::announceCells() {
     for (int r = 0; r < model_.rowCount(); ++r)
         for (int c = 0; c < model_.columnCount(); ++c)
             tell(accessibleCell(view_, model_.index(r, c)), QAccessible::NameChanged);
-}
 
-TextGrid DataTableWindow::copiedCells() const {
-    TextGrid grid;
-    const QModelIndexList selected = view_->selectionModel()->selectedIndexes();
-    if (selected.isEmpty()) {
-        grid.emplace_back(1); // the corner over the bars' labels
-        for (int c = 0; c < model_.columnCount(); ++c)
-            grid.back().push_back(model_.headerData(c, Qt::Horizontal).toString());
-        for (int r = 0; r < model_.rowCount(); ++r) {
-            grid.push_back({model_.headerData(r, Qt::Vertical).toString()});
+    // As wide as its columns, at least as wide as it has always opened and at most the screen.
+    void DataTableWindow::openWideEnough() {
+        view_->resizeColumnsToContents();
+        const QMargins margins = layout()->contentsMargins();
+        const int columns = view_->verticalHeader()->sizeHint().width() +
+                            view_->horizontalHeader()->length() + 2 * view_->frameWidth() +
+                            view_->verticalScrollBar()->sizeHint().width();
+        const int wanted = std::max(MinimumWidth, columns + margins.left() + margins.right());
+        resize(std::min(wanted, screen()->availableGeometry().width()), Height);
+    }
+
+    TextGrid DataTableWindow::copiedCells() const {
+        TextGrid grid;
+        const QModelIndexList selected = view_->selectionModel()->selectedIndexes();
+        if (selected.isEmpty()) {
+            grid.emplace_back(1); // the corner over the bars' labels
             for (int c = 0; c < model_.columnCount(); ++c)
-                grid.back().push_back(model_.index(r, c).data().toString());
+                grid.back().push_back(model_.headerData(c, Qt::Horizontal).toString());
+            for (int r = 0; r < model_.rowCount(); ++r) {
+                grid.push_back({model_.headerData(r, Qt::Vertical).toString()});
+                for (int c = 0; c < model_.columnCount(); ++c)
+                    grid.back().push_back(model_.index(r, c).data().toString());
+            }
+            return grid;
         }
+        // The block that spans the selection, its unselected cells empty, as spreadsheets copy.
+        int top = model_.rowCount(), left = model_.columnCount(), bottom = -1, right = -1;
+        for (const QModelIndex& index : selected) {
+            top = std::min(top, index.row());
+            bottom = std::max(bottom, index.row());
+            left = std::min(left, index.column());
+            right = std::max(right, index.column());
+        }
+        grid.assign(std::size_t(bottom - top + 1),
+                    std::vector<QString>(std::size_t(right - left + 1)));
+        for (const QModelIndex& index : selected)
+            grid.at(std::size_t(index.row() - top)).at(std::size_t(index.column() - left)) =
+                index.data().toString();
         return grid;
     }
-    // The block that spans the selection, its unselected cells empty, as spreadsheets copy.
-    int top = model_.rowCount(), left = model_.columnCount(), bottom = -1, right = -1;
-    for (const QModelIndex& index : selected) {
-        top = std::min(top, index.row());
-        bottom = std::max(bottom, index.row());
-        left = std::min(left, index.column());
-        right = std::max(right, index.column());
-    }
-    grid.assign(std::size_t(bottom - top + 1), std::vector<QString>(std::size_t(right - left + 1)));
-    for (const QModelIndex& index : selected)
-        grid.at(std::size_t(index.row() - top)).at(std::size_t(index.column() - left)) =
-            index.data().toString();
-    return grid;
-}
 
-void DataTableWindow::copy() {
-    QApplication::clipboard()->setMimeData(tableMimeData(copiedCells()));
-}
-
-bool DataTableWindow::eventFilter(QObject* watched, QEvent* event) {
-    // The view would copy only the current cell.
-    if (watched == view_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-        copy();
-        return true;
+    void DataTableWindow::copy() {
+        QApplication::clipboard()->setMimeData(tableMimeData(copiedCells()));
     }
-    // Qt tells the focus on the table after the view has it; the current cell follows then.
-    if (watched == view_ && event->type() == QEvent::FocusIn)
-        QMetaObject::invokeMethod(this, &DataTableWindow::announceCurrentCell,
-                                  Qt::QueuedConnection);
-    return QWidget::eventFilter(watched, event);
-}
+
+    bool DataTableWindow::eventFilter(QObject * watched, QEvent * event) {
+        // The view would copy only the current cell.
+        if (watched == view_ && event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+            copy();
+            return true;
+        }
+        // Qt tells the focus on the table after the view has it; the current cell follows then.
+        if (watched == view_ && event->type() == QEvent::FocusIn)
+            QMetaObject::invokeMethod(this, &DataTableWindow::announceCurrentCell,
+                                      Qt::QueuedConnection);
+        return QWidget::eventFilter(watched, event);
+    }

@@ -74,6 +74,7 @@ private:
     // Tells assistive technology of the current cell's focus, or of every cell's new name.
     void announceCurrentCell();
     void announceCells();
+    void openWideEnough();
 
     ChartTableModel model_;
     QTableView* view_;

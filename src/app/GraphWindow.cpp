@@ -3,11 +3,13 @@
 #include "app/ChartView.h"
 #include "app/DataTableWindow.h"
 #include "app/WindowAccessible.h"
+#include "graph/ChartNotice.h"
 #include "graph/Twips.h"
 #include "io/DroppedFile.h"
 
 #include <QDropEvent>
 #include <QImageReader>
+#include <QLabel>
 
 namespace {
 // The suffixes of the picture formats Qt reads here.
@@ -22,7 +24,8 @@ QStringList pictureSuffixes() {
 
 GraphWindow::GraphWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , pic_(new ChartView(NewCanvasWidth, NewCanvasHeight, NewCanvasColour, this)) {
+    , pic_(new ChartView(NewCanvasWidth, NewCanvasHeight, NewCanvasColour, this))
+    , notice_(new QLabel(this)) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("量率グラフ"));
     installWindowAccessible();
@@ -33,6 +36,39 @@ GraphWindow::GraphWindow(QWidget* parent)
     resize(toPixels(ClientWidth), toPixels(ClientHeight));
     pic_->move(0, 0);
     setAcceptDrops(true);
+    notice_->setObjectName(QStringLiteral("notice"));
+    notice_->setWordWrap(true);
+    notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    notice_->hide();
+    connect(pic_, &ChartView::readingChanged, this, &GraphWindow::showNotice);
+}
+
+QString GraphWindow::notice() const {
+    return notice_->text();
+}
+
+void GraphWindow::showNotice() {
+    const std::optional<ChartReading>& reading = pic_->reading();
+    const QString text = reading ? chartNotice(reading->layout()) : QString();
+    notice_->setText(text);
+    notice_->setVisible(!text.isEmpty());
+    placeNotice();
+}
+
+// Under the canvas, the window growing where the line would not show whole.
+void GraphWindow::placeNotice() {
+    if (notice_->isHidden())
+        return;
+    const int top = pic_->height();
+    const int height = notice_->heightForWidth(width());
+    notice_->setGeometry(0, top, width(), height);
+    if (this->height() < top + height)
+        resize(width(), top + height);
+}
+
+void GraphWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeNotice();
 }
 
 void GraphWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -9,10 +9,12 @@
 class DataTableWindow;
 class ImageCanvas;
 class ChartView;
+class QLabel;
 
-// The graph window: one canvas `Pic` at the top-left of its client area, nothing else, and the
-// data table of its chart in a window of its own. It deletes itself when closed, so its drawing,
-// heights and data table are discarded with it.
+// The graph window: one canvas `Pic` at the top-left of its client area, under it a line that
+// tells what the chart was asked to show and does not (only while there is something to tell),
+// and the data table of its chart in a window of its own. It deletes itself when closed, so its
+// drawing, heights and data table are discarded with it.
 class GraphWindow : public QWidget, public GraphSurface {
     Q_OBJECT
 
@@ -30,6 +32,8 @@ public:
     void showDataTable();
     // The file whose table the chart shows, as screen readers name the window and its table.
     void setFile(const QString& file);
+    // What the chart shown leaves out, as the window tells it; empty for nothing.
+    QString notice() const;
 
     static constexpr int ClientWidth = 6870;
     static constexpr int ClientHeight = 7890;
@@ -42,11 +46,15 @@ signals:
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     int frameHeight() const;
+    void showNotice();
+    void placeNotice();
 
     ChartView* pic_;
+    QLabel* notice_;
     QPointer<DataTableWindow> dataTable_;
     QString file_;
 };

@@ -15,4 +15,5 @@ struct ChartOutcome {
     // earlier data file of the run has the name) or same-as-input (it would replace a data file).
     QString code;
     QString message; // for a failure, on one line
+    QString notice;  // for a picture written: what the chart was asked to show and does not
 };

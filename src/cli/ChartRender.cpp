@@ -3,6 +3,7 @@
 #include "cli/InputList.h"
 #include "cli/OutputFile.h"
 #include "data/TableContents.h"
+#include "graph/ChartNotice.h"
 #include "graph/WindowlessGraph.h"
 #include "io/ChartFile.h"
 #include "io/FileError.h"
@@ -11,24 +12,22 @@
 #include "io/TableFiles.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <unistd.h>
 
 namespace {
 
-Result<LoadedTable> loadInput(const QString& input, const QString& sheet) {
+// The table of the data file; `sheetTaken` tells which sheet was taken where there was a choice.
+Result<LoadedTable> loadInput(const QString& input, const QString& sheet, QString& sheetTaken) {
     const QString name = input == StandardInput ? StandardInputName : input;
-    const SheetRequest request{
-        sheet, [&](const QStringList& sheets) {
-            std::fputs(qPrintable(QStringLiteral("tallyfold: 「%1」には表のあるシートが %2 枚"
-                                                 "あります (%3)。シート「%4」を読みました。"
-                                                 "ほかのシートは --sheet で選べます。\n")
-                                      .arg(name)
-                                      .arg(sheets.size())
-                                      .arg(sheets.join(u"、"), sheets[0])),
-                       stderr);
-            return qsizetype(0);
-        }};
+    const SheetRequest request{sheet, [&](const QStringList& sheets) {
+                                   sheetTaken =
+                                       QStringLiteral("表のあるシートが %1 枚あります "
+                                                      "(%2)。シート「%3」を読みました。"
+                                                      "ほかのシートは --sheet で選べます。")
+                                           .arg(sheets.size())
+                                           .arg(sheets.join(u"、"), sheets[0]);
+                                   return qsizetype(0);
+                               }};
     if (input != StandardInput)
         return loadTable(input, dataFormat(input, 1), request);
     QFile in;
@@ -42,30 +41,36 @@ Result<LoadedTable> loadInput(const QString& input, const QString& sheet) {
 
 } // namespace
 
-Result<void> renderChart(const QString& input, const QString& output, PictureFormat format,
-                         ChartStyle style, const TableReading& reading) {
-    const Result<LoadedTable> loaded = loadInput(input, reading.sheet);
+Result<QString> renderChart(const QString& input, const QString& output, PictureFormat format,
+                            ChartStyle style, const TableReading& reading) {
+    QString sheetTaken;
+    const Result<LoadedTable> loaded = loadInput(input, reading.sheet, sheetTaken);
     if (!loaded)
         return loaded.failure();
     const QString name = input == StandardInput ? StandardInputName : input;
     if (reading.strict && !loaded->notice.isEmpty())
         return Failure{Action::LoadTable, name, loaded->notice};
-    if (const QString told = loadedNotice(*loaded); !told.isEmpty())
-        std::fputs(qPrintable(QStringLiteral("tallyfold: 「%1」: %2\n")
-                                  .arg(name, QString(told).replace(u'\n', u' '))),
-                   stderr);
     TableContents boxes;
     fillBoxes(boxes, *loaded);
     WindowlessGraph graph;
-    if (const Result<void> drawn = drawOnNewWindow(graph, boxes, style); !drawn) {
+    const Result<ChartLayout> drawn = drawOnNewWindow(graph, boxes, style);
+    if (!drawn) {
         Failure failure = drawn.failure();
         failure.file = input;
         return failure;
     }
+    QStringList told;
+    for (const QString& part : {sheetTaken, loadedNotice(*loaded), chartNotice(*drawn)})
+        if (!part.isEmpty())
+            told << QString(part).replace(u'\n', u' ');
+    const QString notice = told.join(u' ');
     if (output.isEmpty())
-        return {};
-    if (output == StandardOutput)
-        return writeBytes(Action::SavePicture, StandardOutputName, STDOUT_FILENO,
-                          chartBytes(graph.picture(), format));
-    return saveChart(graph.picture(), output, format, NewFile::Direct);
+        return notice;
+    const Result<void> written =
+        output == StandardOutput ? writeBytes(Action::SavePicture, StandardOutputName,
+                                              STDOUT_FILENO, chartBytes(graph.picture(), format))
+                                 : saveChart(graph.picture(), output, format, NewFile::Direct);
+    if (!written)
+        return written.failure();
+    return notice;
 }

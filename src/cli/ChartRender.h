@@ -17,12 +17,13 @@ struct TableReading {
 // is read as the load button reads it (loadTable, its format by the name's extension; a CSV file
 // or workbook leaves the descriptions empty), `-` from standard input by its content, a workbook's
 // sheet as `reading` names it or else the first that holds a table (telling on standard error
-// which it took when more than one does), what the window would tell of the table (values that
-// read as no number, totals left out) told on standard error in one line, or with
-// `reading.strict` values that read as no number a failure, the size option is applied and the
+// which it took when more than one does), with `reading.strict` values that read as no number a
+// failure, the size option is applied and the
 // chart command run, on a canvas as a new graph window has it, so the picture is the one the window
 // saves. An `output` of StandardOutput writes the picture there; an empty one writes nothing. Fails
 // as the window would when reading or writing fails; a chart that cannot be drawn fails naming the
-// input.
-Result<void> renderChart(const QString& input, const QString& output, PictureFormat format,
-                         ChartStyle style, const TableReading& reading = {});
+// input. Returns what the window would tell of the table (values that read as no number, totals
+// left out) and of the chart (what it was asked to show and does not) in one line; empty where
+// there is nothing to tell.
+Result<QString> renderChart(const QString& input, const QString& output, PictureFormat format,
+                            ChartStyle style, const TableReading& reading = {});

@@ -60,15 +60,23 @@ void RenderBatch::draw(const QString& input, const QString& output, const QStrin
         finishOldest();
     ChartOutcome& outcome = drawing.outcome;
     if (const std::optional<QString> data = dataFiles_.overwrittenBy(output)) {
-        outcome = {input, outputName, ChartOutcome::Status::Failed, QStringLiteral("same-as-input"),
+        outcome = {input,
+                   outputName,
+                   ChartOutcome::Status::Failed,
+                   QStringLiteral("same-as-input"),
                    QStringLiteral("「%1」はデータファイル「%2」と同じファイルなので、グラフを"
                                   "書きませんでした。")
-                       .arg(outputName, *data)};
+                       .arg(outputName, *data),
+                   {}};
     } else if (drawing.remembered && written_.contains(target)) {
-        outcome = {input, outputName, ChartOutcome::Status::Failed, QStringLiteral("exists"),
+        outcome = {input,
+                   outputName,
+                   ChartOutcome::Status::Failed,
+                   QStringLiteral("exists"),
                    QStringLiteral("「%1」のグラフは、前のデータファイルのグラフと同じ「%2」に"
                                   "なるため、書きませんでした。")
-                       .arg(input, output)};
+                       .arg(input, output),
+                   {}};
     } else {
         drawing.target = target;
         if (skipExisting_ && isWholePicture(output, format))
@@ -82,7 +90,7 @@ void RenderBatch::draw(const QString& input, const QString& output, const QStrin
 
 void RenderBatch::start(Drawing drawing, const QString& input, const QString& output,
                         PictureFormat format, ChartStyle style) {
-    auto result = std::make_shared<std::promise<Result<void>>>();
+    auto result = std::make_shared<std::promise<Result<QString>>>();
     drawing.result = result->get_future();
     drawing_.push_back(std::move(drawing));
     const auto render = [=, reading = reading_] {
@@ -108,12 +116,15 @@ void RenderBatch::finishOldest() {
     Drawing oldest = std::move(drawing_.front());
     drawing_.pop_front();
     ChartOutcome& outcome = oldest.outcome;
-    if (oldest.result)
-        if (const Result<void> result = oldest.result->get(); !result) {
+    if (oldest.result) {
+        if (const Result<QString> result = oldest.result->get(); !result) {
             outcome.status = ChartOutcome::Status::Failed;
             outcome.code = failureCode(result.failure());
             outcome.message = failureMessage(result.failure());
+        } else {
+            outcome.notice = *result;
         }
+    }
     outcome.message = oneLine(outcome.message);
     if (outcome.status != ChartOutcome::Status::Failed && oldest.remembered)
         written_.insert(oldest.target);

@@ -44,8 +44,8 @@ private:
         QString target; // the picture's absolute path; empty when it was refused before drawing
         bool remembered = false; // whether a later picture of the run may have the same name
         bool own = true;
-        ChartOutcome outcome;                            // all of it when known before drawing
-        std::optional<std::future<Result<void>>> result; // while being drawn
+        ChartOutcome outcome;                               // all of it when known before drawing
+        std::optional<std::future<Result<QString>>> result; // while being drawn
     };
 
     void start(Drawing drawing, const QString& input, const QString& output, PictureFormat format,

@@ -19,6 +19,9 @@ enum class FillStyle {
     DiagonalCross = 7,
 };
 
+// The height of the texts on a canvas until another is set, in twips: 12 pixels, 9 points.
+inline constexpr int CanvasFontSize = 180;
+
 // The drawing surface of the charts: a persistent picture addressed in twips, origin at the
 // top-left corner, y downwards. Box outlines are always black; lines and texts are black unless
 // given a colour.
@@ -38,6 +41,8 @@ public:
     virtual void setFillColor(QRgb colour) = 0;
     // Colour of the texts printed from now on; black until set.
     virtual void setForeColor(QRgb colour) = 0;
+    // Height of the font of the texts printed from now on, in twips; CanvasFontSize until set.
+    virtual void setFontSize(int twips) = 0;
     virtual void setCurrentX(float x) = 0;
     virtual void setCurrentY(float y) = 0;
     // Draws the text with its top-left corner at the text position, no background behind it,

@@ -17,5 +17,6 @@ struct CanvasOperation {
     float y1 = 0;
     float x2 = 0;
     float y2 = 0;
-    QString text; // Text: the part of the text that shows on the canvas
+    int fontSize = CanvasFontSize; // Text, in twips
+    QString text;                  // Text: the part of the text that shows on the canvas
 };

@@ -2,6 +2,7 @@
 
 #include "graph/CanvasShapes.h"
 
+#include <QFontMetrics>
 #include <QGlyphRun>
 #include <QPaintEngine>
 #include <QTextLayout>
@@ -46,6 +47,7 @@ CanvasPainter::CanvasPainter(QPainter& painter, const QFont& font, int ascent)
     : painter_(painter)
     , units_{painter.device()->logicalDpiX(), painter.device()->logicalDpiY(),
              isEngine(painter, QPaintEngine::Raster)}
+    , font_(font)
     , ascent_(ascent) {
     painter_.setFont(font);
 }
@@ -145,6 +147,7 @@ void CanvasPainter::outline(const QRectF& box, int drawWidth, QRgb colour) {
 // The text's top-left corner at its position; on other devices than the screen the text is laid
 // out as on the screen and scaled, so that it keeps its physical size and its breaks.
 void CanvasPainter::text(const CanvasOperation& op) {
+    useFontSize(op.fontSize);
     painter_.setPen(QColor::fromRgb(op.colour));
     const QPointF at(units_.x(op.x1), units_.y(op.y1));
     if (units_.isScreen()) {
@@ -187,4 +190,16 @@ void CanvasPainter::drawWhole(const QString& text) {
     }
     if (!whole.isEmpty())
         painter_.drawGlyphRun(origin, whole);
+}
+
+// The font at the text's size, kept for the texts after it; its ascent measured as the canvas
+// measures it.
+void CanvasPainter::useFontSize(int size) {
+    if (size == fontSize_)
+        return;
+    fontSize_ = size;
+    QFont font = font_;
+    font.setPixelSize(toPixels(size));
+    ascent_ = QFontMetrics(font).ascent();
+    painter_.setFont(font);
 }

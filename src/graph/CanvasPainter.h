@@ -12,7 +12,8 @@
 // Positions are taken from the painter's origin, which is the canvas's top-left corner.
 class CanvasPainter {
 public:
-    // Sets `font` on the painter; `ascent` is the font's ascent in screen pixels.
+    // Sets `font` on the painter; `ascent` is the font's ascent in screen pixels. Texts of
+    // another size than CanvasFontSize are drawn in the font at their size.
     CanvasPainter(QPainter& painter, const QFont& font, int ascent);
 
     void draw(const CanvasOperation& op);
@@ -33,8 +34,11 @@ private:
     void outline(const QRectF& box, int drawWidth, QRgb colour);
     void text(const CanvasOperation& op);
     void drawWhole(const QString& text);
+    void useFontSize(int size);
 
     QPainter& painter_;
     DeviceUnits units_;
+    QFont font_;
+    int fontSize_ = CanvasFontSize;
     int ascent_ = 0;
 };

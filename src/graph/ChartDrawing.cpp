@@ -64,6 +64,8 @@ void drawFigures(Canvas& pic, const BarLayout& bar) {
                      tableColour(WhiteSlot));
         pic.setForeColor(figure.colour);
         writeText(pic, figure.text);
+        if (!figure.second.text.isEmpty())
+            writeText(pic, figure.second);
         drawn = true;
     }
     if (drawn)
@@ -94,9 +96,17 @@ void drawBar(const ChartLayout& layout, Canvas& pic, const BarLayout& bar) {
     drawFigures(pic, bar);
     if (bar.leader)
         drawLeader(pic, layout.kind, *bar.leader);
+    // The labels' column in its own font where it had to shrink, and the canvas's font again
+    // after it.
+    const bool shrunk = layout.labelFontSize != CanvasFontSize;
+    if (shrunk)
+        pic.setFontSize(layout.labelFontSize);
     writeText(pic, bar.label);
-    if (!bar.totalText.text.isEmpty())
-        writeText(pic, bar.totalText);
+    for (const PlacedText* total : {&bar.totalText, &bar.totalShare})
+        if (!total->text.isEmpty())
+            writeText(pic, *total);
+    if (shrunk)
+        pic.setFontSize(CanvasFontSize);
 }
 
 } // namespace

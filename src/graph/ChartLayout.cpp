@@ -5,9 +5,12 @@
 #include "data/DataTable.h"
 #include "data/NumberFormat.h"
 #include "data/TableContents.h"
-#include "graph/LabelSpread.h"
+#include "graph/CanvasText.h"
+#include "graph/LabelColumn.h"
 #include "graph/PatternScheme.h"
 #include "graph/TextContrast.h"
+
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -39,9 +42,9 @@ constexpr int KeyLineSpacing = 200;
 constexpr int KeyWidth = 100;
 constexpr int KeyHeight = 150;
 constexpr int KeyLabelOffset = 150;
-constexpr int FigureMargin = 30;  // 2 pixels: a segment's number shows only with this room around
-constexpr int BackingMargin = 15; // the white under a number on a pattern, around its text
-constexpr int LeaderGap = 30;     // between a moved label and its leader
+constexpr int FigureMargin = 30;    // 2 pixels: a segment's number shows only with this room around
+constexpr int BackingMargin = 15;   // the white under a number on a pattern, around its text
+constexpr double RoundingSlack = 1; // how far a computed end may pass the plot area's edge
 
 constexpr std::array<QRgb, 17> ColourTable = {
     0,
@@ -113,10 +116,11 @@ private:
         return {{Action::DrawChart, {}, error.message()}, row};
     }
 
+    // The text as the canvas will draw it.
     PlacedText place(float x, float y, const QString& text) const {
-        PlacedText placed{text, x, y, {}};
-        if (!text.isEmpty())
-            placed.box = QRectF(x, y, metrics_.width(text, x), metrics_.lineHeight);
+        PlacedText placed{canvasText(text), x, y, {}};
+        if (!placed.text.isEmpty())
+            placed.box = QRectF(x, y, metrics_.width(placed.text, x), metrics_.lineHeight);
         return placed;
     }
 
@@ -206,67 +210,102 @@ private:
         return rows;
     }
 
-    // The value or share written in the segment, where it fits with its margin all round.
-    std::optional<SegmentFigure> figureIn(const SegmentLayout& segment) const {
+    // The texts a segment's number may take, in the order they are preferred.
+    std::vector<QStringList> figureForms(const SegmentLayout& segment) const {
         const ChartOptions& options = layout_.options;
-        QString text = options.values ? groupedNumber(segment.value) : QString();
-        if (options.percent) {
-            const QString share = percentText(segment.rowShare);
-            text = text.isEmpty() ? share : QStringLiteral("%1 (%2)").arg(text, share);
-        }
-        if (text.isEmpty())
-            return std::nullopt;
+        const QString value = groupedNumber(segment.value);
+        const QString share = percentText(segment.rowShare);
+        if (options.values && options.percent)
+            return {{QStringLiteral("%1 (%2)").arg(value, share)},
+                    {value, QStringLiteral("(%1)").arg(share)},
+                    {value},
+                    {share}};
+        if (options.values)
+            return {{value}};
+        if (options.percent)
+            return {{share}};
+        return {};
+    }
+
+    // The value or share written in the segment, in the first form that fits with its margin all
+    // round and stays clear of the numbers already written in the bar (negative values overlap).
+    std::optional<SegmentFigure> figureIn(const SegmentLayout& segment,
+                                          const std::vector<SegmentLayout>& before) const {
         const QRectF box = segment.box.rect();
-        const double width = metrics_.width(text, box.left());
-        const double height = metrics_.lineHeight;
-        if (width + 2 * FigureMargin > box.width() || height + 2 * FigureMargin > box.height())
-            return std::nullopt;
-        SegmentFigure figure;
-        figure.text = place(static_cast<float>(box.center().x() - width / 2),
-                            static_cast<float>(box.center().y() - height / 2), text);
-        if (layout_.kind == ChartKind::Colour) {
-            figure.colour = textColourOn(segment.fill.colour.value_or(tableColour(BlackSlot)));
-        } else {
-            figure.colour = tableColour(BlackSlot);
-            const QRectF back = figure.text.box.adjusted(-BackingMargin, -BackingMargin,
-                                                         BackingMargin, BackingMargin);
-            figure.backing = Corners{float(back.left()), float(back.top()), float(back.right()),
-                                     float(back.bottom())};
-        }
-        return figure;
-    }
-
-    QString totalFigure(const BarLayout& bar) const {
-        // The total as a 32-bit float holds it, not the binary tail its 64-bit form shows.
-        const double total = generalNumber(bar.total, SingleDigits).toDouble();
-        return QStringLiteral("%1 (%2)").arg(groupedNumber(total), percentText(bar.share));
-    }
-
-    // Moves the label blocks apart where they would collide or leave the canvas; a moved block
-    // gets a leader from its middle to the middle of its bar's left edge.
-    void spreadRowLabels() {
         const double line = metrics_.lineHeight;
-        const bool totals = layout_.options.totals;
-        std::vector<LabelBlock> blocks;
-        for (const BarLayout& bar : layout_.bars)
-            blocks.push_back({bar.top, totals ? 2 * line : bar.label.text.isEmpty() ? 0.0 : line});
-        const std::vector<double> tops = spreadLabels(blocks, 0, canvasHeight_);
-        const float plotLeft = layout_.plot.left;
-        for (std::size_t i = 0; i < blocks.size(); ++i) {
+        for (const QStringList& lines : figureForms(segment)) {
+            double width = 0;
+            for (const QString& text : lines)
+                width = std::max(width, metrics_.width(text, box.left()));
+            const double height = line * lines.size();
+            if (width + 2 * FigureMargin > box.width() || height + 2 * FigureMargin > box.height())
+                continue;
+            SegmentFigure figure;
+            const double top = box.center().y() - height / 2;
+            const auto centred = [&](const QString& text, double y) {
+                return place(
+                    static_cast<float>(box.center().x() - metrics_.width(text, box.left()) / 2),
+                    static_cast<float>(y), text);
+            };
+            figure.text = centred(lines[0], top);
+            if (lines.size() > 1)
+                figure.second = centred(lines[1], top + line);
+            const QRectF covered = figure.text.box.united(figure.second.box);
+            if (std::any_of(before.begin(), before.end(), [&](const SegmentLayout& other) {
+                    return other.figure && other.figure->text.box.united(other.figure->second.box)
+                                               .intersects(covered);
+                }))
+                return std::nullopt;
+            if (layout_.kind == ChartKind::Colour) {
+                figure.colour = textColourOn(segment.fill.colour.value_or(tableColour(BlackSlot)));
+            } else {
+                figure.colour = tableColour(BlackSlot);
+                const QRectF back =
+                    covered.adjusted(-BackingMargin, -BackingMargin, BackingMargin, BackingMargin);
+                figure.backing = Corners{float(back.left()), float(back.top()), float(back.right()),
+                                         float(back.bottom())};
+            }
+            return figure;
+        }
+        return std::nullopt;
+    }
+
+    // Fits the labels and totals into the column left of the plot.
+    void spreadRowLabels() {
+        const PlotGeometry& plot = layout_.plot;
+        std::vector<LabelEntry> entries;
+        for (const BarLayout& bar : layout_.bars) {
+            LabelEntry entry{bar.top,
+                             (bar.top + bar.bottom) / 2,
+                             std::abs(bar.bottom - bar.top),
+                             bar.label.text,
+                             {},
+                             {}};
+            if (layout_.options.totals) {
+                // The total as a 32-bit float holds it, not the binary tail its 64-bit form shows.
+                entry.total = groupedNumber(generalNumber(bar.total, SingleDigits).toDouble());
+                entry.share = percentText(bar.share);
+            }
+            entries.push_back(entry);
+        }
+        const LabelRoom room{float(plot.left - MarginLeftOfPlot), float(plot.left), float(plot.top),
+                             float(std::min(plot.bottom() + LegendBelow, canvasHeight_))};
+        LabelColumnLayout column = fitLabelColumn(entries, room, metrics_, layout_.options.totals);
+        layout_.labelFontSize = column.fontSize;
+        for (std::size_t i = 0; i < column.bars.size(); ++i) {
             BarLayout& bar = layout_.bars[i];
-            const auto y = static_cast<float>(tops[i]);
-            if (y == bar.top)
-                continue;
-            bar.label = place(bar.label.x, y, bar.label.text);
-            if (totals)
-                bar.totalText =
-                    place(bar.totalText.x, static_cast<float>(y + line), bar.totalText.text);
-            if (blocks[i].height == 0)
-                continue;
-            const double right = bar.label.box.united(bar.totalText.box).right();
-            bar.leader = Corners{std::min(static_cast<float>(right + LeaderGap), plotLeft),
-                                 static_cast<float>(y + blocks[i].height / 2), plotLeft,
-                                 (bar.top + bar.bottom) / 2};
+            LabelPlacement& placed = column.bars[i];
+            bar.label = std::move(placed.label);
+            bar.totalText = std::move(placed.total);
+            bar.totalShare = std::move(placed.share);
+            bar.leader = placed.leader;
+            const auto note = [&](bool noted, ChartNote::Kind kind) {
+                if (noted)
+                    layout_.notes.push_back({kind, bar.row, bar.name});
+            };
+            note(placed.labelShortened, ChartNote::Kind::LabelShortened);
+            note(placed.totalLeftOut, ChartNote::Kind::TotalLeftOut);
+            note(placed.labelLeftOut, ChartNote::Kind::LabelLeftOut);
         }
     }
 
@@ -275,8 +314,15 @@ private:
     void bar(int n, double& top) {
         const PlotGeometry& plot = layout_.plot;
         const double rowTotal = rowTotals_[n];
-        if (rowTotal == 0)
+        if (rowTotal == 0) {
+            // A labelled row, or values that cancel out, is told; an unused row is not.
+            bool asked = !boxes_.rowLabel(n).trimmed().isEmpty();
+            for (int c = 1; c <= DataTable::DataColumns; ++c)
+                asked = asked || table_.number(n, c) != 0;
+            if (asked)
+                layout_.notes.push_back({ChartNote::Kind::ZeroTotal, n, boxes_.rowLabel(n)});
             return;
+        }
 
         std::array<float, DataTable::DataColumns + 1> widths{};
         for (int c = 1; c <= DataTable::DataColumns; ++c)
@@ -294,29 +340,37 @@ private:
             throw RuntimeError::divisionByZero();
         const float height = toSingle(rowTotal / grandTotal * plot.height);
 
+        // Negative values reach outside the plot area, which cuts them; an end that rounding puts
+        // a hair past an edge stays as computed.
+        const auto within = [](double at, double low, double high) {
+            if (at < low - RoundingSlack)
+                at = low;
+            else if (at > high + RoundingSlack)
+                at = high;
+            return static_cast<float>(at);
+        };
         BarLayout bar;
         bar.row = n;
         bar.total = rowTotals_[n];
         bar.share = bar.total / double(grandTotal);
-        bar.top = static_cast<float>(top);
-        bar.bottom = static_cast<float>(top + height);
+        bar.top = within(top, plot.top, plot.bottom());
+        bar.bottom = within(top + height, plot.top, plot.bottom());
         top += height;
         bar.band =
             Corners{float(plot.left), bar.top, float(plot.left + plot.width), bar.bottom}.rect();
-        bar.label = place(float(plot.left - MarginLeftOfPlot), bar.top, boxes_.rowLabel(n));
-        if (layout_.options.totals)
-            bar.totalText = place(bar.label.x, static_cast<float>(bar.top + metrics_.lineHeight),
-                                  totalFigure(bar));
+        bar.name = boxes_.rowLabel(n);
+        bar.label = place(float(plot.left - MarginLeftOfPlot), bar.top, bar.name);
 
         const auto x = [&](int c) {
-            return static_cast<float>(plot.left + (c == 0 ? 0.0 : double(ends[c])));
+            return within(plot.left + (c == 0 ? 0.0 : double(ends[c])), plot.left,
+                          plot.left + plot.width);
         };
         for (int c = 1; c <= DataTable::DataColumns; ++c) {
             const double value = table_.number(n, c);
             bar.segments.push_back({c, value, value / bar.total, value / grandTotal,
                                     Corners{x(c - 1), bar.top, x(c), bar.bottom},
                                     fillOf(layout_.kind, c), std::nullopt});
-            bar.segments.back().figure = figureIn(bar.segments.back());
+            bar.segments.back().figure = figureIn(bar.segments.back(), bar.segments);
         }
         layout_.bars.push_back(std::move(bar));
     }

@@ -49,6 +49,8 @@ enum class ChartKind { Colour, Pattern };
 struct TextMetrics {
     std::function<double(const QString& text, double x)> width;
     double lineHeight = 0;
+    // The same measures in the font of another size (in twips), for texts that shrink to fit.
+    std::function<TextMetrics(int size)> sized;
 };
 
 // A line or a box by its corners, in the order the canvas receives them.
@@ -110,9 +112,11 @@ struct KeyLayout {
 };
 
 // A number written in a segment where it fits: centred, black or white, whichever shows more on
-// the fill; on a pattern it lies on a white backing.
+// the fill; on a pattern it lies on a white backing. With both the value and the share it is
+// "1,234 (45%)" on one line, or the value over "(45%)" in `second`, or the one that fits.
 struct SegmentFigure {
     PlacedText text;
+    PlacedText second;
     QRgb colour = 0;
     std::optional<Corners> backing;
 };
@@ -128,18 +132,31 @@ struct SegmentLayout {
     std::optional<SegmentFigure> figure; // with the values or shares shown
 };
 
+// What the chart was asked to show and does not: a row whose total is 0, which has no bar, or a
+// text of a bar that the column left of the plot had no room for (the bar's tooltip gives it).
+struct ChartNote {
+    enum class Kind { ZeroTotal, LabelShortened, TotalLeftOut, LabelLeftOut };
+    Kind kind = Kind::ZeroTotal;
+    int row = 0;
+    QString label; // the row's label as typed
+    bool operator==(const ChartNote&) const = default;
+};
+
 struct BarLayout {
     int row = 0;
     float total = 0;
     double share = 0; // of the grand total
-    // The vertical extent as drawn; a negative total puts the bottom above the top.
+    // The vertical extent as drawn, within the plot area; a negative total puts the bottom above
+    // the top.
     float top = 0;
     float bottom = 0;
-    QRectF band; // across the plot area
+    QRectF band;  // across the plot area
+    QString name; // the row's label as typed
     // The row's label, left of the plot area level with the bar's top; where it would collide
-    // with the one above or leave the canvas, moved and joined to the bar by a leader.
+    // with another or leave its room, moved and joined to the bar by a leader (see fitLabelColumn).
     PlacedText label;
-    PlacedText totalText; // under the label, with the totals shown
+    PlacedText totalText;  // under the label, with the totals shown
+    PlacedText totalShare; // under the total where it breaks onto a second line
     std::optional<Corners> leader;
     std::vector<SegmentLayout> segments; // columns 1 to 12, in drawing order
 };
@@ -164,6 +181,8 @@ struct ChartLayout {
     // The rows that have a bar (a non-zero total), in stacking order from the top: the rows'
     // order unless the options sort them.
     std::vector<BarLayout> bars;
+    int labelFontSize = CanvasFontSize; // of the labels and totals, which shrink to fit
+    std::vector<ChartNote> notes;
     std::optional<LayoutFailure> failure;
 
     const QString& columnLabel(int column) const { return keys.at(column - 1).label.text; }
@@ -172,8 +191,9 @@ struct ChartLayout {
 // Row totals are summed in 64 bits and rounded once, the grand total is rounded after every
 // addition; widths, ends and heights are rounded to 32 bits as they are stored. A total, width or
 // height beyond the 32-bit range is an overflow, a zero grand total under a non-zero row total a
-// division by zero: the layout then ends there, with its failure. Row labels stay above
-// `canvasHeight`, the canvas's bottom.
+// division by zero: the layout then ends there, with its failure. Segments and bars are cut to
+// the plot area. Row labels stay above the first caption under the plot and `canvasHeight`, the
+// canvas's bottom.
 ChartLayout layoutChart(ChartKind kind, const DataTable& table, const TableContents& boxes,
                         const PlotGeometry& plot, const TextMetrics& metrics,
                         const ChartOptions& options = {},

@@ -9,12 +9,8 @@
 
 namespace {
 
-QString percent(double share) {
-    return QString::number(share * 100, 'f', 1) + QStringLiteral(" %");
-}
-
 QString rowName(const BarLayout& bar) {
-    return bar.label.text.isEmpty() ? QStringLiteral("%1行").arg(bar.row) : bar.label.text;
+    return bar.name.isEmpty() ? QStringLiteral("%1行").arg(bar.row) : bar.name;
 }
 
 QString columnName(int column, const QString& label) {
@@ -77,7 +73,7 @@ QRectF ChartReading::box(const ChartPlace& place) const {
         return layout_.bars.at(place.bar).segments.at(place.item).box.rect();
     case ChartPlace::Kind::Label: {
         const BarLayout& bar = layout_.bars.at(place.bar);
-        return bar.label.box.united(bar.totalText.box);
+        return bar.label.box.united(bar.totalText.box).united(bar.totalShare.box);
     }
     case ChartPlace::Kind::Key:
         return layout_.keys.at(place.item).box();
@@ -93,14 +89,14 @@ QString ChartReading::tooltip(const ChartPlace& place) const {
         const SegmentLayout& segment = bar.segments.at(place.item);
         return QStringLiteral("%1 ・ %2: %3%4 (行の %5・全体の %6)")
             .arg(rowName(bar), columnName(segment.column, layout_.columnLabel(segment.column)),
-                 generalNumber(segment.value), unitText, percent(segment.rowShare),
-                 percent(segment.totalShare));
+                 generalNumber(segment.value), unitText, percentText(segment.rowShare),
+                 percentText(segment.totalShare));
     }
     case ChartPlace::Kind::Label: {
         const BarLayout& bar = layout_.bars.at(place.bar);
         return QStringLiteral("%1: 計 %2%3 (全体の %4)")
             .arg(rowName(bar), generalNumber(bar.total, SingleDigits), unitText,
-                 percent(bar.share));
+                 percentText(bar.share));
     }
     case ChartPlace::Kind::Key: {
         const KeyLayout& key = layout_.keys.at(place.item);
@@ -116,12 +112,12 @@ QString ChartReading::summary() const {
     for (const BarLayout& bar : layout_.bars) {
         text += QStringLiteral("%1: 計 %2%3、全体の %4。")
                     .arg(rowName(bar), generalNumber(bar.total, SingleDigits), unitText,
-                         percent(bar.share));
+                         percentText(bar.share));
         QStringList parts;
         for (int s : valuedSegments(bar)) {
             const SegmentLayout& segment = bar.segments[s];
             parts << columnName(segment.column, layout_.columnLabel(segment.column)) +
-                         QLatin1Char(' ') + percent(segment.rowShare);
+                         QLatin1Char(' ') + percentText(segment.rowShare);
         }
         if (!parts.isEmpty())
             text +=

@@ -40,10 +40,10 @@ QFont ninePointFont(const QString& family) {
     return ninePoints(installedFamily(family));
 }
 
-QFont chartFont() {
+QFont chartFont(int size) {
     registerFontSubstitutes();
     QFont font = ninePoints(GothicFamily);
-    font.setPixelSize(12);
+    font.setPixelSize(toPixels(size));
     // Glyphs rendered the same whatever the screen: Qt otherwise drops hinting on a scaled
     // screen, and saved pictures would depend on it.
     font.setHintingPreference(QFont::PreferFullHinting);
@@ -51,8 +51,8 @@ QFont chartFont() {
     return font;
 }
 
-TextMetrics chartTextMetrics(int canvasWidth) {
-    const QFontMetrics metrics(chartFont());
+TextMetrics chartTextMetrics(int canvasWidth, int size) {
+    const QFontMetrics metrics(chartFont(size));
     const auto width = [metrics, canvasWidth](const QString& text, double x) {
         const double room = canvasWidth - x;
         if (room <= 0)
@@ -66,5 +66,6 @@ TextMetrics chartTextMetrics(int canvasWidth) {
                 return room;
         return std::min(double(metrics.horizontalAdvance(text) * TwipsPerPixel), room);
     };
-    return {width, double(metrics.height() * TwipsPerPixel)};
+    return {width, double(metrics.height() * TwipsPerPixel),
+            [canvasWidth](int smaller) { return chartTextMetrics(canvasWidth, smaller); }};
 }

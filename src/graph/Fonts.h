@@ -1,5 +1,7 @@
 #pragma once
 
+#include "graph/Canvas.h"
+
 #include <QFont>
 
 struct TextMetrics;
@@ -18,9 +20,10 @@ inline const QString CenturyFamily = QStringLiteral("Century");
 // fallbacks for every script the window shows, a sixth of the window's start-up instructions.
 QFont ninePointFont(const QString& family);
 
-// The font of the chart's texts: 9 points at 96 dots per inch, whatever the screen says, so the
-// picture does not depend on the screen. It keeps the Windows name, which SVG files name.
-QFont chartFont();
+// The font of the chart's texts: 9 points at 96 dots per inch (or `size` twips high), whatever
+// the screen says, so the picture does not depend on the screen. It keeps the Windows name,
+// which SVG files name.
+QFont chartFont(int size = CanvasFontSize);
 
-// The chart font's measures, for a canvas `canvasWidth` twips wide.
-TextMetrics chartTextMetrics(int canvasWidth);
+// The chart font's measures at `size`, for a canvas `canvasWidth` twips wide.
+TextMetrics chartTextMetrics(int canvasWidth, int size = CanvasFontSize);

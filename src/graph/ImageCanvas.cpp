@@ -1,5 +1,6 @@
 #include "graph/ImageCanvas.h"
 
+#include "graph/CanvasText.h"
 #include "graph/Fonts.h"
 #include "graph/Twips.h"
 
@@ -60,10 +61,20 @@ ImageCanvas::ImageCanvas(int widthTwips, int heightTwips, QRgb backColor)
     : image_(blankImage(toPixels(widthTwips), toPixels(heightTwips)))
     , font_(chartFont())
     , backColor_(backColor) {
-    const QFontMetrics metrics(font_);
-    ascent_ = metrics.ascent();
-    lineHeight_ = metrics.height();
+    ascent_ = QFontMetrics(font_).ascent();
+    useFont(CanvasFontSize);
     erase();
+}
+
+void ImageCanvas::setFontSize(int twips) {
+    if (twips != fontSize_)
+        useFont(twips);
+}
+
+void ImageCanvas::useFont(int size) {
+    fontSize_ = size;
+    textFont_ = chartFont(size);
+    lineHeight_ = QFontMetrics(textFont_).height();
 }
 
 CanvasPainter& ImageCanvas::drawer() {
@@ -123,7 +134,7 @@ QString ImageCanvas::visiblePart(const QString& text, int x, Qt::LayoutDirection
         return {};
     if (direction == Qt::RightToLeft)
         return text;
-    const QFontMetrics metrics(font_);
+    const QFontMetrics metrics(textFont_);
     for (qsizetype length = room / 4 + 8; length < text.size(); length *= 2) {
         if (text[length - 1].isHighSurrogate())
             ++length;
@@ -144,7 +155,8 @@ void ImageCanvas::print(const QString& text) {
     op.x1 = currentX_;
     op.y1 = currentY_;
     op.colour = foreColor_;
-    op.text = visiblePart(text, x, drawer().painter().layoutDirection());
+    op.fontSize = fontSize_;
+    op.text = visiblePart(canvasText(text), x, drawer().painter().layoutDirection());
     draw(std::move(op));
     currentX_ = 0;
     currentY_ += static_cast<float>(lineHeight_ * TwipsPerPixel);

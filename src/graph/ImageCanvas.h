@@ -26,6 +26,7 @@ public:
     void setFillStyle(FillStyle style) override { fillStyle_ = style; }
     void setFillColor(QRgb colour) override { fillColor_ = colour; }
     void setForeColor(QRgb colour) override { foreColor_ = colour; }
+    void setFontSize(int twips) override;
     void setCurrentX(float x) override { currentX_ = x; }
     void setCurrentY(float y) override { currentY_ = y; }
     void print(const QString& text) override;
@@ -83,6 +84,7 @@ private:
     void flush() const;
     void erase();
     QString visiblePart(const QString& text, int x, Qt::LayoutDirection direction) const;
+    void useFont(int size);
     void draw(CanvasOperation op);
     void notify() const;
 
@@ -93,8 +95,11 @@ private:
     QImage picture_;
     QString title_;
     QFont font_;
-    int ascent_ = 0;     // pixels from the top of a text line to its baseline
-    int lineHeight_ = 0; // pixels from one text line to the next
+    int ascent_ = 0; // pixels from the top of a text line to its baseline
+    // The font of the texts printed now, and the pixels from one of its lines to the next.
+    int fontSize_ = 0;
+    QFont textFont_;
+    int lineHeight_ = 0;
     QRgb backColor_;
     int drawWidth_ = 1;
     FillStyle fillStyle_ = FillStyle::Transparent;

@@ -9,8 +9,8 @@
 #include "graph/PatternChart.h"
 #include "graph/SizeOption.h"
 
-Result<void> drawOnNewWindow(WindowlessGraph& graph, const TableContents& boxes,
-                             const ChartStyle& style) {
+Result<ChartLayout> drawOnNewWindow(WindowlessGraph& graph, const TableContents& boxes,
+                                    const ChartStyle& style) {
     PlotGeometry plot;
     DataTable table;
     if (style.size != GraphSize::Standard)
@@ -21,12 +21,12 @@ Result<void> drawOnNewWindow(WindowlessGraph& graph, const TableContents& boxes,
         return Failure{Action::DrawChart, {}, error.message()};
     }
     const TextMetrics metrics = chartTextMetrics(NewCanvasWidth);
-    const ChartLayout drawn =
+    ChartLayout layout =
         style.pattern
             ? drawPatternChart(plot, table, boxes, graph, style.size, metrics, style.options)
             : drawColourChart(plot, table, boxes, graph, style.size, metrics, style.options);
-    if (drawn.failure)
-        return drawn.failure->failure;
+    if (layout.failure)
+        return layout.failure->failure;
     graph.picture().setTitle(boxes.description(Description::Title));
-    return {};
+    return layout;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Result.h"
+#include "graph/ChartLayout.h"
 #include "graph/ChartOptions.h"
 #include "graph/GraphSize.h"
 #include "graph/ImageCanvas.h"
@@ -31,6 +32,6 @@ struct ChartStyle {
 
 // The chart of the boxes on a new graph window, which has the standard size chosen: another size
 // is an option click before the chart command. The chart's title is kept for the picture files.
-// Fails as the chart command does, with its numbered error.
-Result<void> drawOnNewWindow(WindowlessGraph& graph, const TableContents& boxes,
-                             const ChartStyle& style);
+// Returns what was drawn, or fails as the chart command does, with its numbered error.
+Result<ChartLayout> drawOnNewWindow(WindowlessGraph& graph, const TableContents& boxes,
+                                    const ChartStyle& style);

@@ -2,6 +2,7 @@
 
 #include "graph/ImageCanvas.h"
 #include "graph/Twips.h"
+#include "io/PdfDate.h"
 #include "io/PictureFile.h"
 #include "io/PngEncoder.h"
 #include "io/SaveFile.h"
@@ -51,6 +52,8 @@ QByteArray chartPdf(const ImageCanvas& canvas) {
     QPainter painter(&pdf);
     canvas.replay(painter);
     painter.end();
+    if (const std::optional<QDateTime> date = sourceDateEpoch())
+        return withCreationDate(buffer.data(), *date);
     return buffer.data();
 }
 

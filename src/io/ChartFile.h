@@ -11,7 +11,8 @@ class ImageCanvas;
 
 // The canvas's picture as the bytes of a picture file, one function a format. PNG holds the
 // pixels of image(); SVG and PDF redraw the canvas as vector shapes and texts at its physical
-// size, one user unit (SVG) or device pixel (PDF) a twip, titled with the chart's title.
+// size, one user unit (SVG) or device pixel (PDF) a twip, titled with the chart's title. Where
+// SOURCE_DATE_EPOCH is set, the PDF is dated by it, so the same chart gives the same bytes.
 QByteArray chartPng(const ImageCanvas& canvas);
 QByteArray chartSvg(const ImageCanvas& canvas);
 QByteArray chartPdf(const ImageCanvas& canvas);

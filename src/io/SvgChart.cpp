@@ -1,11 +1,13 @@
 #include "io/SvgChart.h"
 
 #include "graph/CanvasShapes.h"
+#include "graph/Fonts.h"
 #include "graph/ImageCanvas.h"
 #include "graph/XmlText.h"
 
 #include <QBuffer>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QXmlStreamWriter>
 
 namespace {
@@ -34,7 +36,8 @@ public:
         , xml_(&device)
         , fontFamily_(QStringLiteral("%1, '%2', sans-serif")
                           .arg(QFontInfo(canvas.font()).family(), canvas.font().family()))
-        , fontSize_(number(canvas.font().pixelSize() * Twips.pixelHeight())) {}
+        , fontSize_(number(canvas.font().pixelSize() * Twips.pixelHeight()))
+        , ascent_(canvas.ascent()) {}
 
     void write(const QString& title) {
         const QSize size = canvas_.sizeTwips();
@@ -190,10 +193,11 @@ private:
         const QString text = xmlText(op.text);
         if (text.isEmpty())
             return;
+        useFontSize(op.fontSize);
         xml_.writeStartElement(QStringLiteral("text"));
         xml_.writeAttribute(QStringLiteral("x"), number(Twips.x(op.x1)));
         xml_.writeAttribute(QStringLiteral("y"),
-                            number(Twips.y(op.y1) + canvas_.ascent() * Twips.pixelHeight()));
+                            number(Twips.y(op.y1) + ascent_ * Twips.pixelHeight()));
         xml_.writeAttribute(QStringLiteral("font-family"), fontFamily_);
         xml_.writeAttribute(QStringLiteral("font-size"), fontSize_);
         // Black is the default fill of a text; naming it only where it differs keeps the files
@@ -205,10 +209,22 @@ private:
         xml_.writeEndElement();
     }
 
+    // The size of the texts from now on, with its ascent in screen pixels as the canvas has it.
+    void useFontSize(int size) {
+        if (size == size_)
+            return;
+        size_ = size;
+        const QFont font = chartFont(size);
+        fontSize_ = number(font.pixelSize() * Twips.pixelHeight());
+        ascent_ = QFontMetrics(font).ascent();
+    }
+
     const ImageCanvas& canvas_;
     QXmlStreamWriter xml_;
     const QString fontFamily_;
-    const QString fontSize_;
+    int size_ = CanvasFontSize;
+    QString fontSize_;
+    int ascent_ = 0;
     std::optional<int> cut_;
     int clips_ = 0;
 };

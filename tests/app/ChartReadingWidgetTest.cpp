@@ -44,8 +44,8 @@ protected:
 TEST_F(ChartReadingWidgetTest, HoverTellsSegmentsLabelsAndKeysAndNothingElsewhere) {
     // Plot from (1550, 700) twips; row 1 is the upper half, its first segment 30 %.
     EXPECT_EQ(pic->tooltipAt({110, 60}),
-              QStringLiteral("東京 ・ 食品: 30 百万円 (行の 30.0 %・全体の 15.0 %)"));
-    EXPECT_EQ(pic->tooltipAt({20, 50}), QStringLiteral("東京: 計 100 百万円 (全体の 50.0 %)"));
+              QStringLiteral("東京 ・ 食品: 30 百万円 (行の 30%・全体の 15%)"));
+    EXPECT_EQ(pic->tooltipAt({20, 50}), QStringLiteral("東京: 計 100 百万円 (全体の 50%)"));
     EXPECT_EQ(pic->tooltipAt({107, 430}), QStringLiteral("食品"));
     EXPECT_EQ(pic->tooltipAt({5, 300}), QString());
     EXPECT_EQ(pic->tooltipAt({445, 60}), QString()) << "right of the plot area";
@@ -78,7 +78,7 @@ TEST_F(ChartReadingWidgetTest, ScreenReadersMeetAChartWithItsTitleSummaryAndHigh
     EXPECT_EQ(chart->text(QAccessible::Name), QStringLiteral("売上"));
     EXPECT_TRUE(
         chart->text(QAccessible::Description)
-            .startsWith(QStringLiteral("総計 200 百万円。東京: 計 100 百万円、全体の 50.0 %。")))
+            .startsWith(QStringLiteral("総計 200 百万円。東京: 計 100 百万円、全体の 50%。")))
         << chart->text(QAccessible::Description).toStdString();
     EXPECT_EQ(chart->focusChild(), nullptr);
 
@@ -87,7 +87,7 @@ TEST_F(ChartReadingWidgetTest, ScreenReadersMeetAChartWithItsTitleSummaryAndHigh
     QAccessibleInterface* segment = chart->focusChild();
     ASSERT_NE(segment, nullptr);
     EXPECT_EQ(segment->text(QAccessible::Name),
-              QStringLiteral("東京 ・ 食品: 30 百万円 (行の 30.0 %・全体の 15.0 %)"));
+              QStringLiteral("東京 ・ 食品: 30 百万円 (行の 30%・全体の 15%)"));
     EXPECT_EQ(segment->parent(), chart);
 }
 

@@ -151,6 +151,22 @@ TEST_F(GraphWindowTest, ChartFailuresAreReportedAndKeepWhatWasTyped) {
     EXPECT_EQ(dialogs.errors.size(), 2) << "the program goes on";
 }
 
+// A row whose values cancel out is told under the chart, below the canvas, until the next chart.
+TEST_F(GraphWindowTest, TellsUnderTheChartWhatItDoesNotShow) {
+    type("T1a", "5");
+    type("T2a", "5");
+    type("T2b", "-5");
+    click("Command1");
+    const auto* notice = graphWindow()->findChild<QWidget*>(QStringLiteral("notice"));
+    EXPECT_EQ(graphWindow()->notice(), QStringLiteral("合計が 0 の行は描いていません: 2行目。"));
+    EXPECT_TRUE(notice->isVisibleTo(graphWindow()));
+    EXPECT_GE(notice->y(), canvasHeightPixels());
+    type("T2b", "");
+    click("Command1");
+    EXPECT_TRUE(graphWindow()->notice().isEmpty());
+    EXPECT_FALSE(notice->isVisibleTo(graphWindow()));
+}
+
 TEST_F(GraphWindowTest, ClosingTheEntryWindowClosesTheGraphWindow) {
     form.show();
     click("Command1");

@@ -179,6 +179,34 @@ TEST_F(CommandLineTest, ChartOptionsShowInThePicture) {
     EXPECT_TRUE(svg.contains(QRegularExpression(QStringLiteral("<text [^>]*fill=\"#ffffff\""))));
 }
 
+// With SOURCE_DATE_EPOCH two renders of a PDF are the same bytes, dated by it; a row whose
+// values cancel out is told on one line naming the file, and the picture is still written.
+TEST_F(CommandLineTest, PdfIsReproducibleAndARowOfTotalZeroIsTold) {
+    TableContents boxes = salesTable();
+    boxes.setRowLabel(5, QStringLiteral("相殺"));
+    boxes.setValue(5, 1, QStringLiteral("5"));
+    boxes.setValue(5, 2, QStringLiteral("-5"));
+    const QString data = writeTable(QStringLiteral("sales.txt"), boxes);
+    qputenv("SOURCE_DATE_EPOCH", "1700000000");
+    const Finished first = tallyfold({"--render", data, "-o", "-", "--format", "pdf"});
+    const Finished second = tallyfold({"--render", data, "-o", "-", "--format", "pdf"});
+    qunsetenv("SOURCE_DATE_EPOCH");
+    EXPECT_EQ(first.status, 0);
+    EXPECT_EQ(first.bytes, second.bytes);
+    EXPECT_TRUE(first.bytes.contains("/CreationDate (D:20231114221320Z)"));
+    EXPECT_EQ(first.errors, QStringLiteral("tallyfold: 「%1」: 合計が 0 の行は描いていません: "
+                                           "5行目「相殺」。\n")
+                                .arg(data));
+    // The cross-reference table still finds every object after the date changed length.
+    const QByteArray& pdf = first.bytes;
+    const qsizetype table = pdf.mid(pdf.lastIndexOf("startxref") + 10).split('\n')[0].toLongLong();
+    const QList<QByteArray> entries = pdf.mid(table).split('\n').mid(3);
+    for (int object = 1; object < entries.size() && entries[object - 1].endsWith("n "); ++object)
+        EXPECT_TRUE(pdf.mid(entries[object - 1].left(10).toLongLong())
+                        .startsWith(QByteArray::number(object) + " 0 obj"))
+            << object;
+}
+
 TEST_F(CommandLineTest, WritesIntoStandardOutputPipesAndDevicesButNeverOverADataFile) {
     const QString data = writeTable(QStringLiteral("sales.txt"), salesTable());
     const QString dataNamedPng = writeTable(QStringLiteral("chart.png"), salesTable());

@@ -1,5 +1,6 @@
 #include "ChartFixture.h"
 
+#include "graph/ChartNotice.h"
 #include "graph/ChartReading.h"
 
 #include <gtest/gtest.h>
@@ -76,33 +77,44 @@ TEST(ChartOptions, SortedBarsKeepTheRowsOrderInTiesAndTheReadingFollows) {
     }
 }
 
-// Random tables, some bars far thinner than a line of text, with and without totals: the label
-// blocks never overlap nor leave the canvas, and exactly the moved ones have a leader.
-TEST(ChartOptions, LabelBlocksNeverOverlapNorLeaveTheCanvas) {
-    const double line = chartTextMetrics(NewCanvasWidth).lineHeight;
-    const ChartLayout totals = layOut({{1234}, {0.1, 0.2}, {2467.7}}, {false, false, true});
-    EXPECT_EQ(totals.bars[0].totalText.text, QStringLiteral("1,234 (33%)"));
-    EXPECT_EQ(totals.bars[1].totalText.text, QStringLiteral("0.3 (0.0%)"));
-    std::mt19937 random(20240607);
-    int moved = 0;
-    for (int t = 0; t < 300; ++t) {
-        Rows rows(1 + random() % 10);
-        for (auto& row : rows)
-            for (unsigned c = random() % 4; c > 0; --c)
-                row.push_back(std::pow(10.0, random() % 600 / 100.0) * (random() % 20 ? 1 : -1));
-        const auto size = GraphSize(random() % 3);
-        const bool totals = random() % 2 == 0;
-        double free = 0;
-        for (const BarLayout& bar : layOut(rows, {false, false, totals}, size).bars) {
-            EXPECT_GE(bar.label.y, free - 1e-3) << t;
-            EXPECT_TRUE(!totals || bar.totalText.y == float(bar.label.y + line));
-            free = bar.label.y + (totals ? 2 : 1) * line;
-            EXPECT_LE(free, heightsOf(size).canvasHeight + 1e-3) << t;
-            ASSERT_EQ(bar.leader.has_value(), bar.label.y != bar.top) << t;
-            moved += bar.leader.has_value();
-        }
+// The labels' column gives way step by step: the room down to the captions, a total broken onto
+// two lines, a smaller font, then totals and labels left out, thinnest bars first, and told.
+TEST(ChartOptions, LabelsGiveWayInOrderAndWhatIsLeftOutIsTold) {
+    const Rows household(10, std::vector<double>(12, 244838));
+    Rows thin(10, {123456789012});
+    thin[0] = {1e14};
+    const struct {
+        const char* name;
+        Rows rows;
+        GraphSize size;
+        int fontSize;
+        const char* lastTotal; // with its share where that breaks onto a line of its own
+        int leftOut;
+    } cases[] = {
+        {"short totals stand",
+         {{1234}, {0.1, 0.2}, {2467.7}},
+         GraphSize::Standard,
+         180,
+         "2,467.7 (67%)",
+         0},
+        {"wide totals break", household, GraphSize::Standard, 165, "2,938,056 / (10%)", 0},
+        {"tall room", household, GraphSize::Tall, 180, "2,938,056 / (10%)", 0},
+        {"wide size shrinks", household, GraphSize::Wide, 120, "2,938,056 (10%)", 0},
+        {"thin bars in the wide size", thin, GraphSize::Wide, 120, "", 5},
+    };
+    for (const auto& c : cases) {
+        const ChartLayout layout = layOut(c.rows, {false, false, true}, c.size);
+        const BarLayout& last = layout.bars.back();
+        EXPECT_EQ(layout.labelFontSize, c.fontSize) << c.name;
+        QString total = last.totalText.text;
+        if (!last.totalShare.text.isEmpty())
+            total += QStringLiteral(" / ") + last.totalShare.text;
+        EXPECT_EQ(total, QLatin1String(c.lastTotal)) << c.name;
+        EXPECT_EQ(layout.notes.size(), std::size_t(c.leftOut)) << c.name;
     }
-    EXPECT_GT(moved, 100);
+    const ChartLayout thinBars = layOut(thin, {false, false, true}, GraphSize::Wide);
+    EXPECT_TRUE(chartNotice(thinBars).startsWith(QStringLiteral(
+        "場所が足りないため合計を省きました (バーのツールチップに出ます): 6行目「行6」、7行目")));
 }
 
 } // namespace

@@ -34,16 +34,15 @@ TEST(ChartReading, KeepsWhatWasDrawnAndSaysIt) {
     const auto at = [&](double x, double y) { return reading.placeAt({x, y}, Slack); };
     ASSERT_EQ(at(2000, 1000), (ChartPlace{Kind::Segment, 0, 0}));
     EXPECT_EQ(reading.tooltip(*at(2000, 1000)),
-              QStringLiteral("東京 ・ 食品: 30 百万円 (行の 30.0 %・全体の 15.0 %)"));
+              QStringLiteral("東京 ・ 食品: 30 百万円 (行の 30%・全体の 15%)"));
     EXPECT_EQ(at(3050, 1000), (ChartPlace{Kind::Segment, 0, 1})) << "a shared edge: drawn last";
     EXPECT_EQ(at(2000, 3200), (ChartPlace{Kind::Segment, 1, 0})) << "the bar below is drawn last";
     EXPECT_EQ(reading.tooltip(*at(6550, 4000)),
-              QStringLiteral("3行 ・ L列: 0 百万円 (行の 0.0 %・全体の 0.0 %)"))
+              QStringLiteral("3行 ・ L列: 0 百万円 (行の 0.0%・全体の 0.0%)"))
         << "zero segments at the end: the last drawn";
 
     ASSERT_EQ(at(300, 750), (ChartPlace{Kind::Label, 0, 0}));
-    EXPECT_EQ(reading.tooltip(*at(300, 750)),
-              QStringLiteral("東京: 計 100 百万円 (全体の 50.0 %)"));
+    EXPECT_EQ(reading.tooltip(*at(300, 750)), QStringLiteral("東京: 計 100 百万円 (全体の 50%)"));
     EXPECT_EQ(at(300, 3250), std::nullopt) << "an empty label answers nothing";
     ASSERT_EQ(at(1600, 5700 + 750), (ChartPlace{Kind::Key, 0, 0}));
     EXPECT_EQ(reading.tooltip(*at(1600, 6450)), QStringLiteral("食品"));
@@ -52,9 +51,8 @@ TEST(ChartReading, KeepsWhatWasDrawnAndSaysIt) {
         EXPECT_EQ(reading.placeAt(margin, Slack), std::nullopt) << margin.x() << "," << margin.y();
 
     EXPECT_EQ(reading.summary(),
-              QStringLiteral("総計 200 百万円。東京: 計 100 百万円、全体の 50.0 %。内訳 食品 30.0 "
-                             "%、B列 20.0 %、C列 50.0 %。3行: 計 100 百万円、全体の 50.0 %。内訳 "
-                             "食品 100.0 %。"));
+              QStringLiteral("総計 200 百万円。東京: 計 100 百万円、全体の 50%。内訳 食品 30%、B列 "
+                             "20%、C列 50%。3行: 計 100 百万円、全体の 50%。内訳 食品 100%。"));
 }
 
 TEST(ChartReading, ThinZeroAndOverlappingSegmentsAnswerAsTheyShow) {

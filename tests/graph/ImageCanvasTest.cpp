@@ -62,9 +62,9 @@ TEST(ImageCanvasChart, SegmentsScaleAndLegendShowTheirColours) {
     EXPECT_EQ(pixelAt(pic, 6800, 7500), White); // background
 }
 
-// Segments thousands of canvases long are cut by the canvas: the yellow one runs from far
-// right of the canvas back into the plot area, and nothing wraps round into the label margin.
-TEST(ImageCanvasChart, FarOffSegmentsAreCutByTheCanvas) {
+// Segments thousands of canvases long are cut by the plot area: the red one runs far right of
+// it, the yellow one back, the green one over both; nothing shows right of it or in the margin.
+TEST(ImageCanvasChart, FarOffSegmentsAreCutByThePlotArea) {
     ChartFixture f;
     f.setRow(1, {10000000, -10000000, 1});
     ImageSurface surface;
@@ -72,7 +72,8 @@ TEST(ImageCanvasChart, FarOffSegmentsAreCutByTheCanvas) {
     drawColourChart(f.plot, f.table, f.boxes, surface, GraphSize::Standard, f.metrics);
 
     for (double y : {1500.0, 3200.0, 5000.0}) {
-        EXPECT_EQ(pixelAt(surface.pic, 6780, y), 0xFFFF00u) << "right of the plot area at " << y;
+        EXPECT_EQ(pixelAt(surface.pic, 6500, y), 0x00FF00u) << "in the plot area at " << y;
+        EXPECT_EQ(pixelAt(surface.pic, 6780, y), White) << "right of the plot area at " << y;
         EXPECT_EQ(pixelAt(surface.pic, 750, y), White) << "label margin at " << y;
     }
 }

@@ -35,6 +35,10 @@ void RecordingCanvas::setForeColor(QRgb c) {
     ops << QStringLiteral("setForeColor(%1)").arg(colour(c));
 }
 
+void RecordingCanvas::setFontSize(int twips) {
+    ops << QStringLiteral("setFontSize(%1)").arg(twips);
+}
+
 void RecordingCanvas::setCurrentX(float x) {
     x_ = x;
     ops << QStringLiteral("setCurrentX(%1)").arg(num(x));

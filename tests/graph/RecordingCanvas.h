@@ -16,6 +16,7 @@ public:
     void setFillStyle(FillStyle style) override;
     void setFillColor(QRgb colour) override;
     void setForeColor(QRgb colour) override;
+    void setFontSize(int twips) override;
     void setCurrentX(float x) override;
     void setCurrentY(float y) override;
     void print(const QString& text) override;
