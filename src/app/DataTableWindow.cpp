@@ -185,62 +185,62 @@ void DataTableWindow::announceCells() {
     for (int r = 0; r < model_.rowCount(); ++r)
         for (int c = 0; c < model_.columnCount(); ++c)
             tell(accessibleCell(view_, model_.index(r, c)), QAccessible::NameChanged);
+}
 
-    // As wide as its columns, at least as wide as it has always opened and at most the screen.
-    void DataTableWindow::openWideEnough() {
-        view_->resizeColumnsToContents();
-        const QMargins margins = layout()->contentsMargins();
-        const int columns = view_->verticalHeader()->sizeHint().width() +
-                            view_->horizontalHeader()->length() + 2 * view_->frameWidth() +
-                            view_->verticalScrollBar()->sizeHint().width();
-        const int wanted = std::max(MinimumWidth, columns + margins.left() + margins.right());
-        resize(std::min(wanted, screen()->availableGeometry().width()), Height);
-    }
+// As wide as its columns, at least as wide as it has always opened and at most the screen.
+void DataTableWindow::openWideEnough() {
+    view_->resizeColumnsToContents();
+    const QMargins margins = layout()->contentsMargins();
+    const int columns = view_->verticalHeader()->sizeHint().width() +
+                        view_->horizontalHeader()->length() + 2 * view_->frameWidth() +
+                        view_->verticalScrollBar()->sizeHint().width();
+    const int wanted = std::max(MinimumWidth, columns + margins.left() + margins.right());
+    resize(std::min(wanted, screen()->availableGeometry().width()), Height);
+}
 
-    TextGrid DataTableWindow::copiedCells() const {
-        TextGrid grid;
-        const QModelIndexList selected = view_->selectionModel()->selectedIndexes();
-        if (selected.isEmpty()) {
-            grid.emplace_back(1); // the corner over the bars' labels
+TextGrid DataTableWindow::copiedCells() const {
+    TextGrid grid;
+    const QModelIndexList selected = view_->selectionModel()->selectedIndexes();
+    if (selected.isEmpty()) {
+        grid.emplace_back(1); // the corner over the bars' labels
+        for (int c = 0; c < model_.columnCount(); ++c)
+            grid.back().push_back(model_.headerData(c, Qt::Horizontal).toString());
+        for (int r = 0; r < model_.rowCount(); ++r) {
+            grid.push_back({model_.headerData(r, Qt::Vertical).toString()});
             for (int c = 0; c < model_.columnCount(); ++c)
-                grid.back().push_back(model_.headerData(c, Qt::Horizontal).toString());
-            for (int r = 0; r < model_.rowCount(); ++r) {
-                grid.push_back({model_.headerData(r, Qt::Vertical).toString()});
-                for (int c = 0; c < model_.columnCount(); ++c)
-                    grid.back().push_back(model_.index(r, c).data().toString());
-            }
-            return grid;
+                grid.back().push_back(model_.index(r, c).data().toString());
         }
-        // The block that spans the selection, its unselected cells empty, as spreadsheets copy.
-        int top = model_.rowCount(), left = model_.columnCount(), bottom = -1, right = -1;
-        for (const QModelIndex& index : selected) {
-            top = std::min(top, index.row());
-            bottom = std::max(bottom, index.row());
-            left = std::min(left, index.column());
-            right = std::max(right, index.column());
-        }
-        grid.assign(std::size_t(bottom - top + 1),
-                    std::vector<QString>(std::size_t(right - left + 1)));
-        for (const QModelIndex& index : selected)
-            grid.at(std::size_t(index.row() - top)).at(std::size_t(index.column() - left)) =
-                index.data().toString();
         return grid;
     }
-
-    void DataTableWindow::copy() {
-        QApplication::clipboard()->setMimeData(tableMimeData(copiedCells()));
+    // The block that spans the selection, its unselected cells empty, as spreadsheets copy.
+    int top = model_.rowCount(), left = model_.columnCount(), bottom = -1, right = -1;
+    for (const QModelIndex& index : selected) {
+        top = std::min(top, index.row());
+        bottom = std::max(bottom, index.row());
+        left = std::min(left, index.column());
+        right = std::max(right, index.column());
     }
+    grid.assign(std::size_t(bottom - top + 1), std::vector<QString>(std::size_t(right - left + 1)));
+    for (const QModelIndex& index : selected)
+        grid.at(std::size_t(index.row() - top)).at(std::size_t(index.column() - left)) =
+            index.data().toString();
+    return grid;
+}
 
-    bool DataTableWindow::eventFilter(QObject * watched, QEvent * event) {
-        // The view would copy only the current cell.
-        if (watched == view_ && event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-            copy();
-            return true;
-        }
-        // Qt tells the focus on the table after the view has it; the current cell follows then.
-        if (watched == view_ && event->type() == QEvent::FocusIn)
-            QMetaObject::invokeMethod(this, &DataTableWindow::announceCurrentCell,
-                                      Qt::QueuedConnection);
-        return QWidget::eventFilter(watched, event);
+void DataTableWindow::copy() {
+    QApplication::clipboard()->setMimeData(tableMimeData(copiedCells()));
+}
+
+bool DataTableWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The view would copy only the current cell.
+    if (watched == view_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        copy();
+        return true;
     }
+    // Qt tells the focus on the table after the view has it; the current cell follows then.
+    if (watched == view_ && event->type() == QEvent::FocusIn)
+        QMetaObject::invokeMethod(this, &DataTableWindow::announceCurrentCell,
+                                  Qt::QueuedConnection);
+    return QWidget::eventFilter(watched, event);
+}
