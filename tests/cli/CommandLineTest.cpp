@@ -444,7 +444,7 @@ TEST_F(CommandLineTest, ReadsStandardInputAndTheSheetAsked) {
         int status;
         const char* errors; // what standard error holds; empty for nothing
     } cases[] = {
-        {{"-"}, contents(ods), 0, "「標準入力」には表のあるシートが 2 枚あります (売上、日付)"},
+        {{"-"}, contents(ods), 0, "「標準入力」: 表のあるシートが 2 枚あります (売上、日付)"},
         {{"-"}, "東京,大阪\n食品,1\n", 0, ""},
         {{ods, "--sheet", "日付"}, {}, 0, ""},
         {{ods, "--sheet", "9"}, {}, 1, "シート「9」がありません"},

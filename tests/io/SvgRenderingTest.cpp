@@ -3,7 +3,6 @@
 
 #include "graph/RandomCharts.h"
 
-#include "data/RuntimeError.h"
 #include "data/TableContents.h"
 #include "graph/WindowlessGraph.h"
 #include "io/ChartFile.h"
