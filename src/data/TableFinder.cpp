@@ -150,6 +150,22 @@ private:
     Descriptions descriptions_;
 };
 
+// Whether `line` holds, at every place across the lines, the sum of the other lines' values,
+// `valueAt(line, place)`. Only a first or last line can be such a total, and only of two lines or
+// more, each checked at two places or more: a table of one row holds many a coincidence.
+template <class ValueAt>
+bool sumsTheOthers(std::size_t line, const std::vector<std::size_t>& lines,
+                   const std::vector<std::size_t>& places, ValueAt valueAt) {
+    if (lines.size() < 3 || places.size() < 2 || (line != lines.front() && line != lines.back()))
+        return false;
+    return std::all_of(places.begin(), places.end(), [&](std::size_t place) {
+        double others = 0;
+        for (std::size_t other : lines)
+            others += other == line ? 0 : valueAt(other, place);
+        return nearlyEqual(valueAt(line, place), others);
+    });
+}
+
 // The rows and columns of `block` (header first, label column first) left out as totals.
 void leaveOutTotals(TextGrid& block, bool header, FoundTable& found) {
     const std::size_t firstRow = header ? 1 : 0;
@@ -164,31 +180,17 @@ void leaveOutTotals(TextGrid& block, bool header, FoundTable& found) {
     for (std::size_t c = 1; c < width; ++c)
         columns.push_back(c);
 
-    // By its sums, only a first or last line can be a total, and only of two lines or more, each
-    // checked at two places or more: a table of one row holds many a coincidence.
     const auto isTotalRow = [&](std::size_t r) {
-        if (isTotalLabel(cellAt(block, r, 0)))
-            return true;
-        if (rows.size() < 3 || columns.size() < 2 || (r != rows.front() && r != rows.back()))
-            return false;
-        return std::all_of(columns.begin(), columns.end(), [&](std::size_t c) {
-            double others = 0;
-            for (std::size_t o : rows)
-                others += o == r ? 0 : value(o, c);
-            return nearlyEqual(value(r, c), others);
-        });
+        return isTotalLabel(cellAt(block, r, 0)) ||
+               sumsTheOthers(r, rows, columns, [&](std::size_t line, std::size_t place) {
+                   return value(line, place);
+               });
     };
     const auto isTotalColumn = [&](std::size_t c) {
-        if (header && isTotalLabel(cellAt(block, 0, c)))
-            return true;
-        if (columns.size() < 3 || rows.size() < 2 || (c != columns.front() && c != columns.back()))
-            return false;
-        return std::all_of(rows.begin(), rows.end(), [&](std::size_t r) {
-            double others = 0;
-            for (std::size_t o : columns)
-                others += o == c ? 0 : value(r, o);
-            return nearlyEqual(value(r, c), others);
-        });
+        return (header && isTotalLabel(cellAt(block, 0, c))) ||
+               sumsTheOthers(c, columns, rows, [&](std::size_t line, std::size_t place) {
+                   return value(place, line);
+               });
     };
     std::vector<std::size_t> totalRows;
     for (std::size_t r : rows)
