@@ -116,12 +116,9 @@ void TableEditing::pasteBlock(const TextGrid& block, QPoint place) {
 }
 
 void TableEditing::tellUnreadable(const std::vector<GridCell>& cells, const QString& leftOut) {
-    QStringList told;
-    for (const QString& part : {unreadableValuesMessage(cells), leftOut})
-        if (!part.isEmpty())
-            told << part;
-    if (!told.isEmpty())
-        dialogs_.warn(window_, told.join(u'\n'));
+    if (const QString told = joinedMessages({unreadableValuesMessage(cells), leftOut});
+        !told.isEmpty())
+        dialogs_.warn(window_, told);
 }
 
 void TableEditing::copyTable() {

@@ -59,11 +59,10 @@ Result<QString> renderChart(const QString& input, const QString& output, Picture
         failure.file = input;
         return failure;
     }
-    QStringList told;
-    for (const QString& part : {sheetTaken, loadedNotice(*loaded), chartNotice(*drawn)})
-        if (!part.isEmpty())
-            told << QString(part).replace(u'\n', u' ');
-    const QString notice = told.join(u' ');
+    // One line for the file.
+    const QString notice =
+        joinedMessages({sheetTaken, loadedNotice(*loaded), chartNotice(*drawn)}, u' ')
+            .replace(u'\n', u' ');
     if (output.isEmpty())
         return notice;
     const Result<void> written =

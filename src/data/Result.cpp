@@ -2,6 +2,8 @@
 
 #include "data/RuntimeError.h"
 
+#include <QStringList>
+
 namespace {
 
 // The number under which copying the picture has always been reported.
@@ -40,4 +42,12 @@ QString failureMessage(const Failure& failure) {
         return QStringLiteral("「%1」: %2").arg(file, reason);
     }
     return reason;
+}
+
+QString joinedMessages(std::initializer_list<QString> messages, QChar separator) {
+    QStringList told;
+    for (const QString& message : messages)
+        if (!message.isEmpty())
+            told << message;
+    return told.join(separator);
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <initializer_list>
 #include <optional>
 #include <utility>
 #include <variant>
@@ -35,6 +36,9 @@ struct Failure {
 // The message that tells the user of the failure, the one text the window shows and the command
 // line writes.
 QString failureMessage(const Failure& failure);
+
+// Messages told together: the ones that say something, joined by `separator`.
+QString joinedMessages(std::initializer_list<QString> messages, QChar separator = u'\n');
 
 // A value, or the failure that took its place.
 template <class T> class [[nodiscard]] Result {

@@ -133,11 +133,7 @@ Result<LoadedTable> loadTableBytes(const QByteArray& bytes, const QString& name,
 }
 
 QString loadedNotice(const LoadedTable& table) {
-    QStringList told;
-    for (const QString& part : {table.notice, table.leftOut})
-        if (!part.isEmpty())
-            told << part;
-    return told.join(u'\n');
+    return joinedMessages({table.notice, table.leftOut});
 }
 
 void fillBoxes(TableContents& boxes, const LoadedTable& table) {
