@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs into a staging folder and checks that exactly the program, its menu entry, its icons,
-# its AppStream metadata and its manual page arrive, and that the entry and the metadata are
-# valid.
+# its AppStream metadata, its manual pages, its licence and the user's manual arrive, and that
+# the entry and the metadata are valid.
 set -euo pipefail
 BUILD=${1:?usage: $0 build-folder}
 STAGE=$(mktemp -d)
@@ -12,7 +12,8 @@ actual=$(cd "$STAGE" && find . -type f | sort)
 expected=$(printf '%s\n' ./usr/bin/tallyfold ./usr/share/applications/tallyfold.desktop \
     ./usr/share/icons/hicolor/{128x128,256x256,32x32,64x64}/apps/tallyfold.png \
     ./usr/share/metainfo/io.github.tallyfold.Tallyfold.metainfo.xml \
-    ./usr/share/man/man1/tallyfold.1.gz | sort)
+    ./usr/share/man/man1/tallyfold.1.gz \
+    ./usr/share/doc/tallyfold/{LICENSE,manual.ja.md,entry-window.png,colour-chart.png,chart-numbers.png} | sort)
 [ "$actual" = "$expected" ] || { echo "FAIL: installed files differ:"; diff <(echo "$expected") <(echo "$actual"); exit 1; }
 
 entry=$STAGE/usr/share/applications/tallyfold.desktop
@@ -41,4 +42,10 @@ for section in SYNOPSIS OPTIONS 'EXIT STATUS' FILES EXAMPLES "Tallyfold $version
     grep -q "$section" <<<"$page" || { echo "FAIL: the manual page lacks $section"; exit 1; }
 done
 [ -z "$(gunzip -c "$manual" | groff -man -Tutf8 -ww -z 2>&1)" ] || { echo "FAIL: groff warns"; exit 1; }
+doc=$STAGE/usr/share/doc/tallyfold
+grep -q 'MIT License' "$doc/LICENSE"
+# Every picture the manual shows is installed beside it.
+for picture in $(grep -o '](\([a-z-]*\.png\))' "$doc/manual.ja.md" | tr -d '()]'); do
+    [ -f "$doc/$picture" ] || { echo "FAIL: the manual's $picture is not installed"; exit 1; }
+done
 echo "install: passed"
