@@ -1,6 +1,10 @@
 #include "app/ChartOptionsMenu.h"
 
+#include "app/AboutBox.h"
+#include "app/HelpWindow.h"
+
 #include <QActionGroup>
+#include <QKeySequence>
 #include <QMenu>
 #include <QSettings>
 
@@ -115,5 +119,14 @@ QMenu* chartOptionsMenu(const ChartOptions& options, const std::array<QString, 1
     QAction* table = menu->addAction(QStringLiteral("データ表を表示(&D)"));
     table->setObjectName(QStringLiteral("show-data-table"));
     QObject::connect(table, &QAction::triggered, table, actions.showDataTable);
+
+    menu->addSeparator();
+    QAction* help = menu->addAction(QStringLiteral("ヘルプ(&H)"));
+    help->setObjectName(QStringLiteral("help"));
+    help->setShortcut(QKeySequence::HelpContents); // shown beside the item; the window's F1 acts
+    QObject::connect(help, &QAction::triggered, parent, [parent] { showManual(parent); });
+    QAction* about = menu->addAction(QStringLiteral("バージョン情報(&A)"));
+    about->setObjectName(QStringLiteral("about"));
+    QObject::connect(about, &QAction::triggered, parent, [parent] { showAbout(parent); });
     return menu;
 }

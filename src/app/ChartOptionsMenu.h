@@ -22,6 +22,7 @@ struct ChartMenuActions {
 
 // The chart's context menu, built from the options in force and the column labels as typed:
 // the values, shares and totals to show, the bars' order (the input's, the totals', or the share
-// of a labelled column) and the data table. It deletes itself once closed.
+// of a labelled column), the data table, the manual and the version information. It deletes
+// itself once closed.
 QMenu* chartOptionsMenu(const ChartOptions& options, const std::array<QString, 12>& columnLabels,
                         const ChartMenuActions& actions, QWidget* parent);

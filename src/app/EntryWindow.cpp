@@ -4,6 +4,7 @@
 #include "app/ChartView.h"
 #include "app/Dialogs.h"
 #include "app/GraphWindow.h"
+#include "app/HelpWindow.h"
 #include "app/TableEditing.h"
 #include "app/WindowAccessible.h"
 #include "data/BoxNames.h"
@@ -87,6 +88,7 @@ EntryWindow::EntryWindow(Dialogs& dialogs, QWidget* parent)
 
     values_[0][0]->setFocus();
     setAcceptDrops(true);
+    installHelpKey(this);
 }
 
 EntryWindow::~EntryWindow() {

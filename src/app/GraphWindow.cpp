@@ -2,6 +2,7 @@
 
 #include "app/ChartView.h"
 #include "app/DataTableWindow.h"
+#include "app/HelpWindow.h"
 #include "app/WindowAccessible.h"
 #include "graph/ChartNotice.h"
 #include "graph/Twips.h"
@@ -41,6 +42,7 @@ GraphWindow::GraphWindow(QWidget* parent)
     notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     notice_->hide();
     connect(pic_, &ChartView::readingChanged, this, &GraphWindow::showNotice);
+    installHelpKey(this);
 }
 
 QString GraphWindow::notice() const {
