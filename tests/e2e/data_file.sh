@@ -20,6 +20,7 @@ echo "ok: saved"
 click "$MAIN" 368 476 # 全てを消す
 click "$MAIN" 464 476 # データの読込
 answer_file_dialog "$WORK/a.txt"
+settle # a click while the load still holds the dialog's place would be dropped
 click "$MAIN" 464 444 # データの保存
 answer_file_dialog "$WORK/b.txt"
 settle
