@@ -86,25 +86,4 @@ TEST(TableDocument, UndoAndRedoRestoreTheWholeContents) {
     }
 }
 
-TEST(TableDocument, TellsEachChangedBoxOnceAndNothingForNoChange) {
-    TableDocument document;
-    std::vector<int> boxes; // the row of each box told
-    int sizes = 0;
-    int changes = 0;
-    QObject::connect(&document, &TableDocument::boxChanged,
-                     [&](int row, int, const QString&) { boxes.push_back(row); });
-    QObject::connect(&document, &TableDocument::sizeChanged, [&] { ++sizes; });
-    QObject::connect(&document, &TableDocument::changed, [&] { ++changes; });
-    document.replace(QStringLiteral("データの読込"), loadedFile());
-    EXPECT_EQ(boxes.size(), 2) << "1A and the title";
-    document.replace(QStringLiteral("データの読込"), loadedFile());
-    document.type(0, 0, QStringLiteral("the corner is no box"));
-    EXPECT_EQ(boxes.size(), 2);
-    EXPECT_EQ(changes, 1);
-    document.undo();
-    EXPECT_EQ(boxes.size(), 4);
-    EXPECT_EQ(boxes.at(3), 11) << "the title, in row 11";
-    EXPECT_EQ(sizes, 0);
-}
-
 } // namespace

@@ -190,7 +190,7 @@ TEST(TableFiles, TablesInsideSheetsLandWhereAReaderExpectsThem) {
         Descriptions descriptions;
         const char* leftOut;
     } cases[] = {
-        // Saved by LibreOffice Calc from statistics.fods, its totals by formulas.
+        // Saved once by LibreOffice Calc: a statistics table with its totals by formulas.
         {statistics + "xlsx",
          DataFormat::Xlsx,
          ",男,女",
