@@ -1,6 +1,5 @@
 #include "RandomCharts.h"
 
-#include "data/RuntimeError.h"
 #include "graph/ChartNotice.h"
 
 #include <gtest/gtest.h>
@@ -28,12 +27,10 @@ TEST(ChartProperties, LeftHandTextsNeverOverlapAndBarsStayInThePlot) {
     for (const RandomChart& chart : randomCharts(400, 20240607)) {
         SCOPED_TRACE(index++);
         WindowlessGraph graph;
-        ChartLayout layout;
-        try {
-            layout = drawOnNewWindow(graph, chart.boxes, chart.style);
-        } catch (const RuntimeError&) {
+        const Result<ChartLayout> drawn = drawOnNewWindow(graph, chart.boxes, chart.style);
+        if (!drawn)
             continue;
-        }
+        const ChartLayout& layout = *drawn;
         const PlotGeometry& plot = layout.plot;
         const QRectF frame(plot.left, plot.top, plot.width, plot.height);
         const QRectF canvas(QPointF(0, 0), QSizeF(graph.picture().sizeTwips()));
