@@ -4,6 +4,7 @@
 #include "app/ChartView.h"
 #include "app/Dialogs.h"
 #include "app/GraphWindow.h"
+#include "app/PaletteMenu.h"
 #include "app/TableEditing.h"
 #include "app/WindowAccessible.h"
 #include "data/BoxNames.h"
@@ -17,6 +18,7 @@
 #include "graph/ColourChart.h"
 #include "graph/Fonts.h"
 #include "graph/ImageCanvas.h"
+#include "graph/Palettes.h"
 #include "graph/PatternChart.h"
 #include "graph/SizeOption.h"
 #include "io/ChartFile.h"
@@ -231,14 +233,36 @@ void EntryWindow::drawChart(const ChartDriver& driver) {
     });
 }
 
-void EntryWindow::showChartMenu(QPoint globalPos) {
+void EntryWindow::showChartMenu(QPoint globalPos, const std::optional<ChartPlace>& place) {
     std::array<QString, DataTable::DataColumns> labels;
     for (int c = 1; c <= DataTable::DataColumns; ++c)
         labels.at(c - 1) = document_.contents().columnLabel(c);
     const ChartMenuActions actions{
         [this](const ChartOptions& options) { changeChartOptions(options); },
-        [this] { graphWindow().showDataTable(); }};
+        [this] { graphWindow().showDataTable(); },
+        [this](int column) { chooseColumnColour(column); }};
+    const std::optional<ChartReading>& shown = graphWindow().chartView().reading();
+    // A colour chart's legend key has its own menu, for its column's colour.
+    if (place && place->kind == ChartPlace::Kind::Key && shown &&
+        shown->layout().kind == ChartKind::Colour) {
+        const KeyLayout& key = shown->layout().keys.at(std::size_t(place->item));
+        keyMenu(key.column, key.label.text, actions, &graphWindow())->popup(globalPos);
+        return;
+    }
     chartOptionsMenu(chartOptions_, labels, actions, &graphWindow())->popup(globalPos);
+}
+
+void EntryWindow::chooseColumnColour(int column) {
+    const QString title = QStringLiteral("「%1」の色")
+                              .arg(columnName(column, document_.contents().columnLabel(column)));
+    const std::optional<QRgb> chosen =
+        dialogs_.askColour(&graphWindow(), columnColour(chartOptions_, column), title);
+    if (!chosen)
+        return;
+    ChartOptions options = chartOptions_;
+    options.userColours.at(std::size_t(column - 1)) = *chosen;
+    options.palette = Palette::User;
+    changeChartOptions(options);
 }
 
 void EntryWindow::changeChartOptions(const ChartOptions& options) {

@@ -3,6 +3,7 @@
 #include "app/CommonDialog.h"
 #include "data/TableDocument.h"
 #include "graph/ChartLayout.h"
+#include "graph/ChartReading.h"
 #include "graph/GraphSize.h"
 #include "io/FileFormats.h"
 
@@ -96,7 +97,9 @@ private:
                                         GraphSurface&, GraphSize, const TextMetrics&,
                                         const ChartOptions&);
     void drawChart(const ChartDriver& driver);
-    void showChartMenu(QPoint globalPos);
+    void showChartMenu(QPoint globalPos, const std::optional<ChartPlace>& place);
+    // Asks for the colour of a column (1 to 12) and puts the user's colours in force.
+    void chooseColumnColour(int column);
     // Keeps the options and redraws the chart shown, with the boxes as they are now.
     void changeChartOptions(const ChartOptions& options);
     void clearNumbersCommand();

@@ -4,6 +4,7 @@
 #include "cli/OutputFile.h"
 #include "data/DataTable.h"
 #include "graph/SizeName.h"
+#include "io/ChartSettings.h"
 
 #include "Version.h"
 
@@ -126,6 +127,11 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         QStringLiteral("帯の並べ方: input (表の順、既定), total (合計の大きい順), "
                        "A から L (その列の割合の大きい順、小文字でも可)。"),
         QStringLiteral("ORDER"), QStringLiteral("input"));
+    const QCommandLineOption palette(
+        QStringLiteral("palette"),
+        QStringLiteral("カラーグラフの色: standard (標準、既定), cud (カラーユニバーサルデザイン), "
+                       "user (ウィンドウで選んだ色)。"),
+        QStringLiteral("PALETTE"), QStringLiteral("standard"));
     const QCommandLineOption fromFile(
         QStringLiteral("from-file"),
         QStringLiteral("描くデータファイルの名前を一行に一つずつ書いたファイル (- で標準入力)。"),
@@ -165,9 +171,9 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         QStringLiteral("strict"),
         QStringLiteral("数値として読めない値のあるデータファイルはグラフにせず、失敗とします。"));
     const QList<QCommandLineOption> options = {
-        help,  version,      render, output,   fromFile,       null,  pattern,
-        size,  format,       values, percent,  totals,         sort,  jobs,
-        shard, skipExisting, report, progress, progressAlways, sheet, strict};
+        help,   version,  render,         output, fromFile, null,   pattern, size,
+        format, values,   percent,        totals, sort,     jobs,   shard,   skipExisting,
+        report, progress, progressAlways, sheet,  strict,   palette};
 
     QCommandLineParser parser;
     parser.addOptions(options);
@@ -185,7 +191,7 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
     if (!parser.isSet(render)) {
         for (const QCommandLineOption& option :
              {output, fromFile, null, pattern, size, format, values, percent, totals, sort, jobs,
-              shard, skipExisting, report, progress, progressAlways, sheet, strict})
+              shard, skipExisting, report, progress, progressAlways, sheet, strict, palette})
             if (parser.isSet(option))
                 return usageError(QStringLiteral("--%1 は --render と共に使います。")
                                       .arg(option.names().constLast()),
@@ -229,6 +235,14 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
     request.style.options.values = parser.isSet(values);
     request.style.options.percent = parser.isSet(percent);
     request.style.options.totals = parser.isSet(totals);
+    const std::optional<Palette> paletteChosen = paletteNamed(parser.value(palette));
+    if (!paletteChosen)
+        return usageError(QStringLiteral("--palette は standard, cud, user のどれかです。"),
+                          options);
+    request.style.options.palette = *paletteChosen;
+    // The user's colours are read only when asked for, so that a run depends on no settings.
+    if (request.style.options.palette == Palette::User)
+        request.style.options.userColours = savedChartOptions().userColours;
     if (parser.isSet(format)) {
         request.format = formatNamed(parser.value(format));
         if (!request.format)
