@@ -5,6 +5,7 @@
 #include "app/Dialogs.h"
 #include "app/GraphWindow.h"
 #include "app/PaletteMenu.h"
+#include "app/PictureMenu.h"
 #include "app/TableEditing.h"
 #include "app/WindowAccessible.h"
 #include "data/BoxNames.h"
@@ -68,7 +69,8 @@ const QStringList DataFileSuffixes = {QStringLiteral("txt"), QStringLiteral("csv
 EntryWindow::EntryWindow(Dialogs& dialogs, QWidget* parent)
     : QWidget(parent)
     , dialogs_(dialogs)
-    , chartOptions_(savedChartOptions()) {
+    , chartOptions_(savedChartOptions())
+    , pictureSettings_(savedPictureSettings()) {
     installWindowAccessible();
     createGrid();
     createLabelBoxes();
@@ -249,7 +251,13 @@ void EntryWindow::showChartMenu(QPoint globalPos, const std::optional<ChartPlace
         keyMenu(key.column, key.label.text, actions, &graphWindow())->popup(globalPos);
         return;
     }
-    chartOptionsMenu(chartOptions_, labels, actions, &graphWindow())->popup(globalPos);
+    QMenu* menu = chartOptionsMenu(chartOptions_, labels, actions, &graphWindow());
+    menu->addSeparator();
+    addPictureMenu(*menu, pictureSettings_, [this](const PictureSettings& settings) {
+        pictureSettings_ = settings;
+        savePictureSettings(settings);
+    });
+    menu->popup(globalPos);
 }
 
 void EntryWindow::chooseColumnColour(int column) {
@@ -387,7 +395,9 @@ void EntryWindow::savePictureCommand() {
     if (!path)
         return;
     const PictureFormat format = pictureFormat(*path, commonDialog1_.filterIndex());
-    if (const Result<void> saved = saveChart(graphWindow().picture(), *path, format); !saved)
+    if (const Result<void> saved =
+            saveChart(graphWindow().picture(), *path, format, NewFile::Synced, pictureSettings_);
+        !saved)
         dialogs_.warn(this, failureMessage(saved.failure()));
 }
 

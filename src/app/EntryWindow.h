@@ -6,6 +6,7 @@
 #include "graph/ChartReading.h"
 #include "graph/GraphSize.h"
 #include "io/FileFormats.h"
+#include "io/PictureSettings.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -120,6 +121,7 @@ private:
     TableDocument document_{startContents()};
     PlotGeometry plot_;
     ChartOptions chartOptions_;
+    PictureSettings pictureSettings_;
     QPointer<GraphWindow> graphWindow_;
     TableEditing* editing_ = nullptr;
 

@@ -132,6 +132,14 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         QStringLiteral("カラーグラフの色: standard (標準、既定), cud (カラーユニバーサルデザイン), "
                        "user (ウィンドウで選んだ色)。"),
         QStringLiteral("PALETTE"), QStringLiteral("standard"));
+    const QCommandLineOption dpi(
+        QStringLiteral("dpi"),
+        QStringLiteral("PNG と BMP の解像度 (%1 から %2 まで。既定は %3)。文字も線もその解像度で"
+                       "描きます。")
+            .arg(PictureSettings::MinDpi)
+            .arg(PictureSettings::MaxDpi)
+            .arg(PictureSettings::ScreenDpi),
+        QStringLiteral("N"));
     const QCommandLineOption fromFile(
         QStringLiteral("from-file"),
         QStringLiteral("描くデータファイルの名前を一行に一つずつ書いたファイル (- で標準入力)。"),
@@ -171,9 +179,9 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         QStringLiteral("strict"),
         QStringLiteral("数値として読めない値のあるデータファイルはグラフにせず、失敗とします。"));
     const QList<QCommandLineOption> options = {
-        help,   version,  render,         output, fromFile, null,   pattern, size,
-        format, values,   percent,        totals, sort,     jobs,   shard,   skipExisting,
-        report, progress, progressAlways, sheet,  strict,   palette};
+        help,   version,  render,         output, fromFile, null,    pattern, size,
+        format, values,   percent,        totals, sort,     jobs,    shard,   skipExisting,
+        report, progress, progressAlways, sheet,  strict,   palette, dpi};
 
     QCommandLineParser parser;
     parser.addOptions(options);
@@ -190,8 +198,9 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
 
     if (!parser.isSet(render)) {
         for (const QCommandLineOption& option :
-             {output, fromFile, null, pattern, size, format, values, percent, totals, sort, jobs,
-              shard, skipExisting, report, progress, progressAlways, sheet, strict, palette})
+             {output,   fromFile,       null,  pattern, size,    format,       values,
+              percent,  totals,         sort,  jobs,    shard,   skipExisting, report,
+              progress, progressAlways, sheet, strict,  palette, dpi})
             if (parser.isSet(option))
                 return usageError(QStringLiteral("--%1 は --render と共に使います。")
                                       .arg(option.names().constLast()),
@@ -247,6 +256,16 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         request.format = formatNamed(parser.value(format));
         if (!request.format)
             return usageError(QStringLiteral("--format は bmp, png, svg, pdf のどれかです。"),
+                              options);
+    }
+    if (parser.isSet(dpi)) {
+        bool number = false;
+        request.picture.dpi = parser.value(dpi).toInt(&number);
+        if (!number || request.picture.dpi < PictureSettings::MinDpi ||
+            request.picture.dpi > PictureSettings::MaxDpi)
+            return usageError(QStringLiteral("--dpi は %1 から %2 までの整数です。")
+                                  .arg(PictureSettings::MinDpi)
+                                  .arg(PictureSettings::MaxDpi),
                               options);
     }
     request.jobs = QThread::idealThreadCount();

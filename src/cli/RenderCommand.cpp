@@ -129,26 +129,26 @@ int runRender(const RenderRequest& request) {
             (request.progress == ShowProgress::OnTerminal && ::isatty(STDERR_FILENO)),
         ::isatty(STDERR_FILENO));
     bool reported = true;
-    RenderBatch batch(count > 1 ? request.jobs : 1, request.skipExisting,
-                      intoFolder ? folderDataFiles : oneDataFile, picturesInFolder,
-                      [&](const ChartOutcome& outcome) {
-                          if (outcome.status == ChartOutcome::Status::Failed) {
-                              progress.clear();
-                              report(outcome.message);
-                          } else if (!outcome.notice.isEmpty()) {
-                              progress.clear();
-                              report(
-                                  QStringLiteral("「%1」: %2").arg(outcome.input, outcome.notice));
-                          }
-                          if (request.report && reported)
-                              if (const Result<void> written = records.write(outcome); !written) {
-                                  progress.clear();
-                                  report(failureMessage(written.failure()));
-                                  reported = false;
-                              }
-                          progress.count(outcome);
-                      },
-                      request.reading);
+    RenderBatch batch(
+        count > 1 ? request.jobs : 1, request.skipExisting,
+        intoFolder ? folderDataFiles : oneDataFile, picturesInFolder,
+        [&](const ChartOutcome& outcome) {
+            if (outcome.status == ChartOutcome::Status::Failed) {
+                progress.clear();
+                report(outcome.message);
+            } else if (!outcome.notice.isEmpty()) {
+                progress.clear();
+                report(QStringLiteral("「%1」: %2").arg(outcome.input, outcome.notice));
+            }
+            if (request.report && reported)
+                if (const Result<void> written = records.write(outcome); !written) {
+                    progress.clear();
+                    report(failureMessage(written.failure()));
+                    reported = false;
+                }
+            progress.count(outcome);
+        },
+        request.reading, request.picture);
     qsizetype position = 0;
     const Result<void> drawn = inputs.forEach([&](const QString& input) {
         const bool mine = own(position++);

@@ -20,6 +20,7 @@ const QString OrderKey = QStringLiteral("chart/order");
 const QString SortColumnKey = QStringLiteral("chart/sortColumn");
 const QString PaletteKey = QStringLiteral("chart/palette");
 const QString ColoursKey = QStringLiteral("chart/colours");
+const QString DpiKey = QStringLiteral("picture/dpi");
 
 // The orders by the names they are kept under, so that the file reads as words.
 const std::array<std::pair<BarOrder, QLatin1String>, 3> OrderNames = {{
@@ -81,4 +82,17 @@ void saveChartOptions(const ChartOptions& options) {
     for (const std::optional<QRgb>& colour : options.userColours)
         colours << (colour ? QColor(*colour).name() : QString());
     kept.setValue(ColoursKey, colours);
+}
+
+PictureSettings savedPictureSettings() {
+    PictureSettings saved;
+    // A resolution out of range, from a hand-edited file, is the screen's.
+    const int dpi = settings().value(DpiKey, PictureSettings::ScreenDpi).toInt();
+    if (dpi >= PictureSettings::MinDpi && dpi <= PictureSettings::MaxDpi)
+        saved.dpi = dpi;
+    return saved;
+}
+
+void savePictureSettings(const PictureSettings& saved) {
+    settings().setValue(DpiKey, saved.dpi);
 }

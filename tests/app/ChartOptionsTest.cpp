@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QSettings>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -126,6 +127,21 @@ TEST_F(ChartOptionsTest, ColumnColoursAreChosenFromThePaletteMenuOrTheirKey) {
     EXPECT_EQ(dialogs.colourTitles, QStringList({"「食品」の色", "「食品」の色", "「R&D」の色"}));
     EXPECT_EQ(shown().keys[2].fill.colour, qRgb(40, 50, 60));
     EXPECT_EQ(savedChartOptions().userColours[0], qRgb(10, 20, 30));
+}
+
+TEST_F(ChartOptionsTest, ResolutionChosenInTheMenuDrawsSavedBitmapsOnly) {
+    item("dpi-300")->trigger();
+    EXPECT_TRUE(item("dpi-300")->isChecked());
+    EXPECT_EQ(savedPictureSettings().dpi, 300);
+    QTemporaryDir dir;
+    for (const char* name : {"chart.png", "chart.bmp", "chart.svg"}) {
+        dialogs.fileNames << dir.filePath(QString::fromLatin1(name));
+        click("Command6");
+    }
+    EXPECT_EQ(QImage(dir.filePath("chart.png")).size(), QSize(1429, 1579));
+    EXPECT_EQ(QImage(dir.filePath("chart.bmp")).dotsPerMeterX(), 11811);
+    EXPECT_TRUE(QFile(dir.filePath("chart.svg")).open(QIODevice::ReadOnly));
+    EXPECT_EQ(graph->picture().pixelSize(), QSize(457, 505)) << "the screen stays";
 }
 
 TEST_F(ChartOptionsTest, DataTableFollowsTheChartAndSwitchesToShares) {
