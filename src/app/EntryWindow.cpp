@@ -3,6 +3,7 @@
 #include "app/ChartOptionsMenu.h"
 #include "app/ChartView.h"
 #include "app/Dialogs.h"
+#include "app/FileFollower.h"
 #include "app/GraphWindow.h"
 #include "app/PaletteMenu.h"
 #include "app/PictureMenu.h"
@@ -83,6 +84,8 @@ EntryWindow::EntryWindow(Dialogs& dialogs, QWidget* parent)
     setFont(ninePointFont(SerifFamily));
     applyTabOrder();
     watchBoxes();
+    follower_ = new FileFollower(document_, dialogs_, this);
+    connect(follower_, &FileFollower::reloaded, this, &EntryWindow::showReloaded);
 
     const GraphSize sizes[] = {GraphSize::Standard, GraphSize::Tall, GraphSize::Wide};
     for (std::size_t i = 0; i < options_.size(); ++i)
@@ -276,11 +279,21 @@ void EntryWindow::chooseColumnColour(int column) {
 void EntryWindow::changeChartOptions(const ChartOptions& options) {
     chartOptions_ = options;
     saveChartOptions(options);
+    redrawChart();
+}
+
+void EntryWindow::redrawChart() {
     if (!graphWindow_)
         return;
     // Only a chart drawn whole is read, and so redrawn: nothing else is on the canvas as a chart.
     if (const std::optional<ChartReading>& shown = graphWindow_->chartView().reading())
         drawChart(shown->layout().kind == ChartKind::Colour ? drawColourChart : drawPatternChart);
+}
+
+void EntryWindow::showReloaded() {
+    redrawChart();
+    if (graphWindow_)
+        graphWindow_->tell(QStringLiteral("ファイルが更新されたため読み込み直しました"));
 }
 
 void EntryWindow::watchBoxes() {
@@ -323,6 +336,7 @@ void EntryWindow::nameValueBoxes(int row, int column) {
 void EntryWindow::clearNumbersCommand() {
     TableContents cleared = document_.contents();
     textClr1(cleared);
+    follower_->stop();
     document_.replace(QStringLiteral("数値を消す"), cleared);
 }
 
@@ -330,6 +344,7 @@ void EntryWindow::clearAllCommand() {
     TableContents cleared = document_.contents();
     textClr1(cleared);
     textClr2(cleared);
+    follower_->stop();
     document_.replace(QStringLiteral("全てを消す"), cleared);
     graphWindow().canvas().cls();
 }
@@ -346,12 +361,18 @@ void EntryWindow::saveDataCommand() {
         if (format == DataFormat::Csv && holdsDescriptions(contents) &&
             dialogs_.ask(this, csvWithoutDescriptionsQuestion()) != QMessageBox::Yes)
             return;
+        // The program's own save is no change to follow; the saved file is followed after it.
+        const QString followed = follower_->path();
+        follower_->stop();
         const Result<LossyCells> saved = saveTable(*path, format, contents);
         if (!saved) {
+            if (!followed.isEmpty())
+                follower_->follow(followed, {});
             dialogs_.warn(this, failureMessage(saved.failure()));
             return;
         }
         document_.setFile(*path);
+        follower_->follow(*path, {});
         if (const QString message = lossyCellsMessage(*path, *saved); !message.isEmpty())
             dialogs_.warn(this, message);
     });
@@ -384,6 +405,7 @@ void EntryWindow::openDataFile(const QString& path, DataFormat format) {
     fillBoxes(read, *loaded);
     read.file = path;
     document_.replace(QStringLiteral("データの読込"), read);
+    follower_->follow(path, loaded->sheet);
     // Loaded again as it was: the caption still names the file.
     showPathInCaption(path);
     if (const QString told = loadedNotice(*loaded); !told.isEmpty())

@@ -17,6 +17,7 @@
 #include <vector>
 
 class Dialogs;
+class FileFollower;
 class GraphWindow;
 class TableEditing;
 class QRadioButton;
@@ -98,6 +99,10 @@ private:
                                         GraphSurface&, GraphSize, const TextMetrics&,
                                         const ChartOptions&);
     void drawChart(const ChartDriver& driver);
+    // Draws again the chart shown, if any, as it was drawn.
+    void redrawChart();
+    // The table was read again from its changed file: the chart follows and the window tells.
+    void showReloaded();
     void showChartMenu(QPoint globalPos, const std::optional<ChartPlace>& place);
     // Asks for the colour of a column (1 to 12) and puts the user's colours in force.
     void chooseColumnColour(int column);
@@ -124,6 +129,7 @@ private:
     PictureSettings pictureSettings_;
     QPointer<GraphWindow> graphWindow_;
     TableEditing* editing_ = nullptr;
+    FileFollower* follower_ = nullptr;
 
     std::array<std::array<QLineEdit*, 12>, 10> values_{};
     std::array<QLineEdit*, 10> rowLabels_{};
