@@ -2,60 +2,11 @@
 
 #include "app/AboutBox.h"
 #include "app/HelpWindow.h"
+#include "app/PaletteMenu.h"
 
 #include <QActionGroup>
 #include <QKeySequence>
 #include <QMenu>
-#include <QSettings>
-
-namespace {
-
-// The program's own settings file, whatever names the running application was given.
-QSettings settings() {
-    return QSettings(QStringLiteral("tallyfold"), QStringLiteral("tallyfold"));
-}
-
-const QString ValuesKey = QStringLiteral("chart/values");
-const QString PercentKey = QStringLiteral("chart/percent");
-const QString TotalsKey = QStringLiteral("chart/totals");
-const QString OrderKey = QStringLiteral("chart/order");
-const QString SortColumnKey = QStringLiteral("chart/sortColumn");
-
-// The orders by the names they are kept under, so that the file reads as words.
-const std::array<std::pair<BarOrder, QLatin1String>, 3> OrderNames = {{
-    {BarOrder::Input, QLatin1String("input")},
-    {BarOrder::Total, QLatin1String("total")},
-    {BarOrder::ColumnShare, QLatin1String("column")},
-}};
-
-} // namespace
-
-ChartOptions savedChartOptions() {
-    const QSettings kept = settings();
-    ChartOptions options;
-    options.values = kept.value(ValuesKey, false).toBool();
-    options.percent = kept.value(PercentKey, false).toBool();
-    options.totals = kept.value(TotalsKey, false).toBool();
-    const QString order = kept.value(OrderKey).toString();
-    for (const auto& [value, name] : OrderNames)
-        if (order == name)
-            options.order = value;
-    // A column out of range, from a hand-edited file, orders by the first.
-    const int column = kept.value(SortColumnKey, 1).toInt();
-    options.sortColumn = column >= 1 && column <= 12 ? column : 1;
-    return options;
-}
-
-void saveChartOptions(const ChartOptions& options) {
-    QSettings kept = settings();
-    kept.setValue(ValuesKey, options.values);
-    kept.setValue(PercentKey, options.percent);
-    kept.setValue(TotalsKey, options.totals);
-    for (const auto& [value, name] : OrderNames)
-        if (options.order == value)
-            kept.setValue(OrderKey, QString(name));
-    kept.setValue(SortColumnKey, options.sortColumn);
-}
 
 QMenu* chartOptionsMenu(const ChartOptions& options, const std::array<QString, 12>& columnLabels,
                         const ChartMenuActions& actions, QWidget* parent) {
@@ -114,6 +65,8 @@ QMenu* chartOptionsMenu(const ChartOptions& options, const std::array<QString, 1
                      QStringLiteral("の割合の大きい順"),
                  QStringLiteral("sort-column-%1").arg(column), BarOrder::ColumnShare, column);
     }
+
+    addPaletteMenu(*menu, options, columnLabels, actions);
 
     menu->addSeparator();
     QAction* table = menu->addAction(QStringLiteral("データ表を表示(&D)"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graph/ChartOptions.h"
+#include "io/ChartSettings.h"
 
 #include <QString>
 
@@ -10,19 +11,17 @@
 class QMenu;
 class QWidget;
 
-// The chart's options as the user chose them last, kept in the user's settings between sessions.
-ChartOptions savedChartOptions();
-void saveChartOptions(const ChartOptions& options);
-
-// What the chart's context menu does: a changed option, or the data table asked for.
+// What the chart's context menu does: a changed option, the data table asked for, or a column's
+// colour (1 to 12) to be chosen.
 struct ChartMenuActions {
     std::function<void(const ChartOptions&)> changeOptions;
     std::function<void()> showDataTable;
+    std::function<void(int column)> chooseColour;
 };
 
 // The chart's context menu, built from the options in force and the column labels as typed:
 // the values, shares and totals to show, the bars' order (the input's, the totals', or the share
-// of a labelled column), the data table, the manual and the version information. It deletes
-// itself once closed.
+// of a labelled column), the palette and the columns' colours, the data table, the manual and the
+// version information. It deletes itself once closed.
 QMenu* chartOptionsMenu(const ChartOptions& options, const std::array<QString, 12>& columnLabels,
                         const ChartMenuActions& actions, QWidget* parent);

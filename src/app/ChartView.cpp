@@ -86,8 +86,13 @@ bool ChartView::event(QEvent* event) {
 }
 
 void ChartView::contextMenuEvent(QContextMenuEvent* event) {
-    emit menuRequested(event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
-                                                                   : keyboardMenuPlace());
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        emit menuRequested(keyboardMenuPlace(), highlight_);
+        return;
+    }
+    const QPointF twips(QPointF(event->pos()) * TwipsPerPixel);
+    emit menuRequested(event->globalPos(),
+                       reading_ ? reading_->placeAt(twips, PointerSlack) : std::nullopt);
 }
 
 QPoint ChartView::keyboardMenuPlace() const {
@@ -97,7 +102,7 @@ QPoint ChartView::keyboardMenuPlace() const {
 void ChartView::keyPressEvent(QKeyEvent* event) {
     // The Menu key comes as a context menu event; Shift+F10 is left to the widget.
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
-        emit menuRequested(keyboardMenuPlace());
+        emit menuRequested(keyboardMenuPlace(), highlight_);
         return;
     }
     if (!reading_) {

@@ -41,8 +41,9 @@ public:
 signals:
     // A chart was drawn, or the one drawn forgotten.
     void readingChanged();
-    // The user asked for the chart's context menu, to show at `globalPos`.
-    void menuRequested(QPoint globalPos);
+    // The user asked for the chart's context menu, to show at `globalPos`, over `place` (the
+    // thing under the pointer, or the highlight for the keyboard's menu).
+    void menuRequested(QPoint globalPos, std::optional<ChartPlace> place);
 
 protected:
     bool event(QEvent* event) override;

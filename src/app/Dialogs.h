@@ -2,6 +2,7 @@
 
 #include "app/Quit.h"
 
+#include <QRgb>
 #include <QString>
 #include <QStringList>
 
@@ -42,4 +43,6 @@ public:
     // index of the one chosen, nothing when cancelled.
     virtual std::optional<qsizetype> askSheet(QWidget* parent, const QString& file,
                                               const QStringList& sheets) = 0;
+    // Asks for a colour, `initial` chosen first; nothing when cancelled.
+    virtual std::optional<QRgb> askColour(QWidget* parent, QRgb initial, const QString& title) = 0;
 };

@@ -3,8 +3,11 @@
 #include "app/ChartOptionsMenu.h"
 #include "app/ChartView.h"
 #include "app/Dialogs.h"
+#include "app/FileFollower.h"
 #include "app/GraphWindow.h"
 #include "app/HelpWindow.h"
+#include "app/PaletteMenu.h"
+#include "app/PictureMenu.h"
 #include "app/TableEditing.h"
 #include "app/WindowAccessible.h"
 #include "data/BoxNames.h"
@@ -18,6 +21,7 @@
 #include "graph/ColourChart.h"
 #include "graph/Fonts.h"
 #include "graph/ImageCanvas.h"
+#include "graph/Palettes.h"
 #include "graph/PatternChart.h"
 #include "graph/SizeOption.h"
 #include "io/ChartFile.h"
@@ -67,7 +71,8 @@ const QStringList DataFileSuffixes = {QStringLiteral("txt"), QStringLiteral("csv
 EntryWindow::EntryWindow(Dialogs& dialogs, QWidget* parent)
     : QWidget(parent)
     , dialogs_(dialogs)
-    , chartOptions_(savedChartOptions()) {
+    , chartOptions_(savedChartOptions())
+    , pictureSettings_(savedPictureSettings()) {
     installWindowAccessible();
     createGrid();
     createLabelBoxes();
@@ -80,6 +85,8 @@ EntryWindow::EntryWindow(Dialogs& dialogs, QWidget* parent)
     setFont(ninePointFont(SerifFamily));
     applyTabOrder();
     watchBoxes();
+    follower_ = new FileFollower(document_, dialogs_, this);
+    connect(follower_, &FileFollower::reloaded, this, &EntryWindow::showReloaded);
 
     const GraphSize sizes[] = {GraphSize::Standard, GraphSize::Tall, GraphSize::Wide};
     for (std::size_t i = 0; i < options_.size(); ++i)
@@ -233,24 +240,62 @@ void EntryWindow::drawChart(const ChartDriver& driver) {
     });
 }
 
-void EntryWindow::showChartMenu(QPoint globalPos) {
+void EntryWindow::showChartMenu(QPoint globalPos, const std::optional<ChartPlace>& place) {
     std::array<QString, DataTable::DataColumns> labels;
     for (int c = 1; c <= DataTable::DataColumns; ++c)
         labels.at(c - 1) = document_.contents().columnLabel(c);
     const ChartMenuActions actions{
         [this](const ChartOptions& options) { changeChartOptions(options); },
-        [this] { graphWindow().showDataTable(); }};
-    chartOptionsMenu(chartOptions_, labels, actions, &graphWindow())->popup(globalPos);
+        [this] { graphWindow().showDataTable(); },
+        [this](int column) { chooseColumnColour(column); }};
+    const std::optional<ChartReading>& shown = graphWindow().chartView().reading();
+    // A colour chart's legend key has its own menu, for its column's colour.
+    if (place && place->kind == ChartPlace::Kind::Key && shown &&
+        shown->layout().kind == ChartKind::Colour) {
+        const KeyLayout& key = shown->layout().keys.at(std::size_t(place->item));
+        keyMenu(key.column, key.label.text, actions, &graphWindow())->popup(globalPos);
+        return;
+    }
+    QMenu* menu = chartOptionsMenu(chartOptions_, labels, actions, &graphWindow());
+    menu->addSeparator();
+    addPictureMenu(*menu, pictureSettings_, [this](const PictureSettings& settings) {
+        pictureSettings_ = settings;
+        savePictureSettings(settings);
+    });
+    menu->popup(globalPos);
+}
+
+void EntryWindow::chooseColumnColour(int column) {
+    const QString title = QStringLiteral("「%1」の色")
+                              .arg(columnName(column, document_.contents().columnLabel(column)));
+    const std::optional<QRgb> chosen =
+        dialogs_.askColour(&graphWindow(), columnColour(chartOptions_, column), title);
+    if (!chosen)
+        return;
+    ChartOptions options = chartOptions_;
+    options.userColours.at(std::size_t(column - 1)) = *chosen;
+    options.palette = Palette::User;
+    changeChartOptions(options);
 }
 
 void EntryWindow::changeChartOptions(const ChartOptions& options) {
     chartOptions_ = options;
     saveChartOptions(options);
+    redrawChart();
+}
+
+void EntryWindow::redrawChart() {
     if (!graphWindow_)
         return;
     // Only a chart drawn whole is read, and so redrawn: nothing else is on the canvas as a chart.
     if (const std::optional<ChartReading>& shown = graphWindow_->chartView().reading())
         drawChart(shown->layout().kind == ChartKind::Colour ? drawColourChart : drawPatternChart);
+}
+
+void EntryWindow::showReloaded() {
+    redrawChart();
+    if (graphWindow_)
+        graphWindow_->tell(QStringLiteral("ファイルが更新されたため読み込み直しました"));
 }
 
 void EntryWindow::watchBoxes() {
@@ -293,6 +338,7 @@ void EntryWindow::nameValueBoxes(int row, int column) {
 void EntryWindow::clearNumbersCommand() {
     TableContents cleared = document_.contents();
     textClr1(cleared);
+    follower_->stop();
     document_.replace(QStringLiteral("数値を消す"), cleared);
 }
 
@@ -300,6 +346,7 @@ void EntryWindow::clearAllCommand() {
     TableContents cleared = document_.contents();
     textClr1(cleared);
     textClr2(cleared);
+    follower_->stop();
     document_.replace(QStringLiteral("全てを消す"), cleared);
     graphWindow().canvas().cls();
 }
@@ -316,12 +363,18 @@ void EntryWindow::saveDataCommand() {
         if (format == DataFormat::Csv && holdsDescriptions(contents) &&
             dialogs_.ask(this, csvWithoutDescriptionsQuestion()) != QMessageBox::Yes)
             return;
+        // The program's own save is no change to follow; the saved file is followed after it.
+        const QString followed = follower_->path();
+        follower_->stop();
         const Result<LossyCells> saved = saveTable(*path, format, contents);
         if (!saved) {
+            if (!followed.isEmpty())
+                follower_->follow(followed, {});
             dialogs_.warn(this, failureMessage(saved.failure()));
             return;
         }
         document_.setFile(*path);
+        follower_->follow(*path, {});
         if (const QString message = lossyCellsMessage(*path, *saved); !message.isEmpty())
             dialogs_.warn(this, message);
     });
@@ -354,6 +407,7 @@ void EntryWindow::openDataFile(const QString& path, DataFormat format) {
     fillBoxes(read, *loaded);
     read.file = path;
     document_.replace(QStringLiteral("データの読込"), read);
+    follower_->follow(path, loaded->sheet);
     // Loaded again as it was: the caption still names the file.
     showPathInCaption(path);
     if (const QString told = loadedNotice(*loaded); !told.isEmpty())
@@ -365,7 +419,9 @@ void EntryWindow::savePictureCommand() {
     if (!path)
         return;
     const PictureFormat format = pictureFormat(*path, commonDialog1_.filterIndex());
-    if (const Result<void> saved = saveChart(graphWindow().picture(), *path, format); !saved)
+    if (const Result<void> saved =
+            saveChart(graphWindow().picture(), *path, format, NewFile::Synced, pictureSettings_);
+        !saved)
         dialogs_.warn(this, failureMessage(saved.failure()));
 }
 

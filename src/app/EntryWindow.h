@@ -3,8 +3,10 @@
 #include "app/CommonDialog.h"
 #include "data/TableDocument.h"
 #include "graph/ChartLayout.h"
+#include "graph/ChartReading.h"
 #include "graph/GraphSize.h"
 #include "io/FileFormats.h"
+#include "io/PictureSettings.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -15,6 +17,7 @@
 #include <vector>
 
 class Dialogs;
+class FileFollower;
 class GraphWindow;
 class TableEditing;
 class QRadioButton;
@@ -96,7 +99,13 @@ private:
                                         GraphSurface&, GraphSize, const TextMetrics&,
                                         const ChartOptions&);
     void drawChart(const ChartDriver& driver);
-    void showChartMenu(QPoint globalPos);
+    // Draws again the chart shown, if any, as it was drawn.
+    void redrawChart();
+    // The table was read again from its changed file: the chart follows and the window tells.
+    void showReloaded();
+    void showChartMenu(QPoint globalPos, const std::optional<ChartPlace>& place);
+    // Asks for the colour of a column (1 to 12) and puts the user's colours in force.
+    void chooseColumnColour(int column);
     // Keeps the options and redraws the chart shown, with the boxes as they are now.
     void changeChartOptions(const ChartOptions& options);
     void clearNumbersCommand();
@@ -117,8 +126,10 @@ private:
     TableDocument document_{startContents()};
     PlotGeometry plot_;
     ChartOptions chartOptions_;
+    PictureSettings pictureSettings_;
     QPointer<GraphWindow> graphWindow_;
     TableEditing* editing_ = nullptr;
+    FileFollower* follower_ = nullptr;
 
     std::array<std::array<QLineEdit*, 12>, 10> values_{};
     std::array<QLineEdit*, 10> rowLabels_{};

@@ -41,7 +41,10 @@ GraphWindow::GraphWindow(QWidget* parent)
     notice_->setWordWrap(true);
     notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     notice_->hide();
-    connect(pic_, &ChartView::readingChanged, this, &GraphWindow::showNotice);
+    connect(pic_, &ChartView::readingChanged, this, [this] {
+        told_.clear();
+        showNotice();
+    });
     installHelpKey(this);
 }
 
@@ -51,10 +54,19 @@ QString GraphWindow::notice() const {
 
 void GraphWindow::showNotice() {
     const std::optional<ChartReading>& reading = pic_->reading();
-    const QString text = reading ? chartNotice(reading->layout()) : QString();
+    QStringList parts;
+    for (const QString& part : {told_, reading ? chartNotice(reading->layout()) : QString()})
+        if (!part.isEmpty())
+            parts << part;
+    const QString text = parts.join(u'\n');
     notice_->setText(text);
     notice_->setVisible(!text.isEmpty());
     placeNotice();
+}
+
+void GraphWindow::tell(const QString& text) {
+    told_ = text;
+    showNotice();
 }
 
 // Under the canvas, the window growing where the line would not show whole.

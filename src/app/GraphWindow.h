@@ -32,8 +32,11 @@ public:
     void showDataTable();
     // The file whose table the chart shows, as screen readers name the window and its table.
     void setFile(const QString& file);
-    // What the chart shown leaves out, as the window tells it; empty for nothing.
+    // What the chart shown leaves out, after what the window was told since the chart was drawn,
+    // as the window tells it; empty for nothing.
     QString notice() const;
+    // Tells `text` under the chart until the next chart is drawn or forgotten.
+    void tell(const QString& text);
 
     static constexpr int ClientWidth = 6870;
     static constexpr int ClientHeight = 7890;
@@ -57,4 +60,5 @@ private:
     QLabel* notice_;
     QPointer<DataTableWindow> dataTable_;
     QString file_;
+    QString told_;
 };

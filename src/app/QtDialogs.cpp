@@ -1,5 +1,6 @@
 #include "app/QtDialogs.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -84,4 +85,9 @@ std::optional<qsizetype> QtDialogs::askSheet(QWidget* parent, const QString& fil
         return std::nullopt;
     const qsizetype chosen = sheets.indexOf(dialog.textValue());
     return chosen < 0 ? std::nullopt : std::optional<qsizetype>(chosen);
+}
+
+std::optional<QRgb> QtDialogs::askColour(QWidget* parent, QRgb initial, const QString& title) {
+    const QColor colour = QColorDialog::getColor(QColor(initial), parent, title);
+    return colour.isValid() ? std::optional(colour.rgb()) : std::nullopt;
 }

@@ -17,6 +17,7 @@ public:
     bool askPrinter(QWidget* parent, QPrinter& printer) override;
     std::optional<qsizetype> askSheet(QWidget* parent, const QString& file,
                                       const QStringList& sheets) override;
+    std::optional<QRgb> askColour(QWidget* parent, QRgb initial, const QString& title) override;
 
     // The message box that ask() shows, built but not shown.
     static std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const Question& question);

@@ -42,7 +42,8 @@ Result<LoadedTable> loadInput(const QString& input, const QString& sheet, QStrin
 } // namespace
 
 Result<QString> renderChart(const QString& input, const QString& output, PictureFormat format,
-                            ChartStyle style, const TableReading& reading) {
+                            ChartStyle style, const TableReading& reading,
+                            const PictureSettings& picture) {
     QString sheetTaken;
     const Result<LoadedTable> loaded = loadInput(input, reading.sheet, sheetTaken);
     if (!loaded)
@@ -66,9 +67,10 @@ Result<QString> renderChart(const QString& input, const QString& output, Picture
     if (output.isEmpty())
         return notice;
     const Result<void> written =
-        output == StandardOutput ? writeBytes(Action::SavePicture, StandardOutputName,
-                                              STDOUT_FILENO, chartBytes(graph.picture(), format))
-                                 : saveChart(graph.picture(), output, format, NewFile::Direct);
+        output == StandardOutput
+            ? writeBytes(Action::SavePicture, StandardOutputName, STDOUT_FILENO,
+                         chartBytes(graph.picture(), format, picture))
+            : saveChart(graph.picture(), output, format, NewFile::Direct, picture);
     if (!written)
         return written.failure();
     return notice;

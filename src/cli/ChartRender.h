@@ -3,6 +3,7 @@
 #include "data/Result.h"
 #include "graph/WindowlessGraph.h"
 #include "io/FileFormats.h"
+#include "io/PictureSettings.h"
 
 #include <QString>
 
@@ -26,4 +27,5 @@ struct TableReading {
 // left out) and of the chart (what it was asked to show and does not) in one line; empty where
 // there is nothing to tell.
 Result<QString> renderChart(const QString& input, const QString& output, PictureFormat format,
-                            ChartStyle style, const TableReading& reading = {});
+                            ChartStyle style, const TableReading& reading = {},
+                            const PictureSettings& picture = {});

@@ -4,6 +4,7 @@
 #include "cli/OutputFile.h"
 #include "data/DataTable.h"
 #include "graph/SizeName.h"
+#include "io/ChartSettings.h"
 
 #include "Version.h"
 
@@ -126,6 +127,19 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         QStringLiteral("帯の並べ方: input (表の順、既定), total (合計の大きい順), "
                        "A から L (その列の割合の大きい順、小文字でも可)。"),
         QStringLiteral("ORDER"), QStringLiteral("input"));
+    const QCommandLineOption palette(
+        QStringLiteral("palette"),
+        QStringLiteral("カラーグラフの色: standard (標準、既定), cud (カラーユニバーサルデザイン), "
+                       "user (ウィンドウで選んだ色)。"),
+        QStringLiteral("PALETTE"), QStringLiteral("standard"));
+    const QCommandLineOption dpi(
+        QStringLiteral("dpi"),
+        QStringLiteral("PNG と BMP の解像度 (%1 から %2 まで。既定は %3)。文字も線もその解像度で"
+                       "描きます。")
+            .arg(PictureSettings::MinDpi)
+            .arg(PictureSettings::MaxDpi)
+            .arg(PictureSettings::ScreenDpi),
+        QStringLiteral("N"));
     const QCommandLineOption fromFile(
         QStringLiteral("from-file"),
         QStringLiteral("描くデータファイルの名前を一行に一つずつ書いたファイル (- で標準入力)。"),
@@ -165,9 +179,9 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         QStringLiteral("strict"),
         QStringLiteral("数値として読めない値のあるデータファイルはグラフにせず、失敗とします。"));
     const QList<QCommandLineOption> options = {
-        help,  version,      render, output,   fromFile,       null,  pattern,
-        size,  format,       values, percent,  totals,         sort,  jobs,
-        shard, skipExisting, report, progress, progressAlways, sheet, strict};
+        help,   version,  render,         output, fromFile, null,    pattern, size,
+        format, values,   percent,        totals, sort,     jobs,    shard,   skipExisting,
+        report, progress, progressAlways, sheet,  strict,   palette, dpi};
 
     QCommandLineParser parser;
     parser.addOptions(options);
@@ -184,8 +198,9 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
 
     if (!parser.isSet(render)) {
         for (const QCommandLineOption& option :
-             {output, fromFile, null, pattern, size, format, values, percent, totals, sort, jobs,
-              shard, skipExisting, report, progress, progressAlways, sheet, strict})
+             {output,   fromFile,       null,  pattern, size,    format,       values,
+              percent,  totals,         sort,  jobs,    shard,   skipExisting, report,
+              progress, progressAlways, sheet, strict,  palette, dpi})
             if (parser.isSet(option))
                 return usageError(QStringLiteral("--%1 は --render と共に使います。")
                                       .arg(option.names().constLast()),
@@ -229,10 +244,28 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
     request.style.options.values = parser.isSet(values);
     request.style.options.percent = parser.isSet(percent);
     request.style.options.totals = parser.isSet(totals);
+    const std::optional<Palette> paletteChosen = paletteNamed(parser.value(palette));
+    if (!paletteChosen)
+        return usageError(QStringLiteral("--palette は standard, cud, user のどれかです。"),
+                          options);
+    request.style.options.palette = *paletteChosen;
+    // The user's colours are read only when asked for, so that a run depends on no settings.
+    if (request.style.options.palette == Palette::User)
+        request.style.options.userColours = savedChartOptions().userColours;
     if (parser.isSet(format)) {
         request.format = formatNamed(parser.value(format));
         if (!request.format)
             return usageError(QStringLiteral("--format は bmp, png, svg, pdf のどれかです。"),
+                              options);
+    }
+    if (parser.isSet(dpi)) {
+        bool number = false;
+        request.picture.dpi = parser.value(dpi).toInt(&number);
+        if (!number || request.picture.dpi < PictureSettings::MinDpi ||
+            request.picture.dpi > PictureSettings::MaxDpi)
+            return usageError(QStringLiteral("--dpi は %1 から %2 までの整数です。")
+                                  .arg(PictureSettings::MinDpi)
+                                  .arg(PictureSettings::MaxDpi),
                               options);
     }
     request.jobs = QThread::idealThreadCount();

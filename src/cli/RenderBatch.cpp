@@ -33,14 +33,16 @@ QString oneLine(const QString& message) {
 
 RenderBatch::RenderBatch(int jobs, bool skipExisting, const DataFiles& dataFiles,
                          const RepeatedNames& outputs,
-                         std::function<void(const ChartOutcome&)> finished, TableReading reading)
+                         std::function<void(const ChartOutcome&)> finished, TableReading reading,
+                         PictureSettings picture)
     : jobs_(jobs)
     , skipExisting_(skipExisting)
     , mostWaiting_(jobs == 1 ? 0 : 2 * std::size_t(jobs))
     , dataFiles_(dataFiles)
     , outputs_(outputs)
     , finished_(std::move(finished))
-    , reading_(std::move(reading)) {
+    , reading_(std::move(reading))
+    , picture_(picture) {
     threads_.setMaxThreadCount(jobs);
     // The font database is filled here, by one thread, before any chart needs it.
     QFontMetrics(chartFont()).height();
@@ -93,9 +95,9 @@ void RenderBatch::start(Drawing drawing, const QString& input, const QString& ou
     auto result = std::make_shared<std::promise<Result<QString>>>();
     drawing.result = result->get_future();
     drawing_.push_back(std::move(drawing));
-    const auto render = [=, reading = reading_] {
+    const auto render = [=, reading = reading_, picture = picture_] {
         try {
-            result->set_value(renderChart(input, output, format, style, reading));
+            result->set_value(renderChart(input, output, format, style, reading, picture));
         } catch (...) {
             result->set_exception(std::current_exception());
         }

@@ -26,7 +26,7 @@ public:
     // left as it is, and its data file not read. `reading` tells how the data files are read.
     RenderBatch(int jobs, bool skipExisting, const DataFiles& dataFiles,
                 const RepeatedNames& outputs, std::function<void(const ChartOutcome&)> finished,
-                TableReading reading = {});
+                TableReading reading = {}, PictureSettings picture = {});
     RenderBatch(const RenderBatch&) = delete;
     RenderBatch& operator=(const RenderBatch&) = delete;
 
@@ -62,6 +62,7 @@ private:
     const RepeatedNames& outputs_;
     std::function<void(const ChartOutcome&)> finished_;
     TableReading reading_;
+    PictureSettings picture_;
     PathSet written_;             // the pictures written that a later one may be named as
     std::deque<Drawing> drawing_; // in the order of the data files
     bool allWritten_ = true;

@@ -150,7 +150,7 @@ int runRender(const RenderRequest& request) {
                 }
             progress.count(outcome);
         },
-        request.reading);
+        request.reading, request.picture);
     qsizetype position = 0;
     const Result<void> drawn = inputs.forEach([&](const QString& input) {
         const bool mine = own(position++);

@@ -7,6 +7,7 @@
 #include "data/TableContents.h"
 #include "graph/CanvasText.h"
 #include "graph/LabelColumn.h"
+#include "graph/Palettes.h"
 #include "graph/PatternScheme.h"
 #include "graph/TextContrast.h"
 
@@ -66,9 +67,9 @@ constexpr std::array<QRgb, 17> ColourTable = {
     qRgb(0x80, 0x80, 0x80), // grey
 };
 
-Fill fillOf(ChartKind kind, int column) {
+Fill fillOf(ChartKind kind, int column, const ChartOptions& options) {
     if (kind == ChartKind::Colour)
-        return {tableColour(column), FillStyle::Solid};
+        return {columnColour(options, column), FillStyle::Solid};
     const Pattern pattern = patternOf(column);
     return {pattern.fillColorSlot != 0 ? std::optional(tableColour(pattern.fillColorSlot))
                                        : std::nullopt,
@@ -157,7 +158,7 @@ private:
             layout_.keys.push_back(
                 {k,
                  {float(x), float(y), float(x + KeyWidth), float(y + KeyHeight)},
-                 fillOf(layout_.kind, k),
+                 fillOf(layout_.kind, k, layout_.options),
                  place(float(x + KeyLabelOffset), float(y), boxes_.columnLabel(k))});
         }
 
@@ -369,7 +370,7 @@ private:
             const double value = table_.number(n, c);
             bar.segments.push_back({c, value, value / bar.total, value / grandTotal,
                                     Corners{x(c - 1), bar.top, x(c), bar.bottom},
-                                    fillOf(layout_.kind, c), std::nullopt});
+                                    fillOf(layout_.kind, c, layout_.options), std::nullopt});
             bar.segments.back().figure = figureIn(bar.segments.back(), bar.segments);
         }
         layout_.bars.push_back(std::move(bar));

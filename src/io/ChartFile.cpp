@@ -19,6 +19,7 @@
 namespace {
 
 constexpr int TwipsPerPoint = 20;
+constexpr double MetresPerInch = 0.0254;
 const QString Title = QStringLiteral("量率グラフ");
 
 // The chart's title, or the name of every chart where it has none.
@@ -28,8 +29,25 @@ QString titleOf(const ImageCanvas& canvas) {
 
 } // namespace
 
-QByteArray chartPng(const ImageCanvas& canvas) {
-    return encodePng(canvas.image());
+QImage chartImage(const ImageCanvas& canvas, int dpi) {
+    if (dpi == PictureSettings::ScreenDpi)
+        return canvas.image();
+    const QSize twips = canvas.sizeTwips();
+    const auto pixels = [dpi](int length) {
+        return static_cast<int>(std::ceil(length * double(dpi) / TwipsPerInch));
+    };
+    QImage image(pixels(twips.width()), pixels(twips.height()), QImage::Format_RGB32);
+    const int dotsPerMeter = static_cast<int>(std::lround(dpi / MetresPerInch));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(canvas.backColor());
+    QPainter painter(&image);
+    canvas.replay(painter);
+    return image;
+}
+
+QByteArray chartPng(const ImageCanvas& canvas, int dpi) {
+    return encodePng(chartImage(canvas, dpi));
 }
 
 QByteArray chartSvg(const ImageCanvas& canvas) {
@@ -57,12 +75,13 @@ QByteArray chartPdf(const ImageCanvas& canvas) {
     return buffer.data();
 }
 
-QByteArray chartBytes(const ImageCanvas& canvas, PictureFormat format) {
+QByteArray chartBytes(const ImageCanvas& canvas, PictureFormat format,
+                      const PictureSettings& settings) {
     switch (format) {
     case PictureFormat::Bmp:
-        return bitmapBytes(canvas.image());
+        return bitmapBytes(chartImage(canvas, settings.dpi));
     case PictureFormat::Png:
-        return chartPng(canvas);
+        return chartPng(canvas, settings.dpi);
     case PictureFormat::Svg:
         return chartSvg(canvas);
     case PictureFormat::Pdf:
@@ -72,8 +91,8 @@ QByteArray chartBytes(const ImageCanvas& canvas, PictureFormat format) {
 }
 
 Result<void> saveChart(const ImageCanvas& canvas, const QString& path, PictureFormat format,
-                       NewFile newFile) {
+                       NewFile newFile, const PictureSettings& settings) {
     if (format == PictureFormat::Bmp)
-        return savePicture(canvas.image(), path, newFile);
-    return saveBytes(Action::SavePicture, path, chartBytes(canvas, format), newFile);
+        return savePicture(chartImage(canvas, settings.dpi), path, newFile);
+    return saveBytes(Action::SavePicture, path, chartBytes(canvas, format, settings), newFile);
 }

@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QSettings>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -88,6 +89,8 @@ TEST_F(ChartOptionsTest, EachItemRedrawsTheChartAndIsKeptForTheNextSession) {
         {"show-values", {.totals = true}, false},
         {"sort-column-3", {.totals = true, .order = BarOrder::ColumnShare, .sortColumn = 3}},
         {"sort-total", {.totals = true, .order = BarOrder::Total, .sortColumn = 3}},
+        {"palette-cud",
+         {.totals = true, .order = BarOrder::Total, .sortColumn = 3, .palette = Palette::Cud}},
     };
     for (const Step& step : steps) {
         item(step.item)->trigger();
@@ -104,6 +107,41 @@ TEST_F(ChartOptionsTest, EachItemRedrawsTheChartAndIsKeptForTheNextSession) {
     item("show-values")->trigger();
     EXPECT_EQ(graph->chartView().reading(), std::nullopt);
     EXPECT_EQ(savedChartOptions().values, true);
+}
+
+TEST_F(ChartOptionsTest, ColumnColoursAreChosenFromThePaletteMenuOrTheirKey) {
+    item("colour-column-1")->trigger(); // cancelled
+    EXPECT_EQ(shown().options.palette, Palette::Standard);
+    dialogs.colourAnswer = qRgb(10, 20, 30);
+    item("colour-column-1")->trigger();
+    EXPECT_EQ(shown().keys[0].fill.colour, qRgb(10, 20, 30));
+    EXPECT_TRUE(item("palette-user")->isChecked());
+
+    const QPoint key = graph->chartView().placeRect({ChartPlace::Kind::Key, 0, 2}).center();
+    QContextMenuEvent rightButton(QContextMenuEvent::Mouse, key, key);
+    QApplication::sendEvent(&graph->chartView(), &rightButton);
+    auto* menu = graph->findChild<QMenu*>(QStringLiteral("key-menu"));
+    ASSERT_NE(menu, nullptr);
+    dialogs.colourAnswer = qRgb(40, 50, 60);
+    menu->actions().front()->trigger();
+    EXPECT_EQ(dialogs.colourTitles, QStringList({"「食品」の色", "「食品」の色", "「R&D」の色"}));
+    EXPECT_EQ(shown().keys[2].fill.colour, qRgb(40, 50, 60));
+    EXPECT_EQ(savedChartOptions().userColours[0], qRgb(10, 20, 30));
+}
+
+TEST_F(ChartOptionsTest, ResolutionChosenInTheMenuDrawsSavedBitmapsOnly) {
+    item("dpi-300")->trigger();
+    EXPECT_TRUE(item("dpi-300")->isChecked());
+    EXPECT_EQ(savedPictureSettings().dpi, 300);
+    QTemporaryDir dir;
+    for (const char* name : {"chart.png", "chart.bmp", "chart.svg"}) {
+        dialogs.fileNames << dir.filePath(QString::fromLatin1(name));
+        click("Command6");
+    }
+    EXPECT_EQ(QImage(dir.filePath("chart.png")).size(), QSize(1429, 1579));
+    EXPECT_EQ(QImage(dir.filePath("chart.bmp")).dotsPerMeterX(), 11811);
+    EXPECT_TRUE(QFile(dir.filePath("chart.svg")).open(QIODevice::ReadOnly));
+    EXPECT_EQ(graph->picture().pixelSize(), QSize(457, 505)) << "the screen stays";
 }
 
 TEST_F(ChartOptionsTest, DataTableFollowsTheChartAndSwitchesToShares) {

@@ -40,6 +40,11 @@ public:
         return sheetAnswer;
     }
 
+    std::optional<QRgb> askColour(QWidget*, QRgb, const QString& title) override {
+        colourTitles << title;
+        return colourAnswer;
+    }
+
     struct FileDialog {
         FileDialogKind kind;
         QString filter;
@@ -57,4 +62,6 @@ public:
     QString pdfPath; // where an accepted print dialog sends the page; empty to cancel
     std::vector<QStringList> sheetChoices;
     std::optional<qsizetype> sheetAnswer = 0; // nothing to cancel
+    QStringList colourTitles;
+    std::optional<QRgb> colourAnswer; // nothing to cancel
 };

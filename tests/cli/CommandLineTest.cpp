@@ -6,11 +6,13 @@
 #include "data/DataTable.h"
 #include "data/InputData.h"
 #include "data/TableContents.h"
+#include "graph/Palettes.h"
 #include "io/SaveFile.h"
 #include "io/TableFiles.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -114,6 +116,9 @@ TEST_F(CommandLineTest, ExitStatusTellsSuccessFailureAndUsageErrors) {
         {{"--bogus", data}, 2},
         {{"--render", data, "-o", out, "--values", "--percent", "--totals", "--sort", "b"}, 0},
         {{"--render", data, "-o", out, "--sort", "M"}, 2},
+        {{"--render", data, "-o", out, "--palette", "rainbow"}, 2},
+        {{"--render", data, "-o", out, "--dpi", "1201"}, 2},
+        {{"--render", data, "-o", out, "--dpi", "600"}, 0},
         {{"--values", data}, 2},
         {{"--render", data, "-o", out, "--jobs", "0"}, 2},
         {{"--render", data, "-o", out, "--jobs", "two"}, 2},
@@ -177,6 +182,14 @@ TEST_F(CommandLineTest, ChartOptionsShowInThePicture) {
     // 支店3 has the larger total; on the dark fills the numbers are white.
     EXPECT_GT(svg.indexOf(QStringLiteral("支店2")), svg.indexOf(QStringLiteral("支店3")));
     EXPECT_TRUE(svg.contains(QRegularExpression(QStringLiteral("<text [^>]*fill=\"#ffffff\""))));
+    const QImage fine = QImage::fromData(
+        tallyfold({"--render", data, "-o", "-", "--format", "bmp", "--dpi", "192"}).bytes);
+    EXPECT_EQ(fine.size(), QSize(914, 1010)) << "twice the pixels";
+    EXPECT_EQ(fine.dotsPerMeterX(), 7559);
+    const QString cud = QColor(paletteColours(Palette::Cud)[0]).name();
+    EXPECT_FALSE(svg.contains(cud));
+    EXPECT_TRUE(tallyfold({"--render", data, "-o", "-", "--format", "svg", "--palette", "cud"})
+                    .output.contains(cud));
 }
 
 // With SOURCE_DATE_EPOCH two renders of a PDF are the same bytes, dated by it; a row whose

@@ -2,6 +2,7 @@
 
 #include "graph/ChartNotice.h"
 #include "graph/ChartReading.h"
+#include "graph/Palettes.h"
 
 #include <gtest/gtest.h>
 
@@ -118,3 +119,22 @@ TEST(ChartOptions, LabelsGiveWayInOrderAndWhatIsLeftOutIsTold) {
 }
 
 } // namespace
+
+TEST(ChartOptions, UserColoursFillTheirColumnsOfTheColourChartOnly) {
+    const Rows row{std::vector<double>(12, 10)};
+    ChartOptions user;
+    user.palette = Palette::User;
+    user.userColours[1] = qRgb(1, 2, 3);
+    for (ChartKind kind : {ChartKind::Colour, ChartKind::Pattern}) {
+        const ChartLayout standard = layOut(row, {}, GraphSize::Standard, kind);
+        const ChartLayout chosen = layOut(row, user, GraphSize::Standard, kind);
+        for (std::size_t c = 0; c < 12; ++c) {
+            const bool changed = kind == ChartKind::Colour && c == 1;
+            EXPECT_EQ(chosen.keys[c].fill.colour == standard.keys[c].fill.colour, !changed) << c;
+            EXPECT_EQ(chosen.bars[0].segments[c].fill.colour, chosen.keys[c].fill.colour) << c;
+        }
+        if (kind == ChartKind::Colour) {
+            EXPECT_EQ(chosen.keys[1].fill.colour, qRgb(1, 2, 3));
+        }
+    }
+}

@@ -175,6 +175,37 @@ TEST(ChartFile, PngHoldsThePixelsOfTheBitmap) {
         << "a failure is reported";
 }
 
+// The mean difference of two pictures' channels, from 0 to 255.
+double meanDifference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+TEST(ChartFile, PngAndBmpAreDrawnAtTheResolutionAskedAndRecordIt) {
+    const DrawnChart chart;
+    const QImage screen = chart.canvas().image().convertToFormat(QImage::Format_RGB32);
+    for (PictureFormat format : {PictureFormat::Png, PictureFormat::Bmp}) {
+        EXPECT_EQ(chartBytes(chart.canvas(), format, {}), chartBytes(chart.canvas(), format));
+        const QImage fine = QImage::fromData(chartBytes(chart.canvas(), format, {300}));
+        EXPECT_EQ(fine.size(), QSize(1429, 1579)); // 457 x 505 pixels at 96 dpi, rounded up
+        EXPECT_EQ(fine.dotsPerMeterX(), 11811);
+        EXPECT_EQ(fine.dotsPerMeterY(), 11811);
+        const QImage back =
+            fine.scaled(screen.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_RGB32);
+        EXPECT_LT(meanDifference(back, screen), 6) << "the same chart, only finer";
+        // The chart is far from a blank picture by the same measure.
+        EXPECT_GT(meanDifference(screen, filled(screen.size(), Qt::white)), 6);
+    }
+}
+
 TEST(ChartFile, SvgHasTheCanvasPhysicalSizeAndItsTextsAsText) {
     const DrawnChart chart;
     const SvgParts svg = svgParts(chartSvg(chart.canvas()));

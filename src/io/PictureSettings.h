@@ -1,0 +1,13 @@
+#pragma once
+
+// How a chart's picture file is made beyond its format: the resolution that PNG and BMP are
+// drawn at (the screen's by default, which gives the canvas's own pixels).
+struct PictureSettings {
+    static constexpr int ScreenDpi = 96;
+    static constexpr int MinDpi = 72;
+    static constexpr int MaxDpi = 1200;
+
+    int dpi = ScreenDpi;
+
+    bool operator==(const PictureSettings&) const = default;
+};
