@@ -19,16 +19,16 @@ int lightness(QRgb c) {
     return qGray(c);
 }
 
-// Pixels of `drawn` within `area` that differ from every pixel of `expected` within one pixel of
-// the same place: a shape or text in one picture that the other lacks.
-int strayPixels(const QImage& drawn, const QImage& expected, QSize area) {
+// Pixels of `drawn` within `area` that differ from every pixel of `expected` within `reach` pixels
+// of the same place: a shape or text in one picture that the other lacks.
+int strayPixels(const QImage& drawn, const QImage& expected, QSize area, int reach) {
     int stray = 0;
     for (int y = 0; y < area.height(); ++y)
         for (int x = 0; x < area.width(); ++x) {
             const int light = lightness(drawn.pixel(x, y));
             bool near = false;
-            for (int dy = -1; dy <= 1 && !near; ++dy)
-                for (int dx = -1; dx <= 1 && !near; ++dx) {
+            for (int dy = -reach; dy <= reach && !near; ++dy)
+                for (int dx = -reach; dx <= reach && !near; ++dx) {
                     const QPoint p(x + dx, y + dy);
                     near =
                         expected.valid(p) && std::abs(lightness(expected.pixel(p)) - light) < 128;
@@ -42,6 +42,9 @@ struct RenderCase {
     std::string name;
     ChartStyle style;
     TableContents boxes;
+    // How far an edge may move: a pixel for the hatching, two where glyph hinting and segments
+    // thinner than a pixel (snapped in the PNG, blended by the renderer) crowd a busy chart.
+    int reach = 1;
 };
 
 } // namespace
@@ -64,17 +67,10 @@ TEST(SvgRendering, RendererDrawsWhatThePngShows) {
                                   {"pattern", {true, GraphSize::Standard, {}}, boxes},
                                   {"pattern tall", {true, GraphSize::Tall, {}}, boxes},
                                   {"pattern wide", {true, GraphSize::Wide, {}}, boxes}};
-    // Charts of the layout's property test, with shrunk, broken and left-out labels and cut
-    // negative values, in colour without segment numbers and not tall: the hatching is compared
-    // above, and busier pictures pass the budget of stray pixels by glyph hinting alone.
-    for (const RandomChart& chart : randomCharts(16, 20240607))
-        if (chart.style.size != GraphSize::Tall)
-            cases.push_back({"random " + std::to_string(cases.size()),
-                             {false,
-                              chart.style.size,
-                              {false, false, chart.style.options.totals, chart.style.options.order,
-                               chart.style.options.sortColumn}},
-                             chart.boxes});
+    // Charts of the layout's property test, in every size, order and option: shrunk, broken and
+    // left-out labels, segment numbers, cut negative values.
+    for (const RandomChart& chart : randomCharts(40, 20240607))
+        cases.push_back({"random " + std::to_string(cases.size()), chart.style, chart.boxes, 2});
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     for (const RenderCase& c : cases) {
@@ -99,10 +95,10 @@ TEST(SvgRendering, RendererDrawsWhatThePngShows) {
         ASSERT_GE(drawn.height(), png.height()) << c.name;
         const int pixels = png.width() * png.height();
         // Text glyphs are placed by each renderer's own hinting: some pixels of a chart's
-        // texts land a pixel further than the neighbourhood allows.
-        EXPECT_LT(strayPixels(drawn, png, png.size()), pixels / 1000)
+        // texts land further than the neighbourhood allows.
+        EXPECT_LT(strayPixels(drawn, png, png.size(), c.reach), pixels / 1000)
             << c.name << ": shapes the PNG lacks";
-        EXPECT_LT(strayPixels(png, drawn, png.size()), pixels / 1000)
+        EXPECT_LT(strayPixels(png, drawn, png.size(), c.reach), pixels / 1000)
             << c.name << ": shapes the SVG lacks";
     }
 }
