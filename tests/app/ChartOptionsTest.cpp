@@ -13,6 +13,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -164,6 +166,28 @@ TEST_F(ChartOptionsTest, DataTableFollowsTheChartAndSwitchesToShares) {
     graph->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(open.isNull()) << "closed with the graph window";
+}
+
+// A window narrower than its columns hides the last ones behind a scroll bar.
+TEST_F(ChartOptionsTest, DataTableOpensAsWideAsItsColumnsUpToTheScreen) {
+    const int screenWidth = QApplication::primaryScreen()->availableGeometry().width();
+    for (const int columns : {7, 12}) {
+        SCOPED_TRACE(columns);
+        for (int c = 1; c <= columns; ++c) {
+            form.setColumnLabel(c, QStringLiteral("列の見出し%1").arg(c));
+            form.setValue(1, c, QStringLiteral("1234567"));
+        }
+        click("Command1");
+        DataTableWindow* table = dataTable();
+        auto* view = table->findChild<QTableView*>();
+        if (table->width() < screenWidth) {
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(table));
+            EXPECT_EQ(view->horizontalScrollBar()->maximum(), 0) << table->width();
+        } else {
+            EXPECT_EQ(table->width(), screenWidth);
+        }
+        delete table; // the next opens anew
+    }
 }
 
 TEST_F(ChartOptionsTest, CtrlCCopiesTheSelectionOrTheWholeTableAsTextAndHtml) {
