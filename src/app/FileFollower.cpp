@@ -5,6 +5,8 @@
 #include "data/TableDocument.h"
 #include "io/TableFiles.h"
 
+#include <QFileInfo>
+
 FileFollower::FileFollower(TableDocument& document, Dialogs& dialogs, QWidget* window)
     : document_(document)
     , dialogs_(dialogs)
@@ -23,6 +25,9 @@ void FileFollower::stop() {
 }
 
 void FileFollower::fileChanged(const QString& path) {
+    // The load was undone: the boxes show another table, which the file's change does not touch.
+    if (QFileInfo(document_.contents().file).absoluteFilePath() != path)
+        return;
     if (document_.history().index() != followedStep_) {
         const Question question{
             QStringLiteral("「%1」が更新されました。読み込み直すと、読み込んだ後の入力は"
