@@ -5,8 +5,9 @@
 
 #include <vector>
 
-// Delimited text, as the program reads all of it: CSV, TSV and pasted cells under the quote rule
-// of spreadsheets, and the data file (once decoded) under its own.
+// Delimited text. One scanner reads all the program reads: CSV, TSV and pasted cells under the
+// quote rule of spreadsheets (QuoteRule::Literal), and the data file, decoded from code page 932
+// first, under its own (QuoteRule::Padded).
 
 // A block of cells as spreadsheets exchange it in text: rows of cells, rows may differ in length.
 using TextGrid = std::vector<std::vector<QString>>;

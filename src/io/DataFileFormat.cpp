@@ -24,16 +24,16 @@ QByteArray encodeCell(const Cell& cell, bool* lossy) {
     return {};
 }
 
-// A data file is about 2 KB. Decoding this much of it first finds the 156 fields of any file
-// but a strangely padded one, and spares a large file that is tried as a data file but is none
-// from being decoded whole.
+// A data file is at most a few kilobytes. Decoding this much of it first finds the 156 fields of
+// any file but a strangely padded one, and spares a large file that is tried as a data file but is
+// none from being decoded whole.
 constexpr qsizetype FirstPiece = 64 * 1024;
 
 // The first 156 fields of the bytes, read from their decoded text.
 std::vector<DelimitedCell> readFields(const char* bytes, qsizetype size) {
     if (size > FirstPiece) {
-        // Enough when the last field ends before the piece does: only the piece's last
-        // character may be cut.
+        // Enough when the 156th field ends before the piece does (reading fewer reaches its
+        // end): only the piece's last character may be cut.
         const QString piece = fromCp932(bytes, FirstPiece);
         DelimitedCells fields = readCells(piece, u',', QuoteRule::Padded, DataFileFields);
         if (fields.end < piece.size())
