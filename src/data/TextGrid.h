@@ -5,6 +5,10 @@
 
 #include <vector>
 
+// Delimited text. One scanner reads all the program reads: CSV, TSV and pasted cells under the
+// quote rule of spreadsheets (QuoteRule::Literal), and the data file, decoded from code page 932
+// first, under its own (QuoteRule::Padded).
+
 // A block of cells as spreadsheets exchange it in text: rows of cells, rows may differ in length.
 using TextGrid = std::vector<std::vector<QString>>;
 
@@ -39,3 +43,28 @@ QChar guessSeparator(QStringView text);
 // inside doubled).
 QString writeDelimited(const TextGrid& grid, QChar separator, QStringView lineEnd,
                        QStringView alsoQuoted = {});
+
+// How quotes and blanks read in a cell.
+enum class QuoteRule {
+    // As parseDelimited reads: every character outside the quotes belongs to the cell.
+    Literal,
+    // As the data file is written: blanks (space, tab) before a cell and after an unquoted one
+    // are padding, what follows a closing quote up to the next separator is dropped, and blanks
+    // alone after the last line end are no cell.
+    Padded,
+};
+
+// One cell of delimited text and whether it was written between quotes.
+struct DelimitedCell {
+    QString text;
+    bool quoted = false;
+};
+
+// The first `count` cells of delimited text in reading order, a line end ending a cell as the
+// separator does (an empty line is one empty cell), and where reading stopped: at the separator
+// or line end after the last cell, or at the end of the text.
+struct DelimitedCells {
+    std::vector<DelimitedCell> cells;
+    qsizetype end = 0;
+};
+DelimitedCells readCells(QStringView text, QChar separator, QuoteRule rule, int count);

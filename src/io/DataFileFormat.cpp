@@ -4,11 +4,12 @@
 #include "data/NumberFormat.h"
 #include "data/NumericPrefix.h"
 #include "data/RuntimeError.h"
+#include "data/TextGrid.h"
 #include "io/Cp932.h"
 
 #include <QRegularExpression>
 
-#include <optional>
+#include <vector>
 
 namespace {
 
@@ -23,82 +24,42 @@ QByteArray encodeCell(const Cell& cell, bool* lossy) {
     return {};
 }
 
-bool isLineEnd(char c) {
-    return c == '\r' || c == '\n';
+// A data file is at most a few kilobytes. Decoding this much of it first finds the 156 fields of
+// any file but a strangely padded one, and spares a large file that is tried as a data file but is
+// none from being decoded whole.
+constexpr qsizetype FirstPiece = 64 * 1024;
+
+// The first 156 fields of the bytes, read from their decoded text.
+std::vector<DelimitedCell> readFields(const char* bytes, qsizetype size) {
+    if (size > FirstPiece) {
+        // Enough when the 156th field ends before the piece does (reading fewer reaches its
+        // end): only the piece's last character may be cut.
+        const QString piece = fromCp932(bytes, FirstPiece);
+        DelimitedCells fields = readCells(piece, u',', QuoteRule::Padded, DataFileFields);
+        if (fields.end < piece.size())
+            return std::move(fields.cells);
+    }
+    return readCells(fromCp932(bytes, size), u',', QuoteRule::Padded, DataFileFields).cells;
 }
 
-// Walks the bytes field by field. Code page 932 trail bytes never take the values of the quote,
-// the comma or the line ends, so the separators can be found before decoding.
-class FieldReader {
-public:
-    FieldReader(const char* bytes, qsizetype size)
-        : p_(bytes)
-        , end_(bytes + size) {}
-
-    // The next field, or nothing when the bytes end before it begins.
-    std::optional<Cell> next() {
-        while (p_ != end_ && (*p_ == ' ' || *p_ == '\t'))
-            ++p_;
-        if (p_ == end_ && !afterComma_)
-            return std::nullopt;
-        Cell cell = p_ != end_ && *p_ == '"' ? Cell{quoted()} : unquoted();
-        skipToSeparator();
-        return cell;
-    }
-
-private:
-    QString quoted() {
-        QByteArray text;
-        for (++p_; p_ != end_; ++p_) {
-            if (*p_ != '"') {
-                text += *p_;
-            } else if (p_ + 1 != end_ && p_[1] == '"') {
-                text += '"';
-                ++p_;
-            } else {
-                ++p_;
-                break;
-            }
+// A quoted field is a text; an unquoted one is a number when it reads as one, else a text, and
+// an empty one an empty cell.
+Cell fieldCell(DelimitedCell&& field) {
+    if (field.quoted)
+        return std::move(field.text);
+    if (field.text.isEmpty())
+        return {};
+    thread_local const QRegularExpression number(
+        QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    if (number.match(field.text).hasMatch()) {
+        try {
+            return numericPrefix(field.text);
+        } catch (const RuntimeError&) {
+            // beyond the 64-bit range: kept as the text it is
         }
-        return fromCp932(text);
     }
-
-    Cell unquoted() {
-        const char* start = p_;
-        while (p_ != end_ && *p_ != ',' && !isLineEnd(*p_))
-            ++p_;
-        const char* stop = p_;
-        while (stop != start && (stop[-1] == ' ' || stop[-1] == '\t'))
-            --stop;
-        if (stop == start)
-            return {};
-        const QString text = fromCp932(start, stop - start);
-        thread_local const QRegularExpression number(
-            QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
-        if (number.match(text).hasMatch()) {
-            try {
-                return numericPrefix(text);
-            } catch (const RuntimeError&) {
-                // beyond the 64-bit range: kept as the text it is
-            }
-        }
-        return text;
-    }
-
-    void skipToSeparator() {
-        while (p_ != end_ && *p_ != ',' && !isLineEnd(*p_))
-            ++p_;
-        afterComma_ = p_ != end_ && *p_ == ',';
-        if (p_ == end_)
-            return;
-        if (*p_++ == '\r' && p_ != end_ && *p_ == '\n')
-            ++p_;
-    }
-
-    const char* p_;
-    const char* end_;
-    bool afterComma_ = false;
-};
+    return std::move(field.text);
+}
 
 } // namespace
 
@@ -119,17 +80,16 @@ EncodedTable encodeDataFile(const DataTable& table) {
 }
 
 Result<DataTable> decodeDataFile(const char* bytes, qsizetype size) {
-    FieldReader reader(bytes, size);
+    std::vector<DelimitedCell> fields = readFields(bytes, size);
+    if (fields.size() < DataFileFields)
+        return Failure{Action::LoadIncompleteTable,
+                       {},
+                       QStringLiteral("%1 項目のうち %2 項目しかありません")
+                           .arg(DataFileFields)
+                           .arg(fields.size())};
     DataTable loaded;
-    for (int field = 0; field < DataFileFields; ++field) {
-        std::optional<Cell> cell = reader.next();
-        if (!cell)
-            return Failure{Action::LoadIncompleteTable,
-                           {},
-                           QStringLiteral("%1 項目のうち %2 項目しかありません")
-                               .arg(DataFileFields)
-                               .arg(field)};
-        loaded(field / DataTable::Columns, field % DataTable::Columns) = std::move(*cell);
-    }
+    for (int field = 0; field < DataFileFields; ++field)
+        loaded(field / DataTable::Columns, field % DataTable::Columns) =
+            fieldCell(std::move(fields[field]));
     return loaded;
 }

@@ -28,5 +28,6 @@ EncodedTable encodeDataFile(const DataTable& table);
 // to its closing quote ("" inside it is one quote) and what follows up to the next separator is
 // skipped; an empty field is an empty cell; an unquoted field that reads as a number is that
 // number, any other is a text. Bytes of fewer than 156 fields are an incomplete table, the
-// failure counting the fields they hold.
+// failure counting the fields they hold. The bytes are decoded first and read by readCells under
+// QuoteRule::Padded.
 Result<DataTable> decodeDataFile(const char* bytes, qsizetype size);

@@ -143,6 +143,17 @@ TEST(DataFileReader, ReadsEveryShapeOfField) {
          QStringLiteral("a\uFFFD\uFFFD")},
         {"NUL bytes are text", withFirstLine(QByteArray("\"a\0b\",,,,,,,,,,,,\r\n", 19)), 0, 0,
          QString::fromUtf8("a\0b", 3)},
+        {"quoted number is text", withFirstLine("\"12\",,,,,,,,,,,,\r\n"), 0, 0,
+         QStringLiteral("12")},
+        {"quoted line end", withFirstLine("\"a\r\nb\",7,,,,,,,,,,,\r\n"), 0, 1, 7.0},
+        {"empty line is a field", withFirstLine("\r\n7,,,,,,,,,,,\r\n"), 0, 1, 7.0},
+        {"0x5C trail byte before a quote", withFirstLine("\"\x95\x5C\",,,,,,,,,,,,\r\n"), 0, 0,
+         QStringLiteral("表")},
+        {"character cut by the first decoded piece",
+         withFirstLine('"' + QByteArray("\x95\x5C").repeated(40000) + "\",,,,,,,,,,,,\r\n"), 0, 0,
+         QString(u'表').repeated(40000)},
+        {"long tail after the last field", freshWindowFile() + QByteArray(100000, 'x'), 10, 12,
+         0.0},
     };
     for (const ReaderCase& c : cases) {
         DataTable table;
@@ -186,6 +197,8 @@ TEST(DataFileReader, AnIncompleteFileChangesNothing) {
     EXPECT_EQ(decode(elevenLines, table), 143);
     EXPECT_EQ(decode(QByteArray(), table), 0);
     EXPECT_EQ(decode(QByteArray("\r\n\r\n"), table), 2);
+    EXPECT_EQ(decode(QByteArray("1\r \t"), table), 1) << "blanks after the last line end";
+    EXPECT_EQ(decode(QByteArray("1, \t"), table), 2) << "a trailing comma";
     EXPECT_EQ(table, before);
 }
 
