@@ -6,6 +6,7 @@
 #include "app/DataTableWindow.h"
 #include "app/EntryWindow.h"
 #include "app/GraphWindow.h"
+#include "io/ChartSettings.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
+#include <QProcess>
 #include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -142,6 +144,61 @@ TEST_F(ChartOptionsTest, ResolutionChosenInTheMenuDrawsSavedBitmapsOnly) {
     EXPECT_EQ(QImage(dir.filePath("chart.bmp")).dotsPerMeterX(), 11811);
     EXPECT_TRUE(QFile(dir.filePath("chart.svg")).open(QIODevice::ReadOnly));
     EXPECT_EQ(graph->picture().pixelSize(), QSize(457, 505)) << "the screen stays";
+}
+
+// The bounds of a picture's coloured bars.
+QRect barsIn(const QImage& picture) {
+    QRect bars;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixelColor(x, y).hsvSaturation() > 200)
+                bars |= QRect(x, y, 1, 1);
+    return bars;
+}
+
+// A PDF's page size as pdfinfo tells it, and its bars' bounds at 96 dots per inch.
+std::pair<QString, QRect> pdfPage(const QString& pdf) {
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    info.waitForFinished(30000);
+    const QString size = QString::fromUtf8(info.readAllStandardOutput())
+                             .section(QStringLiteral("Page size:"), 1)
+                             .section(u'\n', 0, 0)
+                             .trimmed();
+    QProcess::execute(QStringLiteral("pdftoppm"), {"-r", "96", "-png", "-singlefile", pdf, pdf});
+    return {size, barsIn(QImage(pdf + QStringLiteral(".png")))};
+}
+
+TEST_F(ChartOptionsTest, PageSetupChosenInTheMenuReachesThePreviewThePrintAndTheSavedPdf) {
+    EXPECT_FALSE(item("orientation")->isEnabled()) << "waits for a paper";
+    item("paper-b5")->trigger();
+    item("orientation-landscape")->trigger();
+    item("placement-fit")->trigger();
+    EXPECT_TRUE(item("paper-b5")->isChecked());
+    EXPECT_TRUE(item("orientation-landscape")->isChecked());
+    EXPECT_TRUE(item("placement-fit")->isChecked());
+    EXPECT_EQ(savedPictureSettings().page,
+              (PageSetup{Paper::B5, PageOrientation::Landscape, ChartPlacement::Fit}));
+
+    QTemporaryDir dir;
+    dialogs.previewPath = dir.filePath("preview.pdf");
+    item("print-preview")->trigger();
+    dialogs.pdfPath = dir.filePath("printed.pdf");
+    click("Command3");
+    dialogs.fileNames << dir.filePath("saved.pdf");
+    click("Command6");
+    EXPECT_EQ(dialogs.previews, 1);
+    EXPECT_TRUE(dialogs.warnings.isEmpty());
+    const auto [savedSize, savedBars] = pdfPage(dir.filePath("saved.pdf"));
+    EXPECT_TRUE(savedSize.startsWith("729 x 516 pts")) << savedSize.toStdString();
+    EXPECT_GT(savedBars.height(), barsIn(graph->picture().image()).height() * 1.2) << "fitted";
+    for (const char* name : {"preview.pdf", "printed.pdf"}) {
+        const auto [size, bars] = pdfPage(dir.filePath(name));
+        EXPECT_EQ(size, savedSize) << name;
+        EXPECT_NEAR(bars.left(), savedBars.left(), 2) << name;
+        EXPECT_NEAR(bars.top(), savedBars.top(), 2) << name;
+        EXPECT_NEAR(bars.height(), savedBars.height(), 2) << name;
+    }
 }
 
 TEST_F(ChartOptionsTest, DataTableFollowsTheChartAndSwitchesToShares) {
