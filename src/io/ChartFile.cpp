@@ -70,11 +70,7 @@ QByteArray chartPdf(const ImageCanvas& canvas, const PageSetup& page) {
         pdf.setPageLayout(QPageLayout(QPageSize(points, Title, QPageSize::ExactMatch),
                                       QPageLayout::Portrait, QMarginsF()));
     } else {
-        pdf.setPageLayout(QPageLayout(pageSize(page.paper),
-                                      page.orientation == PageOrientation::Landscape
-                                          ? QPageLayout::Landscape
-                                          : QPageLayout::Portrait,
-                                      QMarginsF()));
+        pdf.setPageLayout(paperLayout(page));
     }
     QPainter painter(&pdf);
     if (page.paper != Paper::None) {

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
 QPageSize pageSize(Paper paper) {
     switch (paper) {
     case Paper::A3:
@@ -22,9 +24,17 @@ QPageSize pageSize(Paper paper) {
     return QPageSize(QPageSize::A4);
 }
 
+} // namespace
+
+QPageLayout paperLayout(const PageSetup& setup) {
+    return QPageLayout(pageSize(setup.paper),
+                       setup.orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                       : QPageLayout::Portrait,
+                       QMarginsF());
+}
+
 QSize paperTwips(const PageSetup& setup) {
-    const QSize twips = pageSize(setup.paper).sizePoints() * TwipsPerPoint;
-    return setup.orientation == PageOrientation::Landscape ? twips.transposed() : twips;
+    return paperLayout(setup).fullRectPoints().size() * TwipsPerPoint;
 }
 
 ChartOnPage placeChart(ChartPlacement placement, QSize page, QSize chart, QMargins printable) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QMargins>
-#include <QPageSize>
+#include <QPageLayout>
 #include <QRect>
 #include <QSize>
 
@@ -27,9 +27,10 @@ struct PageSetup {
 // The margin left around a fitted chart: 10 mm.
 inline constexpr int FitMarginTwips = 567;
 
-// Qt's page size of a paper (JIS B sizes for B4 and B5); a paper other than None.
-QPageSize pageSize(Paper paper);
-// The paper's size in twips, turned for the orientation, in whole points as a PDF's page has it.
+// Qt's page of the setup's paper (JIS B sizes for B4 and B5), turned for the orientation,
+// without margins; a paper other than None.
+QPageLayout paperLayout(const PageSetup& setup);
+// Its size in twips, in whole points as a PDF's page has it.
 QSize paperTwips(const PageSetup& setup);
 
 // Where the chart lies on the page, in twips from the page's top-left corner, and the factor its

@@ -40,10 +40,10 @@ void preparePrinter(QPrinter& printer, const PageSetup& page) {
         printer.setOutputFileName(QDir::home().filePath(QStringLiteral("量率グラフ.pdf")));
     if (page.paper == Paper::None)
         return;
-    printer.setPageSize(pageSize(page.paper));
-    printer.setPageOrientation(page.orientation == PageOrientation::Landscape
-                                   ? QPageLayout::Landscape
-                                   : QPageLayout::Portrait);
+    // The printer's own margins stay: they are where it cannot print.
+    const QPageLayout paper = paperLayout(page);
+    printer.setPageSize(paper.pageSize());
+    printer.setPageOrientation(paper.orientation());
 }
 
 Result<void> printPicture(QPrinter& printer, const ImageCanvas& canvas, const PageSetup& page) {
