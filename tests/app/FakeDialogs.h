@@ -37,7 +37,6 @@ public:
     // The preview's page goes into a PDF file, where previewPath says.
     void showPrintPreview(QWidget*, QPrinter& printer,
                           const std::function<void(QPrinter&)>& paint) override {
-        ++previews;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(previewPath);
         paint(printer);
@@ -69,7 +68,6 @@ public:
     QMessageBox::StandardButton answer = QMessageBox::No;
     int printDialogs = 0;
     QString pdfPath; // where an accepted print dialog sends the page; empty to cancel
-    int previews = 0;
     QString previewPath;
     std::vector<QStringList> sheetChoices;
     std::optional<qsizetype> sheetAnswer = 0; // nothing to cancel

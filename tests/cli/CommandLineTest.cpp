@@ -193,11 +193,10 @@ TEST_F(CommandLineTest, ChartOptionsShowInThePicture) {
         tallyfold({"--render", data, "-o", "-", "--format", "bmp", "--dpi", "192"}).bytes);
     EXPECT_EQ(fine.size(), QSize(914, 1010)) << "twice the pixels";
     EXPECT_EQ(fine.dotsPerMeterX(), 7559);
-    const QByteArray letter = tallyfold({"--render", data, "-o", "-", "--format", "pdf", "--paper",
-                                         "letter", "--landscape"})
-                                  .bytes;
-    EXPECT_TRUE(QString::fromLatin1(letter).contains(
-        QRegularExpression(QStringLiteral("/MediaBox \\[0 0 792(\\.0+)? 612(\\.0+)?\\]"))));
+    const QStringList letter = {"--paper", "letter", "--landscape", "--format", "pdf"};
+    EXPECT_TRUE(
+        QString::fromLatin1(tallyfold(QStringList{"--render", data, "-o", "-"} + letter).bytes)
+            .contains(QRegularExpression(QStringLiteral("/MediaBox \\[0 0 792[.0]* 612[.0]*\\]"))));
     const QString cud = QColor(paletteColours(Palette::Cud)[0]).name();
     EXPECT_FALSE(svg.contains(cud));
     EXPECT_TRUE(tallyfold({"--render", data, "-o", "-", "--format", "svg", "--palette", "cud"})
