@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -39,6 +40,10 @@ public:
     // Shows the print dialog, whose choice of printer and settings go into `printer`; false when
     // cancelled.
     virtual bool askPrinter(QWidget* parent, QPrinter& printer) = 0;
+    // Shows the print preview of the pages that `paint` draws on the printer it is given, which
+    // the user may print from there.
+    virtual void showPrintPreview(QWidget* parent, QPrinter& printer,
+                                  const std::function<void(QPrinter&)>& paint) = 0;
     // Asks which of the workbook's sheets that hold a table to load, the first offered; the
     // index of the one chosen, nothing when cancelled.
     virtual std::optional<qsizetype> askSheet(QWidget* parent, const QString& file,

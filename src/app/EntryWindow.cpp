@@ -6,6 +6,7 @@
 #include "app/FileFollower.h"
 #include "app/GraphWindow.h"
 #include "app/HelpWindow.h"
+#include "app/PageMenu.h"
 #include "app/PaletteMenu.h"
 #include "app/PictureMenu.h"
 #include "app/TableEditing.h"
@@ -262,6 +263,13 @@ void EntryWindow::showChartMenu(QPoint globalPos, const std::optional<ChartPlace
         pictureSettings_ = settings;
         savePictureSettings(settings);
     });
+    addPageMenu(*menu, pictureSettings_.page, [this](const PageSetup& page) {
+        pictureSettings_.page = page;
+        savePictureSettings(pictureSettings_);
+    });
+    QAction* preview = menu->addAction(QStringLiteral("印刷プレビュー(&V)..."));
+    preview->setObjectName(QStringLiteral("print-preview"));
+    connect(preview, &QAction::triggered, this, &EntryWindow::printPreviewCommand);
     menu->popup(globalPos);
 }
 
@@ -448,11 +456,24 @@ void EntryWindow::copyPictureCommand() {
 
 void EntryWindow::printCommand() {
     QPrinter printer(QPrinter::HighResolution);
-    preparePrinter(printer);
+    preparePrinter(printer, pictureSettings_.page);
     if (!dialogs_.askPrinter(this, printer))
         return;
-    if (const Result<void> printed = printPicture(printer, graphWindow().picture()); !printed)
+    if (const Result<void> printed =
+            printPicture(printer, graphWindow().picture(), pictureSettings_.page);
+        !printed)
         dialogs_.warn(this, failureMessage(printed.failure()));
+}
+
+void EntryWindow::printPreviewCommand() {
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer, pictureSettings_.page);
+    dialogs_.showPrintPreview(&graphWindow(), printer, [this](QPrinter& target) {
+        if (const Result<void> printed =
+                printPicture(target, graphWindow().picture(), pictureSettings_.page);
+            !printed)
+            dialogs_.warn(this, failureMessage(printed.failure()));
+    });
 }
 
 void EntryWindow::quitCommand() {

@@ -117,6 +117,7 @@ private:
     void loadPicture(const QString& path);
     void copyPictureCommand();
     void printCommand();
+    void printPreviewCommand();
     void quitCommand();
     void chooseSize(GraphSize size);
     template <class Body> void runAction(Body&& action);

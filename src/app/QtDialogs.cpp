@@ -6,6 +6,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace {
@@ -66,6 +68,15 @@ QMessageBox::StandardButton QtDialogs::ask(QWidget* parent, const Question& ques
 bool QtDialogs::askPrinter(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+void QtDialogs::showPrintPreview(QWidget* parent, QPrinter& printer,
+                                 const std::function<void(QPrinter&)>& paint) {
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("印刷プレビュー"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* target) { paint(*target); });
+    dialog.exec();
 }
 
 std::optional<qsizetype> QtDialogs::askSheet(QWidget* parent, const QString& file,

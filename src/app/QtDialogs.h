@@ -15,6 +15,8 @@ public:
                                           const QString& initialName) override;
     QMessageBox::StandardButton ask(QWidget* parent, const Question& question) override;
     bool askPrinter(QWidget* parent, QPrinter& printer) override;
+    void showPrintPreview(QWidget* parent, QPrinter& printer,
+                          const std::function<void(QPrinter&)>& paint) override;
     std::optional<qsizetype> askSheet(QWidget* parent, const QString& file,
                                       const QStringList& sheets) override;
     std::optional<QRgb> askColour(QWidget* parent, QRgb initial, const QString& title) override;

@@ -140,6 +140,21 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
             .arg(PictureSettings::MaxDpi)
             .arg(PictureSettings::ScreenDpi),
         QStringLiteral("N"));
+    const QCommandLineOption paper(
+        QStringLiteral("paper"),
+        QStringLiteral(
+            "PDF を用紙に描きます: a4, a3, b4, b5 (B4 と B5 は JIS), letter。"
+            "グラフは実寸で左上に置きます。既定は用紙なしで、ページはグラフの大きさです。"),
+        QStringLiteral("PAPER"));
+    const QCommandLineOption landscape(QStringLiteral("landscape"),
+                                       QStringLiteral("--paper の用紙を横向きにします。"));
+    const QCommandLineOption fit(
+        QStringLiteral("fit"),
+        QStringLiteral("グラフを縦横比を保って --paper の用紙の余白 10 mm の内側いっぱいに、"
+                       "中央に描きます。"));
+    const QCommandLineOption centre(
+        QStringLiteral("centre"),
+        QStringLiteral("グラフを実寸で --paper の用紙の中央に描きます。"));
     const QCommandLineOption fromFile(
         QStringLiteral("from-file"),
         QStringLiteral("描くデータファイルの名前を一行に一つずつ書いたファイル (- で標準入力)。"),
@@ -179,9 +194,9 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         QStringLiteral("strict"),
         QStringLiteral("数値として読めない値のあるデータファイルはグラフにせず、失敗とします。"));
     const QList<QCommandLineOption> options = {
-        help,   version,  render,         output, fromFile, null,    pattern, size,
-        format, values,   percent,        totals, sort,     jobs,    shard,   skipExisting,
-        report, progress, progressAlways, sheet,  strict,   palette, dpi};
+        help,           version, render, output,  fromFile, null,  pattern,      size,   format,
+        values,         percent, totals, sort,    jobs,     shard, skipExisting, report, progress,
+        progressAlways, sheet,   strict, palette, dpi,      paper, landscape,    fit,    centre};
 
     QCommandLineParser parser;
     parser.addOptions(options);
@@ -198,9 +213,9 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
 
     if (!parser.isSet(render)) {
         for (const QCommandLineOption& option :
-             {output,   fromFile,       null,  pattern, size,    format,       values,
-              percent,  totals,         sort,  jobs,    shard,   skipExisting, report,
-              progress, progressAlways, sheet, strict,  palette, dpi})
+             {output, fromFile, null,    pattern, size,         format,    values,   percent,
+              totals, sort,     jobs,    shard,   skipExisting, report,    progress, progressAlways,
+              sheet,  strict,   palette, dpi,     paper,        landscape, fit,      centre})
             if (parser.isSet(option))
                 return usageError(QStringLiteral("--%1 は --render と共に使います。")
                                       .arg(option.names().constLast()),
@@ -268,6 +283,27 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
                                   .arg(PictureSettings::MaxDpi),
                               options);
     }
+    if (parser.isSet(paper)) {
+        request.picture.page.paper =
+            paperNamed(parser.value(paper).toLower()).value_or(Paper::None);
+        if (request.picture.page.paper == Paper::None)
+            return usageError(QStringLiteral("--paper は a4, a3, b4, b5, letter のどれかです。"),
+                              options);
+    }
+    // Orientation and placement are of a paper: without one the page is the chart's size.
+    for (const QCommandLineOption& option : {landscape, fit, centre})
+        if (parser.isSet(option) && !parser.isSet(paper))
+            return usageError(
+                QStringLiteral("--%1 は --paper と共に使います。").arg(option.names().constLast()),
+                options);
+    if (parser.isSet(fit) && parser.isSet(centre))
+        return usageError(QStringLiteral("--fit と --centre は同時には使えません。"), options);
+    if (parser.isSet(landscape))
+        request.picture.page.orientation = PageOrientation::Landscape;
+    if (parser.isSet(fit))
+        request.picture.page.placement = ChartPlacement::Fit;
+    if (parser.isSet(centre))
+        request.picture.page.placement = ChartPlacement::Centre;
     request.jobs = QThread::idealThreadCount();
     if (parser.isSet(jobs)) {
         bool number = false;

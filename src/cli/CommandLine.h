@@ -23,8 +23,9 @@ enum class ShowProgress { Never, OnTerminal, Always };
 // `tallyfold --render [DATAFILE...] [--from-file LIST [--null]] --output PATH [--pattern]
 // [--size SIZE] [--format FORMAT] [--values] [--percent] [--totals] [--sort ORDER] [--jobs N]
 // [--shard K/N] [--skip-existing] [--report FILE] [--progress | --progress-always]
-// [--sheet SHEET] [--strict] [--palette PALETTE] [--dpi N]`: charts drawn into picture files
-// without a window; a data file `-` is read from standard input.
+// [--sheet SHEET] [--strict] [--palette PALETTE] [--dpi N] [--paper PAPER [--landscape]
+// [--fit | --centre]]`: charts drawn into picture files without a window; a data file `-` is read
+// from standard input.
 struct RenderRequest {
     QStringList inputs;
     // A file that names further data files, one a line (`-` for standard input).
@@ -40,7 +41,7 @@ struct RenderRequest {
     std::optional<QString> report; // --report: a JSON line a data file (`-`: standard output)
     ShowProgress progress = ShowProgress::Never;
     TableReading reading;    // --sheet and --strict
-    PictureSettings picture; // --dpi
+    PictureSettings picture; // --dpi, and --paper with its orientation and placement
 };
 
 // `tallyfold [FILE]`: the entry window.

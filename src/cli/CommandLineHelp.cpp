@@ -42,7 +42,8 @@ QString helpText(const QList<QCommandLineOption>& options) {
         "                  [--size SIZE] [--format FORMAT] [--values] [--percent] [--totals]\n"
         "                  [--sort ORDER] [--jobs N] [--shard K/N] [--skip-existing]\n"
         "                  [--report FILE] [--progress | --progress-always] [--sheet SHEET]\n"
-        "                  [--strict]\n"
+        "                  [--strict] [--palette PALETTE] [--dpi N]\n"
+        "                  [--paper PAPER [--landscape] [--fit | --centre]]\n"
         "量率グラフ: 10 行 12 列までの表から量率グラフを描きます。\n\nオプション:\n");
     for (qsizetype i = 0; i < options.size(); ++i)
         help += line(syntaxes[i], options[i].description());

@@ -10,6 +10,7 @@
 inline constexpr int TwipsPerInch = 1440;
 inline constexpr int ScreenDotsPerInch = 96;
 inline constexpr int TwipsPerPixel = TwipsPerInch / ScreenDotsPerInch;
+inline constexpr int TwipsPerPoint = 20; // PDF and paper sizes come in points, 72 to the inch
 
 // Pixel numbers stay within this far beyond any canvas, so that far-off chart coordinates do not
 // wrap round and sums of a few of them still fit an int.

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int TwipsPerPoint = 20;
 constexpr double MetresPerInch = 0.0254;
 const QString Title = QStringLiteral("量率グラフ");
 
@@ -54,20 +53,31 @@ QByteArray chartSvg(const ImageCanvas& canvas) {
     return svgChart(canvas, titleOf(canvas));
 }
 
-QByteArray chartPdf(const ImageCanvas& canvas) {
+QByteArray chartPdf(const ImageCanvas& canvas, const PageSetup& page) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
     pdf.setTitle(titleOf(canvas));
     pdf.setCreator(QStringLiteral("Tallyfold"));
+    // A device unit a twip, so that the chart's place on the page is drawn as it is reckoned.
     pdf.setResolution(TwipsPerInch);
-    // Page sizes come in whole points: the page is rounded up so that it holds the whole canvas.
     const QSize twips = canvas.sizeTwips();
-    const QSize points(static_cast<int>(std::ceil(twips.width() / double(TwipsPerPoint))),
-                       static_cast<int>(std::ceil(twips.height() / double(TwipsPerPoint))));
-    pdf.setPageLayout(QPageLayout(QPageSize(points, Title, QPageSize::ExactMatch),
-                                  QPageLayout::Portrait, QMarginsF()));
+    if (page.paper == Paper::None) {
+        // Page sizes come in whole points: the page is rounded up so that it holds the whole
+        // canvas.
+        const QSize points(static_cast<int>(std::ceil(twips.width() / double(TwipsPerPoint))),
+                           static_cast<int>(std::ceil(twips.height() / double(TwipsPerPoint))));
+        pdf.setPageLayout(QPageLayout(QPageSize(points, Title, QPageSize::ExactMatch),
+                                      QPageLayout::Portrait, QMarginsF()));
+    } else {
+        pdf.setPageLayout(paperLayout(page));
+    }
     QPainter painter(&pdf);
+    if (page.paper != Paper::None) {
+        const ChartOnPage placed = placeChart(page.placement, paperTwips(page), twips);
+        painter.translate(placed.area.topLeft());
+        painter.scale(placed.scale, placed.scale);
+    }
     canvas.replay(painter);
     painter.end();
     if (const std::optional<QDateTime> date = sourceDateEpoch())
@@ -85,7 +95,7 @@ QByteArray chartBytes(const ImageCanvas& canvas, PictureFormat format,
     case PictureFormat::Svg:
         return chartSvg(canvas);
     case PictureFormat::Pdf:
-        return chartPdf(canvas);
+        return chartPdf(canvas, settings.page);
     }
     return {};
 }

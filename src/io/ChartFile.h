@@ -17,12 +17,14 @@ class ImageCanvas;
 // SOURCE_DATE_EPOCH is set, the PDF is dated by it, so the same chart gives the same bytes.
 QByteArray chartPng(const ImageCanvas& canvas, int dpi = PictureSettings::ScreenDpi);
 QByteArray chartSvg(const ImageCanvas& canvas);
-QByteArray chartPdf(const ImageCanvas& canvas);
+// A PDF's page is the canvas's size, or the paper of `page` with the chart placed on it by
+// placeChart.
+QByteArray chartPdf(const ImageCanvas& canvas, const PageSetup& page = {});
 // The canvas's picture drawn again at `dpi`, its texts and lines drawn for that resolution and
 // the resolution recorded; at the screen's resolution, image() itself.
 QImage chartImage(const ImageCanvas& canvas, int dpi);
-// The picture file's bytes in `format`, PNG and BMP at the settings' resolution; a bitmap as
-// savePicture writes it.
+// The picture file's bytes in `format`, PNG and BMP at the settings' resolution, PDF on their
+// page; a bitmap as savePicture writes it.
 QByteArray chartBytes(const ImageCanvas& canvas, PictureFormat format,
                       const PictureSettings& settings = {});
 

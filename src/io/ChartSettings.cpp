@@ -21,6 +21,9 @@ const QString SortColumnKey = QStringLiteral("chart/sortColumn");
 const QString PaletteKey = QStringLiteral("chart/palette");
 const QString ColoursKey = QStringLiteral("chart/colours");
 const QString DpiKey = QStringLiteral("picture/dpi");
+const QString PaperKey = QStringLiteral("picture/paper");
+const QString LandscapeKey = QStringLiteral("picture/landscape");
+const QString PlacementKey = QStringLiteral("picture/placement");
 
 // The orders by the names they are kept under, so that the file reads as words.
 const std::array<std::pair<BarOrder, QLatin1String>, 3> OrderNames = {{
@@ -35,13 +38,46 @@ const std::array<std::pair<Palette, QLatin1String>, 3> PaletteNames = {{
     {Palette::User, QLatin1String("user")},
 }};
 
-} // namespace
+const std::array<std::pair<Paper, QLatin1String>, 6> PaperNames = {{
+    {Paper::None, QLatin1String("none")},
+    {Paper::A4, QLatin1String("a4")},
+    {Paper::A3, QLatin1String("a3")},
+    {Paper::B4, QLatin1String("b4")},
+    {Paper::B5, QLatin1String("b5")},
+    {Paper::Letter, QLatin1String("letter")},
+}};
 
-std::optional<Palette> paletteNamed(const QString& name) {
-    for (const auto& [value, word] : PaletteNames)
+const std::array<std::pair<ChartPlacement, QLatin1String>, 3> PlacementNames = {{
+    {ChartPlacement::TopLeft, QLatin1String("topleft")},
+    {ChartPlacement::Centre, QLatin1String("centre")},
+    {ChartPlacement::Fit, QLatin1String("fit")},
+}};
+
+template <class Value, std::size_t N>
+std::optional<Value> named(const std::array<std::pair<Value, QLatin1String>, N>& names,
+                           const QString& name) {
+    for (const auto& [value, word] : names)
         if (name == word)
             return value;
     return std::nullopt;
+}
+
+template <class Value, std::size_t N>
+QString nameOf(const std::array<std::pair<Value, QLatin1String>, N>& names, Value value) {
+    for (const auto& [named, word] : names)
+        if (named == value)
+            return word;
+    return {};
+}
+
+} // namespace
+
+std::optional<Paper> paperNamed(const QString& name) {
+    return named(PaperNames, name);
+}
+
+std::optional<Palette> paletteNamed(const QString& name) {
+    return named(PaletteNames, name);
 }
 
 ChartOptions savedChartOptions() {
@@ -86,13 +122,23 @@ void saveChartOptions(const ChartOptions& options) {
 
 PictureSettings savedPictureSettings() {
     PictureSettings saved;
+    const QSettings kept = settings();
     // A resolution out of range, from a hand-edited file, is the screen's.
-    const int dpi = settings().value(DpiKey, PictureSettings::ScreenDpi).toInt();
+    const int dpi = kept.value(DpiKey, PictureSettings::ScreenDpi).toInt();
     if (dpi >= PictureSettings::MinDpi && dpi <= PictureSettings::MaxDpi)
         saved.dpi = dpi;
+    saved.page.paper = named(PaperNames, kept.value(PaperKey).toString()).value_or(Paper::None);
+    if (kept.value(LandscapeKey, false).toBool())
+        saved.page.orientation = PageOrientation::Landscape;
+    saved.page.placement = named(PlacementNames, kept.value(PlacementKey).toString())
+                               .value_or(ChartPlacement::TopLeft);
     return saved;
 }
 
 void savePictureSettings(const PictureSettings& saved) {
-    settings().setValue(DpiKey, saved.dpi);
+    QSettings kept = settings();
+    kept.setValue(DpiKey, saved.dpi);
+    kept.setValue(PaperKey, nameOf(PaperNames, saved.page.paper));
+    kept.setValue(LandscapeKey, saved.page.orientation == PageOrientation::Landscape);
+    kept.setValue(PlacementKey, nameOf(PlacementNames, saved.page.placement));
 }

@@ -15,3 +15,6 @@ PictureSettings savedPictureSettings();
 void savePictureSettings(const PictureSettings& settings);
 // A palette by the name it is kept under: standard, cud or user.
 std::optional<Palette> paletteNamed(const QString& name);
+// A paper by the name it is kept under, which --paper takes too: a4, a3, b4, b5, letter (or
+// none).
+std::optional<Paper> paperNamed(const QString& name);

@@ -1,4 +1,5 @@
 #include "FakeDialogs.h"
+#include "PdfPage.h"
 #include "Printers.h"
 
 #include "app/ChartOptionsMenu.h"
@@ -6,6 +7,7 @@
 #include "app/DataTableWindow.h"
 #include "app/EntryWindow.h"
 #include "app/GraphWindow.h"
+#include "io/ChartSettings.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -144,6 +146,33 @@ TEST_F(ChartOptionsTest, ResolutionChosenInTheMenuDrawsSavedBitmapsOnly) {
     EXPECT_EQ(QImage(dir.filePath("chart.bmp")).dotsPerMeterX(), 11811);
     EXPECT_TRUE(QFile(dir.filePath("chart.svg")).open(QIODevice::ReadOnly));
     EXPECT_EQ(graph->picture().pixelSize(), QSize(457, 505)) << "the screen stays";
+}
+
+TEST_F(ChartOptionsTest, PageSetupChosenInTheMenuReachesThePreviewThePrintAndTheSavedPdf) {
+    EXPECT_FALSE(item("orientation")->isEnabled()) << "waits for a paper";
+    for (const char* name : {"paper-b5", "orientation-landscape", "placement-fit"})
+        item(name)->trigger();
+    EXPECT_TRUE(item("orientation-landscape")->isChecked());
+    EXPECT_EQ(savedPictureSettings().page,
+              (PageSetup{Paper::B5, PageOrientation::Landscape, ChartPlacement::Fit}));
+
+    QTemporaryDir dir;
+    dialogs.previewPath = dir.filePath("preview.pdf");
+    item("print-preview")->trigger();
+    dialogs.pdfPath = dir.filePath("printed.pdf");
+    click("Command3");
+    dialogs.fileNames << dir.filePath("saved.pdf");
+    click("Command6");
+    EXPECT_TRUE(dialogs.warnings.isEmpty());
+    const auto [savedSize, savedBars] = pdfPage(dir.filePath("saved.pdf"));
+    EXPECT_TRUE(savedSize.startsWith("729 x 516 pts")) << savedSize.toStdString();
+    EXPECT_GT(savedBars.height(), barsIn(graph->picture().image()).height() * 1.2) << "fitted";
+    for (const char* name : {"preview.pdf", "printed.pdf"}) {
+        const auto [size, bars] = pdfPage(dir.filePath(name));
+        EXPECT_EQ(size, savedSize) << name;
+        EXPECT_LE((bars.topLeft() - savedBars.topLeft()).manhattanLength(), 3) << name;
+        EXPECT_NEAR(bars.height(), savedBars.height(), 2) << name;
+    }
 }
 
 TEST_F(ChartOptionsTest, DataTableFollowsTheChartAndSwitchesToShares) {

@@ -34,6 +34,14 @@ public:
         return true;
     }
 
+    // The preview's page goes into a PDF file, where previewPath says.
+    void showPrintPreview(QWidget*, QPrinter& printer,
+                          const std::function<void(QPrinter&)>& paint) override {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(previewPath);
+        paint(printer);
+    }
+
     std::optional<qsizetype> askSheet(QWidget*, const QString&,
                                       const QStringList& sheets) override {
         sheetChoices.push_back(sheets);
@@ -60,6 +68,7 @@ public:
     QMessageBox::StandardButton answer = QMessageBox::No;
     int printDialogs = 0;
     QString pdfPath; // where an accepted print dialog sends the page; empty to cancel
+    QString previewPath;
     std::vector<QStringList> sheetChoices;
     std::optional<qsizetype> sheetAnswer = 0; // nothing to cancel
     QStringList colourTitles;

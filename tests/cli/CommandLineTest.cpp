@@ -119,6 +119,13 @@ TEST_F(CommandLineTest, ExitStatusTellsSuccessFailureAndUsageErrors) {
         {{"--render", data, "-o", out, "--palette", "rainbow"}, 2},
         {{"--render", data, "-o", out, "--dpi", "1201"}, 2},
         {{"--render", data, "-o", out, "--dpi", "600"}, 0},
+        {{"--render", data, "-o", out, "--paper", "a5"}, 2},
+        {{"--render", data, "-o", out, "--paper", "none"}, 2},
+        {{"--render", data, "-o", out, "--landscape"}, 2},
+        {{"--render", data, "-o", out, "--centre"}, 2},
+        {{"--render", data, "-o", out, "--paper", "b4", "--fit", "--centre"}, 2},
+        {{"--render", data, "-o", out, "--paper", "B5", "--landscape", "--fit"}, 0},
+        {{"--paper", "a4", data}, 2},
         {{"--values", data}, 2},
         {{"--render", data, "-o", out, "--jobs", "0"}, 2},
         {{"--render", data, "-o", out, "--jobs", "two"}, 2},
@@ -186,6 +193,10 @@ TEST_F(CommandLineTest, ChartOptionsShowInThePicture) {
         tallyfold({"--render", data, "-o", "-", "--format", "bmp", "--dpi", "192"}).bytes);
     EXPECT_EQ(fine.size(), QSize(914, 1010)) << "twice the pixels";
     EXPECT_EQ(fine.dotsPerMeterX(), 7559);
+    const QStringList letter = {"--paper", "letter", "--landscape", "--format", "pdf"};
+    EXPECT_TRUE(
+        QString::fromLatin1(tallyfold(QStringList{"--render", data, "-o", "-"} + letter).bytes)
+            .contains(QRegularExpression(QStringLiteral("/MediaBox \\[0 0 792[.0]* 612[.0]*\\]"))));
     const QString cud = QColor(paletteColours(Palette::Cud)[0]).name();
     EXPECT_FALSE(svg.contains(cud));
     EXPECT_TRUE(tallyfold({"--render", data, "-o", "-", "--format", "svg", "--palette", "cud"})

@@ -1,3 +1,4 @@
+#include "PdfPage.h"
 #include "Printers.h"
 
 #include "data/DataTable.h"
@@ -6,6 +7,7 @@
 #include "graph/ChartLayout.h"
 #include "graph/ColourChart.h"
 #include "graph/Fonts.h"
+#include "graph/Twips.h"
 #include "graph/WindowlessGraph.h"
 #include "io/ChartFile.h"
 #include "io/PngEncoder.h"
@@ -193,7 +195,7 @@ TEST(ChartFile, PngAndBmpAreDrawnAtTheResolutionAskedAndRecordIt) {
     const QImage screen = chart.canvas().image().convertToFormat(QImage::Format_RGB32);
     for (PictureFormat format : {PictureFormat::Png, PictureFormat::Bmp}) {
         EXPECT_EQ(chartBytes(chart.canvas(), format, {}), chartBytes(chart.canvas(), format));
-        const QImage fine = QImage::fromData(chartBytes(chart.canvas(), format, {300}));
+        const QImage fine = QImage::fromData(chartBytes(chart.canvas(), format, {300, {}}));
         EXPECT_EQ(fine.size(), QSize(1429, 1579)); // 457 x 505 pixels at 96 dpi, rounded up
         EXPECT_EQ(fine.dotsPerMeterX(), 11811);
         EXPECT_EQ(fine.dotsPerMeterY(), 11811);
@@ -289,6 +291,37 @@ TEST(ChartFile, PdfIsOnePageOfTheCanvasSizeWithSearchableTextsAndColouredBars) {
             << p.x() << "," << p.y();
     }
     EXPECT_GE(bars, 3) << "the points sample coloured segments";
+}
+
+TEST(ChartFile, PdfOnPaperHasThePapersPageAndTheChartWhereThePageSetupPutsIt) {
+    const DrawnChart chart;
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
+    const struct {
+        PageSetup page;
+        const char* size;
+    } cases[] = {
+        {{Paper::A4}, "595 x 842 pts"},
+        {{Paper::A4, PageOrientation::Landscape, ChartPlacement::Centre}, "842 x 595 pts"},
+        {{Paper::A3, PageOrientation::Portrait, ChartPlacement::Fit}, "842 x 1191 pts"},
+        {{Paper::B4, PageOrientation::Landscape, ChartPlacement::Fit}, "1032 x 729 pts"},
+        {{Paper::B5, PageOrientation::Portrait, ChartPlacement::Centre}, "516 x 729 pts"},
+        {{Paper::Letter, PageOrientation::Landscape}, "792 x 612 pts"},
+    };
+    const QRect canvasBars = barsIn(chart.canvas().image());
+    for (const auto& c : cases) {
+        ASSERT_TRUE(saveChart(chart.canvas(), pdf, PictureFormat::Pdf, NewFile::Synced,
+                              {PictureSettings::ScreenDpi, c.page}));
+        // The bars lie where the placement puts the canvas, at its scale.
+        const auto [size, pageBars] = pdfPage(pdf);
+        EXPECT_TRUE(size.startsWith(c.size)) << size.toStdString();
+        const ChartOnPage placed =
+            placeChart(c.page.placement, paperTwips(c.page), chart.canvas().sizeTwips());
+        const QPointF corner = QPointF(placed.area.topLeft()) / TwipsPerPixel +
+                               QPointF(canvasBars.topLeft()) * placed.scale;
+        EXPECT_LE((pageBars.topLeft() - corner).manhattanLength(), 3) << c.size;
+        EXPECT_NEAR(pageBars.width(), canvasBars.width() * placed.scale, 3) << c.size;
+    }
 }
 
 // The PDF's runs of text: the contents of its BT ... ET blocks.
