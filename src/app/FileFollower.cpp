@@ -8,7 +8,8 @@
 #include <QFileInfo>
 
 FileFollower::FileFollower(TableDocument& document, Dialogs& dialogs, QWidget* window)
-    : document_(document)
+    : QObject(window)
+    , document_(document)
     , dialogs_(dialogs)
     , window_(window) {
     connect(&watch_, &FileWatch::changed, this, &FileFollower::fileChanged);

@@ -16,6 +16,7 @@ class FileFollower : public QObject {
     Q_OBJECT
 
 public:
+    // Owned by `window`, over which it asks.
     FileFollower(TableDocument& document, Dialogs& dialogs, QWidget* window);
 
     // Follows `path`, whose table (of the workbook's `sheet`) the document has just taken.
