@@ -1,10 +1,10 @@
 #include "app/ChartOptionsMenu.h"
 
 #include "app/AboutBox.h"
+#include "app/ChoiceMenu.h"
 #include "app/HelpWindow.h"
 #include "app/PaletteMenu.h"
 
-#include <QActionGroup>
 #include <QKeySequence>
 #include <QMenu>
 
@@ -14,42 +14,34 @@ QMenu* chartOptionsMenu(const ChartOptions& options, const std::array<QString, 1
     menu->setObjectName(QStringLiteral("chart-menu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     // Each item hands on the options in force with its one change.
-    const auto change = [&actions, options](QAction* action, auto&& edit) {
-        QObject::connect(action, &QAction::triggered, action,
-                         [apply = actions.changeOptions, options, edit](bool checked) {
-                             ChartOptions changed = options;
-                             edit(changed, checked);
-                             apply(changed);
-                         });
-    };
     const auto addCheck = [&](const QString& text, const char* name, bool ChartOptions::*option) {
         QAction* action = menu->addAction(text);
         action->setObjectName(QString::fromLatin1(name));
         action->setCheckable(true);
         action->setChecked(options.*option);
-        change(action,
-               [option](ChartOptions& changed, bool checked) { changed.*option = checked; });
+        QObject::connect(action, &QAction::triggered, action,
+                         [apply = actions.changeOptions, options, option](bool checked) {
+                             ChartOptions changed = options;
+                             changed.*option = checked;
+                             apply(changed);
+                         });
     };
     addCheck(QStringLiteral("値を表示(&V)"), "show-values", &ChartOptions::values);
     addCheck(QStringLiteral("割合を表示(&P)"), "show-percent", &ChartOptions::percent);
     addCheck(QStringLiteral("合計を表示(&T)"), "show-totals", &ChartOptions::totals);
 
-    QMenu* sort = menu->addMenu(QStringLiteral("並べ替え(&S)"));
-    sort->setObjectName(QStringLiteral("sort-menu"));
-    sort->menuAction()->setObjectName(QStringLiteral("sort"));
-    auto* group = new QActionGroup(sort);
+    ChoiceMenu sort(*menu, QStringLiteral("並べ替え(&S)"), QStringLiteral("sort"));
     const auto addOrder = [&](const QString& text, const QString& name, BarOrder order,
                               int column) {
-        QAction* action = sort->addAction(text);
-        action->setObjectName(name);
-        action->setCheckable(true);
-        action->setActionGroup(group);
-        action->setChecked(options.order == order &&
-                           (order != BarOrder::ColumnShare || options.sortColumn == column));
-        change(action, [order, column](ChartOptions& changed, bool) {
-            changed.order = order;
-            changed.sortColumn = column;
-        });
+        sort.add(text, name,
+                 options.order == order &&
+                     (order != BarOrder::ColumnShare || options.sortColumn == column),
+                 [apply = actions.changeOptions, options, order, column] {
+                     ChartOptions changed = options;
+                     changed.order = order;
+                     changed.sortColumn = column;
+                     apply(changed);
+                 });
     };
     // The column of a share order stays when another order is chosen, as the chart ignores it.
     addOrder(QStringLiteral("入力順(&I)"), QStringLiteral("sort-input"), BarOrder::Input,
@@ -60,9 +52,7 @@ QMenu* chartOptionsMenu(const ChartOptions& options, const std::array<QString, 1
         const QString& label = columnLabels.at(column - 1);
         if (label.isEmpty())
             continue;
-        // An ampersand of the label is its own, not a menu shortcut.
-        addOrder(QString(label).replace(u'&', QStringLiteral("&&")) +
-                     QStringLiteral("の割合の大きい順"),
+        addOrder(menuText(label) + QStringLiteral("の割合の大きい順"),
                  QStringLiteral("sort-column-%1").arg(column), BarOrder::ColumnShare, column);
     }
 

@@ -4,27 +4,21 @@
 
 #include <QWidget>
 
-namespace {
-QWindow* windowOf(const ChartView* box) {
-    return box ? box->window()->windowHandle() : nullptr;
+QWindow* ChartChildAccessible::window() const {
+    return box_ ? box_->window()->windowHandle() : nullptr;
 }
-} // namespace
+
+QAccessibleInterface* ChartChildAccessible::parent() const {
+    return box_ ? QAccessible::queryAccessibleInterface(box_) : nullptr;
+}
 
 ChartPartAccessible::ChartPartAccessible(ChartView* box, ChartPlace place)
-    : box_(box)
+    : ChartChildAccessible(box)
     , place_(place)
     , serial_(box->readingSerial()) {}
 
 bool ChartPartAccessible::isValid() const {
     return box_ && box_->reading() && box_->readingSerial() == serial_;
-}
-
-QWindow* ChartPartAccessible::window() const {
-    return windowOf(box_);
-}
-
-QAccessibleInterface* ChartPartAccessible::parent() const {
-    return box_ ? QAccessible::queryAccessibleInterface(box_) : nullptr;
 }
 
 QString ChartPartAccessible::text(QAccessible::Text t) const {
@@ -49,14 +43,6 @@ QAccessible::State ChartPartAccessible::state() const {
     state.focusable = true;
     state.focused = isValid() && box_->hasFocus() && box_->highlight() == place_;
     return state;
-}
-
-QWindow* ChartNoticeAccessible::window() const {
-    return windowOf(box_);
-}
-
-QAccessibleInterface* ChartNoticeAccessible::parent() const {
-    return box_ ? QAccessible::queryAccessibleInterface(box_) : nullptr;
 }
 
 QAccessible::State ChartNoticeAccessible::state() const {

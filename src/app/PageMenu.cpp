@@ -1,9 +1,9 @@
 #include "app/PageMenu.h"
 
-#include <QActionGroup>
+#include "app/ChoiceMenu.h"
+
 #include <QMenu>
 
-#include <utility>
 #include <vector>
 
 namespace {
@@ -15,22 +15,14 @@ struct Choice {
     PageSetup chosen;
 };
 
-QMenu* addChoices(QMenu& parent, const QString& title, const QString& name,
+QMenu& addChoices(QMenu& parent, const QString& title, const QString& name,
                   const std::vector<Choice>& choices, const PageSetup& setup,
                   const std::function<void(const PageSetup&)>& change) {
-    QMenu* submenu = parent.addMenu(title);
-    submenu->menuAction()->setObjectName(name);
-    auto* group = new QActionGroup(submenu);
-    for (const Choice& choice : choices) {
-        QAction* action = submenu->addAction(choice.text);
-        action->setObjectName(choice.name);
-        action->setCheckable(true);
-        action->setActionGroup(group);
-        action->setChecked(choice.chosen == setup);
-        QObject::connect(action, &QAction::triggered, action,
-                         [change, chosen = choice.chosen] { change(chosen); });
-    }
-    return submenu;
+    ChoiceMenu submenu(parent, title, name);
+    for (const Choice& choice : choices)
+        submenu.add(choice.text, choice.name, choice.chosen == setup,
+                    [change, chosen = choice.chosen] { change(chosen); });
+    return submenu.menu();
 }
 
 } // namespace
@@ -72,10 +64,10 @@ void addPageMenu(QMenu& menu, const PageSetup& setup,
     const bool onPaper = setup.paper != Paper::None;
     addChoices(*page, QStringLiteral("向き(&O)"), QStringLiteral("orientation"), orientations,
                setup, change)
-        ->menuAction()
+        .menuAction()
         ->setEnabled(onPaper);
     addChoices(*page, QStringLiteral("配置(&L)"), QStringLiteral("placement"), placements, setup,
                change)
-        ->menuAction()
+        .menuAction()
         ->setEnabled(onPaper);
 }

@@ -1,14 +1,10 @@
 #include "app/PaletteMenu.h"
 
-#include <QActionGroup>
+#include "app/ChoiceMenu.h"
+
 #include <QMenu>
 
 namespace {
-
-// An ampersand of a label is its own, not a menu shortcut.
-QString menuText(const QString& text) {
-    return QString(text).replace(u'&', QStringLiteral("&&"));
-}
 
 void addColourItem(QMenu& menu, int column, const QString& text, const ChartMenuActions& actions) {
     QAction* action = menu.addAction(text);
@@ -25,30 +21,22 @@ QString columnName(int column, const QString& label) {
 
 void addPaletteMenu(QMenu& menu, const ChartOptions& options,
                     const std::array<QString, 12>& columnLabels, const ChartMenuActions& actions) {
-    QMenu* palette = menu.addMenu(QStringLiteral("パレット(&C)"));
-    palette->setObjectName(QStringLiteral("palette-menu"));
-    palette->menuAction()->setObjectName(QStringLiteral("palette"));
-    auto* group = new QActionGroup(palette);
+    ChoiceMenu palette(menu, QStringLiteral("パレット(&C)"), QStringLiteral("palette"));
     const auto addPalette = [&](const QString& text, const QString& name, Palette chosen) {
-        QAction* action = palette->addAction(text);
-        action->setObjectName(name);
-        action->setCheckable(true);
-        action->setActionGroup(group);
-        action->setChecked(options.palette == chosen);
-        QObject::connect(action, &QAction::triggered, action,
-                         [apply = actions.changeOptions, options, chosen] {
-                             ChartOptions changed = options;
-                             changed.palette = chosen;
-                             apply(changed);
-                         });
+        palette.add(text, name, options.palette == chosen,
+                    [apply = actions.changeOptions, options, chosen] {
+                        ChartOptions changed = options;
+                        changed.palette = chosen;
+                        apply(changed);
+                    });
     };
     addPalette(QStringLiteral("標準(&S)"), QStringLiteral("palette-standard"), Palette::Standard);
     addPalette(QStringLiteral("カラーユニバーサルデザイン(&U)"), QStringLiteral("palette-cud"),
                Palette::Cud);
     addPalette(QStringLiteral("選んだ色(&M)"), QStringLiteral("palette-user"), Palette::User);
-    palette->addSeparator();
+    palette.menu().addSeparator();
     for (int column = 1; column <= 12; ++column)
-        addColourItem(*palette, column,
+        addColourItem(palette.menu(), column,
                       menuText(columnName(column, columnLabels.at(column - 1))) +
                           QStringLiteral(" の色..."),
                       actions);
